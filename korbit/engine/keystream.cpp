@@ -1,0 +1,94 @@
+#include "korbit/engine/keystream.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cstring>
+
+#include "korbit/engine/sha256.h"
+
+namespace korbit::engine {
+
+namespace {
+
+// Digest words to key words: the 256-bit digest shifted left by one nibble,
+// with the last nibble kept in place (see keyFromDigest). Word w holds key
+// bytes 4w..4w+3, most significant first.
+inline void keyWords(const sha256::State& h, std::uint32_t (&key)[8]) noexcept {
+    for (std::size_t w = 0; w + 1 < 8; ++w) {
+        key[w] = (h[w] << 4) | (h[w + 1] >> 28);
+    }
+    key[7] = ((h[7] << 4) & 0xFFFFFF00U) | (h[7] & 0x0FU);
+}
+
+inline std::uint32_t byteSwapIfLittle(std::uint32_t word) noexcept {
+    if constexpr (std::endian::native == std::endian::little) {
+        return __builtin_bswap32(word);
+    } else {
+        return word;
+    }
+}
+
+}  // namespace
+
+Keystream::Keystream(std::u16string_view password, std::int32_t seed, const sha256::Implementation& impl)
+    : impl_(&impl), seed_(seed), prefixState_(sha256::kInitialState) {
+    std::string prefix = lowBytes(password);
+    prefix.push_back('?');
+    prefixBytes_ = prefix.size();
+    const std::size_t whole = prefix.size() / sha256::kBlockSize;
+    if (whole > 0) {
+        impl_->compress(prefixState_, reinterpret_cast<const std::uint8_t*>(prefix.data()), whole);
+    }
+    prefixTail_ = prefix.substr(whole * sha256::kBlockSize);
+}
+
+sha256::State Keystream::digestOf(std::int32_t counter) const noexcept {
+    // The final blocks of the key text: what is left of the prefix, then the
+    // counter's digits, then the padding.
+    alignas(16) std::uint8_t blocks[2 * sha256::kBlockSize];
+    const std::size_t tail = prefixTail_.size();
+    std::memcpy(blocks, prefixTail_.data(), tail);
+    char* digitsAt = reinterpret_cast<char*>(blocks + tail);
+    const auto digits = static_cast<std::size_t>(std::to_chars(digitsAt, digitsAt + 11, counter).ptr - digitsAt);
+    const std::size_t blockCount = sha256::padFinalBlocks(blocks, tail + digits, prefixBytes_ + digits);
+
+    sha256::State state = prefixState_;
+    impl_->compress(state, blocks, blockCount);
+    return state;
+}
+
+BlockKey Keystream::keyFor(std::int32_t counter) const noexcept {
+    std::uint32_t words[8];
+    keyWords(digestOf(counter), words);
+    BlockKey key;
+    for (std::size_t w = 0; w < 8; ++w) {
+        const std::uint32_t bigEndian = byteSwapIfLittle(words[w]);
+        std::memcpy(key.data() + 4 * w, &bigEndian, 4);
+    }
+    return key;
+}
+
+void Keystream::apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept {
+    std::uint64_t block = firstBlock;
+    for (std::size_t at = 0; at < data.size(); at += kBlockBytes, ++block) {
+        std::uint32_t words[8];
+        keyWords(digestOf(blockCounter(seed_, block)), words);
+        std::uint8_t* p = data.data() + at;
+        const std::size_t length = std::min(kBlockBytes, data.size() - at);
+        if (length == kBlockBytes) {
+            for (std::size_t w = 0; w < 8; ++w) {
+                std::uint32_t d;
+                std::memcpy(&d, p + 4 * w, 4);
+                d ^= byteSwapIfLittle(words[w]);
+                std::memcpy(p + 4 * w, &d, 4);
+            }
+        } else {
+            for (std::size_t j = 0; j < length; ++j) {
+                p[j] = static_cast<std::uint8_t>(p[j] ^ (words[j / 4] >> (24 - 8 * (j % 4))));
+            }
+        }
+    }
+}
+
+}  // namespace korbit::engine

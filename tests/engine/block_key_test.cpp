@@ -1,0 +1,162 @@
+// From password and Seed to the 32 key bytes of the check and of every block.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "korbit/engine/container.h"
+#include "korbit/engine/keystream.h"
+#include "korbit/engine/sha256.h"
+#include "support/byte_devices.h"
+
+namespace korbit::engine {
+namespace {
+
+using korbit::testing::fromHex;
+
+// The key as its definition reads, on the digest's hex text: byte i (1-based)
+// is the two digits starting at digit 2i; byte 32 is digit 64 alone.
+BlockKey keyFromHexDigits(std::u16string_view text) {
+    const std::u16string hex = SHA256{}(std::u16string(text));
+    const auto digit = [&](std::size_t position) {  // 1-based
+        const char16_t c = hex.at(position - 1);
+        return c <= u'9' ? c - u'0' : c - u'a' + 10;
+    };
+    BlockKey key{};
+    for (std::size_t i = 1; i <= 31; ++i) {
+        key[i - 1] = static_cast<std::uint8_t>(digit(2 * i) * 16 + digit(2 * i + 1));
+    }
+    key[31] = static_cast<std::uint8_t>(digit(64));
+    return key;
+}
+
+std::u16string randomText(std::mt19937& random, std::size_t length) {
+    std::u16string text(length, u' ');
+    for (auto& c : text) {
+        // Mostly ASCII, some Latin-1 and some characters whose high byte is dropped.
+        const auto pick = random() % 10;
+        c = static_cast<char16_t>(pick < 7 ? 0x20 + random() % 0x5F : pick < 9 ? random() % 0x100 : random() % 0x10000);
+    }
+    return text;
+}
+
+TEST(BlockKeyDerivation, ReproducesTheAbcExample) {
+    const BlockKey expected = [] {
+        BlockKey k{};
+        const auto bytes = fromHex("a7 81 6b f8 f0 1c fe a4 14 14 0d e5 da e2 22 3b"
+                                   "00 36 1a 39 61 77 a9 cb 41 0f f6 1f 20 01 5a 0d");
+        std::copy(bytes.begin(), bytes.end(), k.begin());
+        return k;
+    }();
+    EXPECT_EQ(DeriveBlockKey(u"abc"), expected);
+    EXPECT_EQ(keyFromHexDigits(u"abc"), expected);
+}
+
+TEST(BlockKeyDerivation, WorkingOnDigestBytesEqualsTheHexDigitDefinition) {
+    std::mt19937 random(42);
+    for (int i = 0; i < 2000; ++i) {
+        const std::u16string text = randomText(random, random() % 120);
+        ASSERT_EQ(DeriveBlockKey(text), keyFromHexDigits(text)) << i;
+    }
+}
+
+TEST(BlockKeyCounters, SpellTheKeyTextsOfSeed41) {
+    EXPECT_EQ(keyText(u"secret", checkCounter(41)), u"secret?41");
+    EXPECT_EQ(keyText(u"secret", blockCounter(41, 0)), u"secret?-42");
+    EXPECT_EQ(keyText(u"secret", blockCounter(41, 1)), u"secret?-41");
+    EXPECT_EQ(keyText(u"secret", blockCounter(41, 41)), u"secret?-1");
+    EXPECT_EQ(keyText(u"secret", blockCounter(41, 42)), u"secret?0");
+    EXPECT_EQ(keyText(u"", blockCounter(41, 43)), u"?1");
+}
+
+TEST(BlockKeyCounters, ClimbFromNotSeedWithoutWrappingOverTheWholeRange) {
+    EXPECT_EQ(blockCounter(0, 0), -1);
+    EXPECT_EQ(blockCounter(kMaxSeed, 0), -2147483647 - 1);
+    EXPECT_EQ(blockCounter(kMaxSeed, kMaxBlocks - 1), -1);
+    EXPECT_EQ(blockCounter(0, kMaxBlocks - 1), 2147483646);
+    EXPECT_EQ(keyText(u"p", blockCounter(kMaxSeed, 0)), u"p?-2147483648");
+    EXPECT_EQ(keyText(u"p", kMaxSeed), u"p?2147483647");
+}
+
+TEST(BlockKeyStream, GivesTheKeyOfTheKeyTextForEveryPasswordLengthAndCounter) {
+    // Password lengths around the one-compression limit (43) and past a whole
+    // prefix block (63, 64, 127), with every digest implementation.
+    std::vector<const sha256::Implementation*> impls{&sha256::portable()};
+    if (const auto* fast = sha256::shaExtensions()) {
+        impls.push_back(fast);
+    }
+    std::mt19937 random(1);
+    for (const auto* impl : impls) {
+        for (std::size_t length : {0U, 1U, 6U, 32U, 42U, 43U, 44U, 52U, 53U, 54U, 62U, 63U, 64U, 100U, 127U, 200U}) {
+            const std::u16string password = randomText(random, length);
+            for (std::int32_t seed : {0, 41, 1234567, kMaxSeed}) {
+                const Keystream keys(password, seed, *impl);
+                ASSERT_EQ(keys.passwordCheck(), DeriveBlockKey(keyText(password, seed)));
+                for (std::uint64_t block : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{9}, std::uint64_t{12345},
+                                            kMaxBlocks - 1}) {
+                    const std::int32_t counter = blockCounter(seed, block);
+                    ASSERT_EQ(keys.keyFor(counter), DeriveBlockKey(keyText(password, counter)))
+                        << impl->name << " password length " << length << " seed " << seed << " block " << block;
+                }
+            }
+        }
+    }
+}
+
+TEST(BlockKeyStream, XorsEachBlockWithItsOwnKeyAndTheShortLastBlockWithTheKeysStart) {
+    const std::u16string password = u"hunter22";
+    const std::int32_t seed = 41;
+    const auto plain = korbit::testing::randomBytes(32 * 3 + 5, 3);
+    auto data = plain;
+    Keystream(password, seed).apply(data, 7);  // starting mid-file, at block 7
+    for (std::size_t block = 0; block * 32 < plain.size(); ++block) {
+        const BlockKey key = DeriveBlockKey(keyText(password, blockCounter(seed, 7 + block)));
+        const std::size_t length = std::min<std::size_t>(32, plain.size() - block * 32);
+        const auto expected = XorBlock(std::span(plain).subspan(block * 32, length), std::span(key).first(length));
+        ASSERT_EQ(expected.size(), length);
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), data.begin() + static_cast<std::ptrdiff_t>(block * 32)))
+            << "block " << block;
+    }
+}
+
+TEST(BlockKeyXor, IsItsOwnInverseAndRefusesUnequalLengths) {
+    const auto data = fromHex("00 ff 10 20");
+    const auto key = fromHex("ff ff 01 02");
+    EXPECT_EQ(XorBlock(data, key), fromHex("ff 00 11 22"));
+    EXPECT_EQ(XorBlock(XorBlock(data, key), key), data);
+    EXPECT_TRUE(XorBlock(data, fromHex("ff ff 01")).empty());
+    EXPECT_TRUE(XorBlock({}, {}).empty());
+}
+
+TEST(SeedDrawing, ScalesTheFractionAndRoundsToTheNearest) {
+    EXPECT_EQ(seedFromFraction(0.0F), 0);
+    EXPECT_EQ(seedFromFraction(0.5F), 1073741824);  // 1073741823.5, a tie, to the even neighbour
+    EXPECT_EQ(seedFromFraction(0x1p-24F), 128);     // 127.99999994
+    EXPECT_EQ(seedFromFraction(1.0F - 0x1p-24F), 2147483519);
+    EXPECT_EQ(seedFromFraction(1.0F), kMaxSeed);
+}
+
+TEST(SeedDrawing, StaysInRangeAndDiffersBetweenGenerators) {
+    FractionGenerator fixed(99);
+    FractionGenerator same(99);
+    std::set<std::int32_t> seen;
+    for (int i = 0; i < 10000; ++i) {
+        const std::int32_t seed = NewSeed(fixed);
+        ASSERT_GE(seed, 0);
+        ASSERT_LE(seed, kMaxSeed);
+        ASSERT_EQ(seed, NewSeed(same));
+        seen.insert(seed);
+    }
+    EXPECT_GT(seen.size(), 9900U);
+
+    FractionGenerator a = FractionGenerator::fromClock();
+    FractionGenerator b = FractionGenerator::fromClock();
+    int equal = 0;
+    for (int i = 0; i < 100; ++i) {
+        equal += NewSeed(a) == NewSeed(b) ? 1 : 0;
+    }
+    EXPECT_LT(equal, 5);
+}
+
+}  // namespace
+}  // namespace korbit::engine
