@@ -32,6 +32,7 @@ public:
 // Reads until `buffer` is full or the source ends. Returns the count.
 Result<std::size_t> readFully(ByteSource& source, std::span<std::uint8_t> buffer);
 
+// Reads from bytes the caller owns and keeps alive.
 class MemorySource final : public ByteSource {
 public:
     explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}

@@ -143,7 +143,8 @@ TEST(ContainerPassword, APlainFileThatStartsWithTheSignatureFailsEveryPassword) 
         ASSERT_FALSE(read);
         EXPECT_EQ(read.status().code(), ErrorCode::WrongPassword);
     }
-    MemorySource source(korbit::testing::bytesOf("Plain text"));
+    const auto text = korbit::testing::bytesOf("Plain text");
+    MemorySource source(text);
     MemorySink sink;
     EXPECT_EQ(readContainer(source, sink, kPassword).status().code(), ErrorCode::NotAContainer);
 }

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, and only those
+# that are missing: a machine that has them all is left alone (no network).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config          # toolchain
+    clang libclang-rt-14-dev                  # sanitizer build and libFuzzer
+    libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
+    libssl-dev                                # reference digest, tests only
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

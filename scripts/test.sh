@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite.
+#   scripts/test.sh             optimised build with gcc, in build/release
+#   scripts/test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer
+#                               build with clang (fuzzers included), in build/sanitize
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build/sanitize
+    config=(-DCMAKE_CXX_COMPILER=clang++ -DKORBIT_SANITIZE=ON -DKORBIT_BUILD_BENCH=OFF)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+    build=build/release
+    config=()
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${config[@]}"
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure --parallel 2
