@@ -63,7 +63,13 @@ void compressPortable(State& state, const std::uint8_t* blocks, std::size_t bloc
     }
 }
 
-constexpr Implementation kPortable{"portable", &compressPortable};
+void compressPairPortable(State& first, const std::uint8_t* firstBlocks, State& second,
+                          const std::uint8_t* secondBlocks, std::size_t blockCount) noexcept {
+    compressPortable(first, firstBlocks, blockCount);
+    compressPortable(second, secondBlocks, blockCount);
+}
+
+constexpr Implementation kPortable{"portable", &compressPortable, &compressPairPortable};
 
 }  // namespace
 

@@ -57,19 +57,29 @@ KORBIT_SHA_TARGET __attribute__((always_inline)) inline void allRounds(Lanes& s,
     (fourRounds<I>(s), ...);
 }
 
-KORBIT_SHA_TARGET void compressShaExtensions(State& state, const std::uint8_t* blocks,
-                                             std::size_t blockCount) noexcept {
+KORBIT_SHA_TARGET __attribute__((always_inline)) inline Lanes loadState(const State& state) noexcept {
+    // From H0..H7 in memory order to the ABEF / CDGH layout.
     Lanes s{};
     s.byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
-
-    // From H0..H7 in memory order to the ABEF / CDGH layout.
-    __m128i dcba = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&state[0]));
-    __m128i hgfe = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&state[4]));
+    const __m128i dcba = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&state[0]));
+    const __m128i hgfe = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&state[4]));
     const __m128i cdab = _mm_shuffle_epi32(dcba, 0xB1);
     const __m128i efgh = _mm_shuffle_epi32(hgfe, 0x1B);
     s.abef = _mm_alignr_epi8(cdab, efgh, 8);
     s.cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
+    return s;
+}
 
+KORBIT_SHA_TARGET __attribute__((always_inline)) inline void storeState(const Lanes& s, State& state) noexcept {
+    const __m128i feba = _mm_shuffle_epi32(s.abef, 0x1B);
+    const __m128i dchg = _mm_shuffle_epi32(s.cdgh, 0xB1);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&state[0]), _mm_blend_epi16(feba, dchg, 0xF0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&state[4]), _mm_alignr_epi8(dchg, feba, 8));
+}
+
+KORBIT_SHA_TARGET void compressShaExtensions(State& state, const std::uint8_t* blocks,
+                                             std::size_t blockCount) noexcept {
+    Lanes s = loadState(state);
     for (; blockCount > 0; --blockCount, blocks += kBlockSize) {
         const __m128i abefSaved = s.abef;
         const __m128i cdghSaved = s.cdgh;
@@ -78,13 +88,34 @@ KORBIT_SHA_TARGET void compressShaExtensions(State& state, const std::uint8_t* b
         s.abef = _mm_add_epi32(s.abef, abefSaved);
         s.cdgh = _mm_add_epi32(s.cdgh, cdghSaved);
     }
+    storeState(s, state);
+}
 
-    const __m128i feba = _mm_shuffle_epi32(s.abef, 0x1B);
-    const __m128i dchg = _mm_shuffle_epi32(s.cdgh, 0xB1);
-    dcba = _mm_blend_epi16(feba, dchg, 0xF0);
-    hgfe = _mm_alignr_epi8(dchg, feba, 8);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(&state[0]), dcba);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(&state[4]), hgfe);
+// Two independent messages, their rounds interleaved group by group: one
+// compression is a chain of dependent round instructions, and the second
+// chain fills the gaps the first one leaves.
+template <int... I>
+KORBIT_SHA_TARGET __attribute__((always_inline)) inline void allRoundsPair(Lanes& x, Lanes& y,
+                                                                           std::integer_sequence<int, I...>) noexcept {
+    ((fourRounds<I>(x), fourRounds<I>(y)), ...);
+}
+
+KORBIT_SHA_TARGET void compressPairShaExtensions(State& first, const std::uint8_t* firstBlocks, State& second,
+                                                 const std::uint8_t* secondBlocks, std::size_t blockCount) noexcept {
+    Lanes x = loadState(first);
+    Lanes y = loadState(second);
+    for (; blockCount > 0; --blockCount, firstBlocks += kBlockSize, secondBlocks += kBlockSize) {
+        const __m128i xAbef = x.abef, xCdgh = x.cdgh, yAbef = y.abef, yCdgh = y.cdgh;
+        x.block = firstBlocks;
+        y.block = secondBlocks;
+        allRoundsPair(x, y, std::make_integer_sequence<int, 16>{});
+        x.abef = _mm_add_epi32(x.abef, xAbef);
+        x.cdgh = _mm_add_epi32(x.cdgh, xCdgh);
+        y.abef = _mm_add_epi32(y.abef, yAbef);
+        y.cdgh = _mm_add_epi32(y.cdgh, yCdgh);
+    }
+    storeState(x, first);
+    storeState(y, second);
 }
 
 bool processorHasShaExtensions() noexcept {
@@ -101,7 +132,7 @@ bool processorHasShaExtensions() noexcept {
     return ssse3 && sse41 && sha;
 }
 
-constexpr Implementation kShaExtensions{"sha-extensions", &compressShaExtensions};
+constexpr Implementation kShaExtensions{"sha-extensions", &compressShaExtensions, &compressPairShaExtensions};
 
 }  // namespace
 

@@ -43,24 +43,22 @@ Keystream::Keystream(std::u16string_view password, std::int32_t seed, const sha2
     prefixTail_ = prefix.substr(whole * sha256::kBlockSize);
 }
 
-sha256::State Keystream::digestOf(std::int32_t counter) const noexcept {
-    // The final blocks of the key text: what is left of the prefix, then the
-    // counter's digits, then the padding.
-    alignas(16) std::uint8_t blocks[2 * sha256::kBlockSize];
+std::size_t Keystream::finalBlocks(std::int32_t counter, std::uint8_t (&blocks)[2 * sha256::kBlockSize]) const noexcept {
+    // What is left of the prefix, then the counter's digits, then the padding.
     const std::size_t tail = prefixTail_.size();
     std::memcpy(blocks, prefixTail_.data(), tail);
     char* digitsAt = reinterpret_cast<char*>(blocks + tail);
     const auto digits = static_cast<std::size_t>(std::to_chars(digitsAt, digitsAt + 11, counter).ptr - digitsAt);
-    const std::size_t blockCount = sha256::padFinalBlocks(blocks, tail + digits, prefixBytes_ + digits);
-
-    sha256::State state = prefixState_;
-    impl_->compress(state, blocks, blockCount);
-    return state;
+    return sha256::padFinalBlocks(blocks, tail + digits, prefixBytes_ + digits);
 }
 
 BlockKey Keystream::keyFor(std::int32_t counter) const noexcept {
+    alignas(16) std::uint8_t blocks[2 * sha256::kBlockSize];
+    sha256::State state = prefixState_;
+    impl_->compress(state, blocks, finalBlocks(counter, blocks));
+
     std::uint32_t words[8];
-    keyWords(digestOf(counter), words);
+    keyWords(state, words);
     BlockKey key;
     for (std::size_t w = 0; w < 8; ++w) {
         const std::uint32_t bigEndian = byteSwapIfLittle(words[w]);
@@ -70,23 +68,49 @@ BlockKey Keystream::keyFor(std::int32_t counter) const noexcept {
 }
 
 void Keystream::apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept {
+    // Blocks go in pairs so that the digest can work on two at once.
     std::uint64_t block = firstBlock;
-    for (std::size_t at = 0; at < data.size(); at += kBlockBytes, ++block) {
-        std::uint32_t words[8];
-        keyWords(digestOf(blockCounter(seed_, block)), words);
-        std::uint8_t* p = data.data() + at;
-        const std::size_t length = std::min(kBlockBytes, data.size() - at);
-        if (length == kBlockBytes) {
-            for (std::size_t w = 0; w < 8; ++w) {
-                std::uint32_t d;
-                std::memcpy(&d, p + 4 * w, 4);
-                d ^= byteSwapIfLittle(words[w]);
-                std::memcpy(p + 4 * w, &d, 4);
-            }
+    std::size_t at = 0;
+    while (at < data.size()) {
+        alignas(16) std::uint8_t first[2 * sha256::kBlockSize];
+        alignas(16) std::uint8_t second[2 * sha256::kBlockSize];
+        sha256::State firstState = prefixState_;
+        const std::size_t firstCount = finalBlocks(blockCounter(seed_, block), first);
+        const std::size_t firstLength = std::min(kBlockBytes, data.size() - at);
+        if (at + kBlockBytes >= data.size()) {
+            impl_->compress(firstState, first, firstCount);
+            xorWithKey(data.subspan(at, firstLength), firstState);
+            break;
+        }
+        sha256::State secondState = prefixState_;
+        const std::size_t secondCount = finalBlocks(blockCounter(seed_, block + 1), second);
+        if (firstCount == secondCount) {
+            impl_->compressPair(firstState, first, secondState, second, firstCount);
         } else {
-            for (std::size_t j = 0; j < length; ++j) {
-                p[j] = static_cast<std::uint8_t>(p[j] ^ (words[j / 4] >> (24 - 8 * (j % 4))));
-            }
+            impl_->compress(firstState, first, firstCount);
+            impl_->compress(secondState, second, secondCount);
+        }
+        xorWithKey(data.subspan(at, firstLength), firstState);
+        xorWithKey(data.subspan(at + kBlockBytes, std::min(kBlockBytes, data.size() - at - kBlockBytes)), secondState);
+        at += 2 * kBlockBytes;
+        block += 2;
+    }
+}
+
+void Keystream::xorWithKey(std::span<std::uint8_t> block, const sha256::State& digestState) noexcept {
+    std::uint32_t words[8];
+    keyWords(digestState, words);
+    std::uint8_t* p = block.data();
+    if (block.size() == kBlockBytes) {
+        for (std::size_t w = 0; w < 8; ++w) {
+            std::uint32_t d;
+            std::memcpy(&d, p + 4 * w, 4);
+            d ^= byteSwapIfLittle(words[w]);
+            std::memcpy(p + 4 * w, &d, 4);
+        }
+    } else {
+        for (std::size_t j = 0; j < block.size(); ++j) {
+            p[j] = static_cast<std::uint8_t>(p[j] ^ (words[j / 4] >> (24 - 8 * (j % 4))));
         }
     }
 }

@@ -2,7 +2,8 @@
 // data block, for one password and one Seed. It yields exactly the bytes of
 // DeriveBlockKey(keyText(password, counter)), but digests the constant part
 // of the key text once and builds each final digest block in place, so a
-// block costs one compression for passwords of up to 43 characters.
+// block costs one compression for passwords of up to 43 characters, and
+// blocks are digested two at a time.
 #pragma once
 
 #include <cstdint>
@@ -35,8 +36,12 @@ public:
     void apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept;
 
 private:
-    // The digest state after the whole key text of `counter`.
-    sha256::State digestOf(std::int32_t counter) const noexcept;
+    // Writes the final digest blocks of the key text of `counter` (what
+    // follows the whole prefix blocks) and returns how many there are.
+    std::size_t finalBlocks(std::int32_t counter, std::uint8_t (&blocks)[2 * sha256::kBlockSize]) const noexcept;
+
+    // XORs one block (1 to 32 bytes) with the start of the key of a digest.
+    static void xorWithKey(std::span<std::uint8_t> block, const sha256::State& digestState) noexcept;
 
     const sha256::Implementation* impl_;
     std::int32_t seed_;

@@ -104,18 +104,32 @@ TEST(BlockKeyStream, GivesTheKeyOfTheKeyTextForEveryPasswordLengthAndCounter) {
 }
 
 TEST(BlockKeyStream, XorsEachBlockWithItsOwnKeyAndTheShortLastBlockWithTheKeysStart) {
-    const std::u16string password = u"hunter22";
-    const std::int32_t seed = 41;
-    const auto plain = korbit::testing::randomBytes(32 * 3 + 5, 3);
-    auto data = plain;
-    Keystream(password, seed).apply(data, 7);  // starting mid-file, at block 7
-    for (std::size_t block = 0; block * 32 < plain.size(); ++block) {
-        const BlockKey key = DeriveBlockKey(keyText(password, blockCounter(seed, 7 + block)));
-        const std::size_t length = std::min<std::size_t>(32, plain.size() - block * 32);
-        const auto expected = XorBlock(std::span(plain).subspan(block * 32, length), std::span(key).first(length));
-        ASSERT_EQ(expected.size(), length);
-        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), data.begin() + static_cast<std::ptrdiff_t>(block * 32)))
-            << "block " << block;
+    struct Case {
+        std::u16string password;
+        std::int32_t seed;
+    };
+    const std::vector<Case> cases = {
+        {u"hunter22", 41},
+        // 44 characters: the key text of counter -1000000000 needs two digest
+        // blocks, that of -999999999 one; with this seed they are blocks 0 and 1.
+        {std::u16string(44, u'p'), 999999999},
+        {std::u16string(130, u'q'), 7},  // two whole prefix blocks digested up front
+    };
+    for (const Case& c : cases) {
+        const auto plain = korbit::testing::randomBytes(32 * 5 + 5, 3);
+        for (std::uint64_t firstBlock : {std::uint64_t{0}, std::uint64_t{7}}) {
+            auto data = plain;
+            Keystream(c.password, c.seed).apply(data, firstBlock);
+            for (std::size_t block = 0; block * 32 < plain.size(); ++block) {
+                const BlockKey key = DeriveBlockKey(keyText(c.password, blockCounter(c.seed, firstBlock + block)));
+                const std::size_t length = std::min<std::size_t>(32, plain.size() - block * 32);
+                const auto expected = XorBlock(std::span(plain).subspan(block * 32, length), std::span(key).first(length));
+                ASSERT_EQ(expected.size(), length);
+                EXPECT_TRUE(std::equal(expected.begin(), expected.end(),
+                                       data.begin() + static_cast<std::ptrdiff_t>(block * 32)))
+                    << "password length " << c.password.size() << ", block " << firstBlock + block;
+            }
+        }
     }
 }
 
