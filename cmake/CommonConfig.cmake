@@ -22,7 +22,6 @@ target_compile_options(korbit_common INTERFACE
     -Wimplicit-fallthrough
     -Wformat=2
     -Wmissing-declarations
-    -Wnull-dereference
     -Wundef
     $<$<CXX_COMPILER_ID:GNU>:-Wduplicated-cond -Wlogical-op -Wuseless-cast>
 )
