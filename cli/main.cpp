@@ -1,33 +1,199 @@
 // korbit: the command-line host of the control library.
-#include <cstring>
-#include <iostream>
-#include <string_view>
+#include <unistd.h>
 
-#include "korbit/engine/digest.h"
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/late_bound_call.h"
+#include "cli/words.h"
+#include "cli/interface_listing.h"
+#include "korbit/hosting/component_error.h"
+#include "korbit/hosting/component_loader.h"
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: korbit [--help | --version]\n"
+using namespace korbit::cli;
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+constexpr std::string_view kUsageText =
+    "Usage: korbit COMMAND [OPTIONS]\n"
     "\n"
-    "The command-line host of the Korbit control library.\n"
+    "Commands:\n"
+    "  methods [--json]             list every method of the control and its classes\n"
+    "  call [--answer A] [--class SHA256|BinHexDecCls] [--set PROP=VALUE]... METHOD [ARG]...\n"
+    "                               call one method; each ARG is JSON (a bare word is text);\n"
+    "                               prints one JSON object\n"
+    "  script [--answer A] [FILE|-] one call per line, all on one control; one JSON line each\n"
+    "  register                     register the control library for this user\n"
+    "  unregister                   remove that registration\n"
     "\n"
     "Options:\n"
-    "  -h, --help     show this text and exit\n"
-    "      --version  show the version and the digest implementation in use\n";
+    "  --answer ok|yes|no|cancel    the answer every message box gets (default: ask the\n"
+    "                               terminal; without one, the answer that changes nothing)\n"
+    "  -h, --help                   show this text\n"
+    "      --version                show the version\n"
+    "\n"
+    "Exit status: 0 success, 1 the call failed, 2 usage error.\n";
+
+int usageError(const std::string& message) {
+    std::cerr << "korbit: " << message << "\nTry 'korbit --help'.\n";
+    return kUsage;
+}
+
+// Takes "--answer X" from the front of `words`.
+bool takeAnswer(std::vector<std::string>& words, std::optional<std::int32_t>& answer, std::string& error) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != "--answer") {
+            continue;
+        }
+        if (i + 1 == words.size() || !(answer = parseAnswer(words[i + 1]))) {
+            error = "--answer takes ok, yes, no or cancel";
+            return false;
+        }
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i), words.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        return true;
+    }
+    return true;
+}
+
+int commandCall(std::vector<std::string> words) {
+    std::optional<std::int32_t> answer;
+    std::string error;
+    CallRequest request;
+    if (!takeAnswer(words, answer, error) || !parseCallRequest(words, request, error)) {
+        return usageError(error);
+    }
+    TerminalHost host(answer, isatty(STDIN_FILENO) != 0, false);
+    ObjectPool pool(host);
+    bool ok = false;
+    std::cout << runCall(pool, host, request, ok).dump() << '\n';
+    return ok ? kOk : kFailed;
+}
+
+int commandScript(std::vector<std::string> words) {
+    std::optional<std::int32_t> answer;
+    std::string error;
+    if (!takeAnswer(words, answer, error)) {
+        return usageError(error);
+    }
+    if (words.size() > 1) {
+        return usageError("script takes one file (or - for standard input)");
+    }
+    const bool fromStdin = words.empty() || words[0] == "-";
+    std::ifstream file;
+    if (!fromStdin) {
+        file.open(words[0]);
+        if (!file) {
+            std::cerr << "korbit: cannot read '" << words[0] << "'\n";
+            return kFailed;
+        }
+    }
+    std::istream& in = fromStdin ? std::cin : file;
+    // Standard input carries the script, so boxes can only be answered by --answer.
+    TerminalHost host(answer, !fromStdin && isatty(STDIN_FILENO) != 0, false);
+    ObjectPool pool(host);
+    int status = kOk;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto lineWords = splitWords(line);
+        if (!lineWords) {
+            std::cout << nlohmann::json{{"error", {{"code", korbit::control::status::kBadParamCount},
+                                                   {"description", "unbalanced quotes: " + line}}}}.dump()
+                      << std::endl;
+            status = kFailed;
+            continue;
+        }
+        if (lineWords->empty() || (*lineWords)[0].starts_with("#")) {
+            continue;
+        }
+        CallRequest request;
+        if (!parseCallRequest(*lineWords, request, error)) {
+            std::cout << nlohmann::json{{"error", {{"code", korbit::control::status::kBadParamCount},
+                                                   {"description", error}}}}.dump()
+                      << std::endl;
+            status = kFailed;
+            continue;
+        }
+        bool ok = false;
+        std::cout << runCall(pool, host, request, ok).dump() << std::endl;
+        if (!ok) {
+            status = kFailed;
+        }
+    }
+    return status;
+}
+
+// The control library this program came with: beside it, or in the build
+// tree's library folder.
+std::optional<std::filesystem::path> bundledLibrary() {
+    for (const std::filesystem::path& folder : korbit::hosting::defaultSearchFolders()) {
+        std::error_code ignored;
+        if (std::filesystem::exists(folder / "libkorbit.so", ignored)) {
+            return folder / "libkorbit.so";
+        }
+    }
+    return std::nullopt;
+}
+
+int commandRegistration(bool registering) {
+    const std::optional<std::filesystem::path> found = bundledLibrary();
+    if (!found) {
+        std::cerr << "korbit: libkorbit.so was not found beside this program\n";
+        return kFailed;
+    }
+    try {
+        const std::filesystem::path& library = *found;
+        if (registering) {
+            korbit::hosting::registerServer(library);
+            std::cout << "Registered " << library.string() << '\n';
+        } else {
+            korbit::hosting::unregisterServer(library);
+            std::cout << "Unregistered " << library.string() << '\n';
+        }
+        return kOk;
+    } catch (const korbit::hosting::ComponentError& e) {
+        std::cerr << "korbit: " << e.what() << '\n';
+        return kFailed;
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 1 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        std::cout << kUsage;
-        return 0;
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+        std::cout << kUsageText;
+        return words.empty() ? kUsage : kOk;
     }
-    if (std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "korbit " << KORBIT_VERSION << " (SHA-256: " << korbit::engine::sha256::active().name
-                  << ")\n";
-        return 0;
+    const std::string command = words[0];
+    words.erase(words.begin());
+    if (command == "--version") {
+        std::cout << "korbit " << KORBIT_VERSION << '\n';
+        return kOk;
     }
-    std::cerr << "korbit: unknown option '" << argv[1] << "'\n" << kUsage;
-    return 2;
+    if (command == "methods") {
+        if (words.size() > 1 || (words.size() == 1 && words[0] != "--json")) {
+            return usageError("methods takes only --json");
+        }
+        return listInterfaces(std::cout, !words.empty()) ? kOk : kFailed;
+    }
+    if (command == "call") {
+        return commandCall(std::move(words));
+    }
+    if (command == "script") {
+        return commandScript(std::move(words));
+    }
+    if (command == "register" || command == "unregister") {
+        if (!words.empty()) {
+            return usageError(command + " takes no arguments");
+        }
+        return commandRegistration(command == "register");
+    }
+    return usageError("unknown command '" + command + "'");
 }

@@ -8,6 +8,8 @@ packages=(
     clang libclang-rt-14-dev                  # sanitizer build and libFuzzer
     libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
     libssl-dev                                # reference digest, tests only
+    qt6-base-dev                              # Qt Core (platform layer), Qt Widgets (desktop program)
+    nlohmann-json3-dev                        # JSON of the command-line host
 )
 
 missing=()

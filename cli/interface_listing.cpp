@@ -1,0 +1,117 @@
+#include "cli/interface_listing.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "cli/json_values.h"
+#include "korbit/hosting/component_error.h"
+#include "korbit/hosting/component_loader.h"
+
+namespace korbit::cli {
+
+namespace {
+
+std::string hex(std::int32_t dispid) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%08x", static_cast<std::uint32_t>(dispid));
+    return buffer;
+}
+
+std::string_view kindName(control::MemberKind kind) {
+    switch (kind) {
+        case control::MemberKind::kPropertyGet: return "propget";
+        case control::MemberKind::kPropertyPut: return "propput";
+        default: return "method";
+    }
+}
+
+}  // namespace
+
+nlohmann::json describeInterface(const control::InterfaceInfo& info) {
+    nlohmann::json members = nlohmann::json::array();
+    for (const control::MethodInfo& m : info.methods()) {
+        nlohmann::json params = nlohmann::json::array();
+        for (const control::ParamInfo& p : m.params) {
+            nlohmann::json param = {{"name", p.name},
+                                    {"type", control::paramTypeName(p.type)},
+                                    {"byRef", !p.byValue},
+                                    {"optional", p.optional}};
+            if (p.optional && !p.defaultValue.isEmpty()) {
+                param["default"] = toJson(p.defaultValue);
+            }
+            params.push_back(std::move(param));
+        }
+        nlohmann::json member = {{"name", m.name},
+                                 {"dispid", m.dispid},
+                                 {"dispidHex", hex(m.dispid)},
+                                 {"kind", kindName(m.kind)},
+                                 {"params", std::move(params)},
+                                 {"result", m.result == control::ResultType::kNone
+                                                ? nlohmann::json(nullptr)
+                                                : nlohmann::json(control::resultTypeName(m.result))},
+                                 {"implemented", m.handler != nullptr}};
+        members.push_back(std::move(member));
+    }
+    return {{"interface", info.name()}, {"members", std::move(members)}};
+}
+
+bool listInterfaces(std::ostream& out, bool json) {
+    struct Published {
+        const char* className;
+        const char* progId;
+    };
+    const Published classes[] = {{"KorbitControl", com::kProgIdKorbitControl},
+                                 {"SHA256", com::kProgIdSHA256},
+                                 {"BinHexDecCls", com::kProgIdBinHexDecCls}};
+    nlohmann::json all = nlohmann::json::array();
+    for (const Published& c : classes) {
+        hosting::ComPtr<com::IDispatch> object;
+        try {
+            object = hosting::createObject(c.progId);
+        } catch (const hosting::ComponentError& e) {
+            std::cerr << "korbit: " << e.what() << '\n';
+            return false;
+        }
+        nlohmann::json described = describeInterface(*object->TypeInfo());
+        described["class"] = c.className;
+        described["progid"] = c.progId;
+        all.push_back(std::move(described));
+    }
+    if (json) {
+        out << nlohmann::json{{"classes", std::move(all)}}.dump(2) << '\n';
+        return true;
+    }
+    for (const nlohmann::json& c : all) {
+        out << c["class"].get<std::string>() << " (" << c["progid"].get<std::string>() << "), interface "
+            << c["interface"].get<std::string>() << ", " << c["members"].size() << " members\n";
+        for (const nlohmann::json& m : c["members"]) {
+            out << "  " << m["dispidHex"].get<std::string>() << "  " << m["name"].get<std::string>();
+            if (m["kind"] != "method") {
+                out << " [" << m["kind"].get<std::string>() << "]";
+            }
+            out << "(";
+            bool first = true;
+            for (const nlohmann::json& p : m["params"]) {
+                out << (first ? "" : ", ") << (p["optional"].get<bool>() ? "[" : "")
+                    << (p["byRef"].get<bool>() ? "" : "ByVal ") << p["name"].get<std::string>() << " As "
+                    << p["type"].get<std::string>();
+                if (p.contains("default")) {
+                    out << " = " << p["default"].dump();
+                }
+                out << (p["optional"].get<bool>() ? "]" : "");
+                first = false;
+            }
+            out << ")";
+            if (!m["result"].is_null()) {
+                out << " As " << m["result"].get<std::string>();
+            }
+            if (!m["implemented"].get<bool>()) {
+                out << "  (not implemented yet)";
+            }
+            out << '\n';
+        }
+    }
+    return true;
+}
+
+}  // namespace korbit::cli

@@ -1,0 +1,147 @@
+#include "cli/json_values.h"
+
+#include <cmath>
+#include <limits>
+
+#include "korbit/control/type_library.h"
+#include "korbit/platform/text_encoding.h"
+
+namespace korbit::cli {
+
+namespace {
+
+using control::Array;
+using control::Bound;
+using control::Value;
+using control::VarType;
+
+const control::RecordInfo* recordTypeOf(const nlohmann::json& object, const control::ParamInfo* param) {
+    if (auto type = object.find("$type"); type != object.end() && type->is_string()) {
+        return control::findRecord(type->get<std::string>());
+    }
+    if (param != nullptr) {
+        switch (param->type) {
+            case control::ParamType::kFileParams: return control::findRecord("FILE_PARAMS");
+            case control::ParamType::kArrayParams: return control::findRecord("ARRAY_PARAMS");
+            case control::ParamType::kBackupFileParams: return control::findRecord("BACKUP_FILE_PARAMS");
+            default: break;
+        }
+    }
+    return nullptr;
+}
+
+Value arrayFromJson(const nlohmann::json& json, const control::ParamInfo* param) {
+    const VarType element = param != nullptr && param->type == control::ParamType::kTextArray ? VarType::kText
+                                                                                              : VarType::kVariant;
+    const bool twoDimensional = !json.empty() && std::all_of(json.begin(), json.end(), [&](const nlohmann::json& row) {
+        return row.is_array() && row.size() == json.front().size();
+    });
+    if (!twoDimensional) {
+        Array a(element, {Bound{0, static_cast<std::int32_t>(json.size())}});
+        for (std::size_t i = 0; i < json.size(); ++i) {
+            a.elements()[i] = element == VarType::kText ? Value(control::toText(fromJson(json[i], nullptr)))
+                                                        : fromJson(json[i], nullptr);
+        }
+        return a;
+    }
+    const auto rows = static_cast<std::int32_t>(json.size());
+    const auto columns = static_cast<std::int32_t>(json.front().size());
+    Array a(element, {Bound{0, rows}, Bound{0, columns}});
+    for (std::int32_t i = 0; i < rows; ++i) {
+        for (std::int32_t j = 0; j < columns; ++j) {
+            const Value v = fromJson(json[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], nullptr);
+            a.at(i, j) = element == VarType::kText ? Value(control::toText(v)) : v;
+        }
+    }
+    return a;
+}
+
+}  // namespace
+
+Value fromJson(const nlohmann::json& json, const control::ParamInfo* param) {
+    switch (json.type()) {
+        case nlohmann::json::value_t::null: return control::Null{};
+        case nlohmann::json::value_t::boolean: return Value::boolean(json.get<bool>());
+        case nlohmann::json::value_t::number_integer:
+        case nlohmann::json::value_t::number_unsigned: {
+            const double d = json.get<double>();
+            if (d >= std::numeric_limits<std::int32_t>::min() && d <= std::numeric_limits<std::int32_t>::max()) {
+                return static_cast<std::int32_t>(json.get<std::int64_t>());
+            }
+            return d;
+        }
+        case nlohmann::json::value_t::number_float: return json.get<double>();
+        case nlohmann::json::value_t::string: return platform::fromUtf8(json.get<std::string>());
+        case nlohmann::json::value_t::array: return arrayFromJson(json, param);
+        case nlohmann::json::value_t::object: {
+            const control::RecordInfo* info = recordTypeOf(json, param);
+            if (info == nullptr) {
+                throw control::AutomationError::typeMismatch();
+            }
+            control::Record record = control::makeRecord(*info);
+            for (const auto& [key, item] : json.items()) {
+                if (key != "$type") {
+                    if (!record.hasField(key)) {
+                        throw control::AutomationError::typeMismatch();
+                    }
+                    record.field(key) = fromJson(item, nullptr);
+                }
+            }
+            return record;
+        }
+        default: throw control::AutomationError::typeMismatch();
+    }
+}
+
+Value argumentFromText(std::string_view word, const control::ParamInfo* param) {
+    nlohmann::json json = nlohmann::json::parse(word, nullptr, false);
+    if (json.is_discarded()) {
+        return platform::fromUtf8(word);
+    }
+    return fromJson(json, param);
+}
+
+nlohmann::json toJson(const Value& value) {
+    switch (value.type()) {
+        case VarType::kBool: return value.get<control::Boolean>().value != 0;
+        case VarType::kInt16: return value.get<std::int16_t>();
+        case VarType::kInt32: return value.get<std::int32_t>();
+        case VarType::kSingle: return static_cast<double>(value.get<float>());
+        case VarType::kDouble: {
+            const double d = value.get<double>();
+            return std::isfinite(d) ? nlohmann::json(d) : nlohmann::json(platform::toUtf8(control::formatNumber(d)));
+        }
+        case VarType::kDate: return value.get<control::Date>().days;
+        case VarType::kText: return platform::toUtf8(value.get<control::Text>());
+        case VarType::kError: return nlohmann::json{{"error", value.get<control::ErrorValue>().scode}};
+        case VarType::kArray: {
+            const Array& a = value.get<Array>();
+            nlohmann::json out = nlohmann::json::array();
+            if (a.dimensions() == 1) {
+                for (const Value& element : a.elements()) {
+                    out.push_back(toJson(element));
+                }
+            } else if (a.dimensions() == 2) {
+                for (std::int32_t i = a.bound(1).lower; i <= a.bound(1).upper(); ++i) {
+                    nlohmann::json row = nlohmann::json::array();
+                    for (std::int32_t j = a.bound(2).lower; j <= a.bound(2).upper(); ++j) {
+                        row.push_back(toJson(a.at(i, j)));
+                    }
+                    out.push_back(std::move(row));
+                }
+            }
+            return out;
+        }
+        case VarType::kRecord: {
+            nlohmann::json out = nlohmann::json::object();
+            for (const auto& [name, field] : value.get<control::Record>().fields()) {
+                out[name] = toJson(field);
+            }
+            return out;
+        }
+        case VarType::kObject: return "[object]";
+        default: return nullptr;  // Empty, Null, Missing
+    }
+}
+
+}  // namespace korbit::cli

@@ -1,0 +1,30 @@
+// Automation values as JSON, both ways, for the command line.
+//
+//   JSON                      value
+//   true / false              Boolean (-1 / 0)
+//   whole number in 32 bits   Long; other numbers Double
+//   "text"                    String (NUL characters kept)
+//   null                      Null (Empty prints as null too)
+//   [a, b]                    one-dimensional array, lower bound 0
+//   [[a, b], [c, d]]          two-dimensional array, one inner array per row
+//   {"field": value}          record; its type is the parameter's, or "$type"
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <string_view>
+
+#include "korbit/control/dispatch.h"
+#include "korbit/control/value.h"
+
+namespace korbit::cli {
+
+// Reads a command-line argument: JSON when it parses as JSON, otherwise the
+// word itself as text. `param` (may be null) tells which record type an
+// object is meant to be.
+control::Value argumentFromText(std::string_view word, const control::ParamInfo* param);
+
+control::Value fromJson(const nlohmann::json& json, const control::ParamInfo* param);
+nlohmann::json toJson(const control::Value& value);
+
+}  // namespace korbit::cli

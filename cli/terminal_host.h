@@ -1,0 +1,46 @@
+// The command line as a host: message boxes are recorded for the JSON
+// output and answered by --answer, by the person at the terminal, or with
+// their safe answer.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "korbit/control/host.h"
+
+namespace korbit::cli {
+
+class TerminalHost final : public control::Host {
+public:
+    // `answer`: the answer every box gets (box::kOk, kYes, ...); without it
+    // the person at the terminal is asked when `interactive`, and otherwise
+    // every box gets its safe answer. `echo`: print every box on standard
+    // error.
+    TerminalHost(std::optional<std::int32_t> answer, bool interactive, bool echo)
+        : answer_(answer), interactive_(interactive), echo_(echo) {}
+
+    std::int32_t messageBox(const control::Text& text, std::int32_t style, const control::Text& title) override;
+    void pumpEvents() override {}
+    bool inputPending() override { return false; }
+    control::Text browseForFolder(std::int32_t ownerWindow, const control::Text& prompt) override;
+    bool freezeWindow(std::int32_t, bool) override { return false; }
+    bool drawFileIcon(std::int32_t, const control::Text&, bool, std::int32_t) override { return false; }
+
+    // The boxes shown since the last call, as {"text", "style", "title"}.
+    nlohmann::json takeBoxes();
+
+private:
+    std::int32_t ask(std::int32_t style) const;
+
+    std::optional<std::int32_t> answer_;
+    bool interactive_;
+    bool echo_;
+    nlohmann::json boxes_ = nlohmann::json::array();
+};
+
+// "ok", "yes", "no", "cancel" -> the answer code; none for anything else.
+std::optional<std::int32_t> parseAnswer(std::string_view word);
+
+}  // namespace korbit::cli

@@ -1,0 +1,7 @@
+#include "korbit/control/bindings.h"
+
+namespace korbit::control {
+
+void bindAllFamilies(InterfaceInfo& info) { services::bindPathMethods(info); }
+
+}  // namespace korbit::control

@@ -1,0 +1,130 @@
+// The late-bound interface: every method of an automation class described as
+// data (name, dispatch identifier, arguments, result), and invocation by
+// identifier with positional arguments.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "korbit/control/value.h"
+
+namespace korbit::control {
+
+enum class ParamType : std::uint8_t {
+    kText,
+    kBool,
+    kInt16,
+    kInt32,
+    kDouble,
+    kDate,
+    kVariant,
+    kTextArray,
+    kVariantArray,
+    kFileParams,
+    kArrayParams,
+    kBackupFileParams,
+    // Enumerations travel as 32-bit integers.
+    kActivityLevel,
+    kFileAttributes,
+    kMathTypes,
+    kMyMeasureUnits,
+    kMceIDLPaths,
+};
+
+enum class ResultType : std::uint8_t { kNone, kText, kBool, kInt16, kInt32, kDouble, kDate, kVariant, kIsFileResults };
+
+inline constexpr bool kByRef = false;
+inline constexpr bool kByValue = true;
+inline constexpr bool kOptional = true;
+
+struct ParamInfo {
+    std::string_view name;
+    ParamType type;
+    bool byValue = kByRef;
+    bool optional = false;
+    // The value a left-out optional argument takes. Empty means the type's
+    // own default (0, empty text, False); a Variant then stays Missing.
+    Value defaultValue{};
+};
+
+class DispatchObject;
+
+// Receives the arguments converted to their declared types, in declared
+// order, left-out optionals filled in; may change by-reference arguments.
+// Returns the result (Empty for methods without one). Throws
+// AutomationError for a failure the method does not handle.
+using MethodHandler = Value (*)(DispatchObject& self, std::span<Value> args);
+
+enum class MemberKind : std::uint8_t { kMethod, kPropertyGet, kPropertyPut };
+
+struct MethodInfo {
+    std::string_view name;
+    std::int32_t dispid;
+    ResultType result;
+    std::vector<ParamInfo> params;
+    MethodHandler handler = nullptr;  // nullptr: not implemented yet
+    MemberKind kind = MemberKind::kMethod;
+};
+
+class InterfaceInfo {
+public:
+    InterfaceInfo(std::string_view name, std::vector<MethodInfo> methods);
+
+    std::string_view name() const noexcept { return name_; }
+    const std::vector<MethodInfo>& methods() const noexcept { return methods_; }
+
+    // Case-insensitive lookup; nullptr when there is no such member. A
+    // property has one entry per accessor; by name the getter comes first.
+    const MethodInfo* find(std::string_view name) const noexcept;
+    const MethodInfo* find(std::int32_t dispid, MemberKind kind = MemberKind::kMethod) const noexcept;
+
+    // Binds an implementation to the member of that name; throws
+    // std::logic_error when there is none (a misspelt binding must not pass
+    // unnoticed).
+    void bind(std::string_view name, MethodHandler handler, MemberKind kind = MemberKind::kMethod);
+
+    std::size_t implementedCount() const noexcept;
+
+private:
+    std::string_view name_;
+    std::vector<MethodInfo> methods_;
+};
+
+// The outcome of one late-bound call.
+struct InvokeResult {
+    std::int32_t status = status::kOk;
+    std::int32_t errorNumber = 0;  // the run-time error number, when status is a failure
+    std::string description;
+    std::int32_t argumentError = -1;  // the argument a conversion failed on
+    Value result;
+
+    bool ok() const noexcept { return status == status::kOk; }
+};
+
+// Something that can be called late-bound.
+class DispatchObject {
+public:
+    virtual ~DispatchObject() = default;
+    virtual const InterfaceInfo& interfaceInfo() const noexcept = 0;
+};
+
+// Invokes member `dispid` on `self` with positional `args` (first argument
+// first). A Missing argument, or one past the end, takes its default; a
+// required one missing fails with kParamNotOptional. Arguments are converted
+// to their declared types (failing with kTypeMismatch or kOverflow, the
+// argument's index in argumentError); by-reference arguments get their
+// final values written back. An AutomationError thrown by the method becomes
+// the failing status; so does any other exception.
+InvokeResult invoke(DispatchObject& self, std::int32_t dispid, std::vector<Value>& args,
+                    MemberKind kind = MemberKind::kMethod);
+
+// Converts a value to the declared type of a parameter.
+Value coerce(const Value& value, ParamType type);
+
+std::string_view paramTypeName(ParamType type) noexcept;
+std::string_view resultTypeName(ResultType type) noexcept;
+
+}  // namespace korbit::control

@@ -1,0 +1,29 @@
+#include "korbit/control/host.h"
+
+#include <iostream>
+
+#include "korbit/platform/text_encoding.h"
+
+namespace korbit::control {
+
+
+std::int32_t box::safeAnswer(std::int32_t style) noexcept {
+    switch (buttons(style)) {
+        case kOkOnly: return kOk;
+        case kAbortRetryIgnore: return kAbort;
+        case kYesNo: return kNo;
+        default: return kCancel;  // OK/Cancel, Yes/No/Cancel, Retry/Cancel
+    }
+}
+
+std::int32_t HeadlessHost::messageBox(const Text& text, std::int32_t style, const Text& title) {
+    std::cerr << platform::toUtf8(title) << ": " << platform::toUtf8(text) << '\n';
+    return box::safeAnswer(style);
+}
+
+HeadlessHost& headlessHost() {
+    static HeadlessHost host;
+    return host;
+}
+
+}  // namespace korbit::control

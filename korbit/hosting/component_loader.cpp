@@ -1,0 +1,150 @@
+#include "korbit/hosting/component_loader.h"
+
+#include <optional>
+#include <system_error>
+
+#include "korbit/hosting/component_error.h"
+#include "korbit/hosting/component_library.h"
+#include "korbit/hosting/registry_file.h"
+
+namespace korbit::hosting {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct OwnClass {
+    const char* progId;
+    const KorbitGuid* clsid;
+};
+
+constexpr OwnClass kOwnClasses[] = {
+    {com::kProgIdKorbitControl, &com::kCLSID_KorbitControl},
+    {com::kProgIdSHA256, &com::kCLSID_SHA256},
+    {com::kProgIdBinHexDecCls, &com::kCLSID_BinHexDecCls},
+};
+
+const OwnClass* ownClass(std::string_view progId) {
+    for (const OwnClass& c : kOwnClasses) {
+        if (control::equalsIgnoreCase(c.progId, progId)) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+// The development link first, then the run-time name the library is
+// installed under.
+std::vector<std::string> libraryFileNames() {
+    const std::string_view version = KORBIT_VERSION;
+    return {"libkorbit.so", "libkorbit.so." + std::string(version.substr(0, version.find('.')))};
+}
+
+std::optional<fs::path> searchLibrary(const std::vector<fs::path>& folders) {
+    for (const fs::path& folder : folders) {
+        for (const std::string& name : libraryFileNames()) {
+            std::error_code error;
+            if (fs::is_regular_file(folder / name, error)) {
+                return folder / name;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string listed(const std::vector<fs::path>& folders) {
+    std::string text;
+    for (const fs::path& folder : folders) {
+        text += (text.empty() ? "" : ", ") + folder.string();
+    }
+    return text.empty() ? "no folder" : text;
+}
+
+// Explains a failed registration when the registry is the reason.
+[[noreturn]] void rethrowExplained(const ComponentError& e) {
+    if (e.failure() != ComponentFailure::kCallFailed) {
+        throw e;
+    }
+    std::string why;
+    try {
+        const fs::path file = registryFilePath();
+        (void)readRegistry(file);
+        why = " Check that " + file.string() + " and its folder can be written.";
+    } catch (const RegistryError& r) {
+        why = std::string(" ") + r.what() + ".";
+    }
+    throw ComponentError(e.failure(), e.code(), e.what() + why);
+}
+
+}  // namespace
+
+std::vector<fs::path> defaultSearchFolders() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error || !program.has_parent_path()) {
+        return {};
+    }
+    const fs::path folder = program.parent_path();
+    return {folder, folder.parent_path() / "korbit"};
+}
+
+ComponentLocation ComponentLoader::locate(std::string_view progId) const {
+    std::optional<ComponentError> registryProblem;
+    fs::path registry = options_.registryFile;
+    try {
+        if (registry.empty()) {
+            registry = registryFilePath();
+        }
+        if (std::optional<RegistryEntry> entry = findRegistryEntry(registry, progId)) {
+            std::error_code error;
+            if (fs::exists(entry->library, error)) {
+                return {entry->progId, entry->clsid, entry->library, true};
+            }
+            registryProblem.emplace(ComponentFailure::kLibraryMissing, com::kClassNotRegistered,
+                                    "The library registered for " + std::string(progId) + ", " +
+                                        entry->library.string() + ", does not exist.");
+        }
+    } catch (const RegistryError& e) {
+        registryProblem.emplace(ComponentFailure::kRegistryDamaged, com::kClassNotRegistered, e.what());
+    }
+
+    const OwnClass* own = ownClass(progId);
+    if (own != nullptr) {
+        if (std::optional<fs::path> library = searchLibrary(options_.searchFolders)) {
+            return {own->progId, *own->clsid, *library, false};
+        }
+    }
+    if (registryProblem) {
+        throw *registryProblem;
+    }
+    std::string message = std::string(progId) + " is not registered (no entry in " + registry.string() + ")";
+    if (own != nullptr) {
+        message += " and no libkorbit.so was found in " + listed(options_.searchFolders);
+    }
+    throw ComponentError(ComponentFailure::kNotRegistered, com::kClassNotRegistered, message + ".");
+}
+
+ComPtr<com::IDispatch> ComponentLoader::createObject(std::string_view progId) const {
+    const ComponentLocation location = locate(progId);
+    return ComponentLibrary::load(location.library).createInstance(location.clsid, location.progId);
+}
+
+ComPtr<com::IDispatch> createObject(std::string_view progId) { return ComponentLoader().createObject(progId); }
+
+void registerServer(const fs::path& library) {
+    try {
+        ComponentLibrary::load(library).registerServer();
+    } catch (const ComponentError& e) {
+        rethrowExplained(e);
+    }
+}
+
+void unregisterServer(const fs::path& library) {
+    try {
+        ComponentLibrary::load(library).unregisterServer();
+    } catch (const ComponentError& e) {
+        rethrowExplained(e);
+    }
+}
+
+}  // namespace korbit::hosting

@@ -1,0 +1,72 @@
+// Creating the library's objects by program identifier, and registering and
+// unregistering a component library.
+//
+// A program identifier is looked up in the per-user registry first
+// (registry_file.h). When it has no entry, or its entry names a library that
+// no longer exists, and it is one of the library's own identifiers
+// (Korbit.KorbitControl, Korbit.SHA256, Korbit.BinHexDecCls), libkorbit.so
+// is searched beside the running program: so an installed program works
+// without registration, and so does the build tree.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "korbit/control/component_abi.h"
+#include "korbit/hosting/com_ptr.h"
+
+namespace korbit::hosting {
+
+// The folder of the running program (/proc/self/exe) and its sibling folder
+// "korbit", where the build tree puts the library.
+std::vector<std::filesystem::path> defaultSearchFolders();
+
+struct LoaderOptions {
+    // The registry to consult; empty: registryFilePath().
+    std::filesystem::path registryFile;
+    // Searched in order for libkorbit.so (then libkorbit.so.<major>).
+    std::vector<std::filesystem::path> searchFolders = defaultSearchFolders();
+};
+
+// Where a program identifier leads.
+struct ComponentLocation {
+    std::string progId;
+    KorbitGuid clsid{};
+    std::filesystem::path library;
+    bool registered = false;  // found in the registry rather than by the search
+};
+
+class ComponentLoader {
+public:
+    ComponentLoader() = default;
+    explicit ComponentLoader(LoaderOptions options) : options_(std::move(options)) {}
+
+    // Throws ComponentError: kNotRegistered, kLibraryMissing (the
+    // registered library is gone and the search found none),
+    // kRegistryDamaged (the registry is unreadable and the search found
+    // none).
+    ComponentLocation locate(std::string_view progId) const;
+
+    // A new object of the class `progId` names, by its dispatch interface.
+    // Throws ComponentError: locate's failures, and those of
+    // ComponentLibrary::load and ComponentLibrary::createInstance.
+    ComPtr<com::IDispatch> createObject(std::string_view progId) const;
+
+private:
+    LoaderOptions options_;
+};
+
+// ComponentLoader().createObject(progId).
+ComPtr<com::IDispatch> createObject(std::string_view progId);
+
+// Loads the library at `library` and has it record its classes in, or
+// remove them from, the per-user registry. Throws ComponentError; when the
+// library reports a failure, the message tells what is wrong with the
+// registry if it can tell.
+void registerServer(const std::filesystem::path& library);
+void unregisterServer(const std::filesystem::path& library);
+
+}  // namespace korbit::hosting

@@ -1,0 +1,372 @@
+#include "korbit/hosting/registry_file.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "korbit/hosting/guid.h"
+
+namespace korbit::hosting {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kClsidKey = "clsid";
+constexpr std::string_view kLibraryKey = "library";
+constexpr std::string_view kHeading =
+    "; Korbit component registry: the library that serves each program identifier.\n"
+    "; Written when a component library is registered or unregistered.\n";
+
+struct Section {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> keys;
+
+    const std::string* value(std::string_view key) const {
+        for (const auto& [k, v] : keys) {
+            if (control::equalsIgnoreCase(k, key)) {
+                return &v;
+            }
+        }
+        return nullptr;
+    }
+};
+
+[[noreturn]] void fail(const std::string& what, const fs::path& path, int error) {
+    throw RegistryError(what + " " + path.string() + ": " + std::strerror(error));
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+
+    int get() const noexcept { return fd_; }
+    bool valid() const noexcept { return fd_ >= 0; }
+    // Closes now, so that a failing close (a delayed write error) is seen.
+    int close() noexcept { return ::close(std::exchange(fd_, -1)); }
+
+private:
+    int fd_;
+};
+
+// A temporary file that is removed unless it was put in place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty()) {
+            ::unlink(path_.c_str());
+        }
+    }
+    const std::string& path() const noexcept { return path_; }
+    void keep() noexcept { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+// Also built into the component library, whose only exports are its entry
+// points: std::to_string would add one of its own.
+std::string decimal(std::size_t n) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + n % 10));
+        n /= 10;
+    } while (n != 0);
+    return digits;
+}
+
+std::string_view trim(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && blank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The file's bytes; empty when it does not exist.
+std::string readWhole(const fs::path& file) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) {
+        if (errno == ENOENT) {
+            return {};
+        }
+        fail("cannot open", file, errno);
+    }
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("cannot read", file, errno);
+        }
+        if (n == 0) {
+            return text;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+std::vector<Section> parse(std::string_view text, const fs::path& file) {
+    std::vector<Section> sections;
+    std::size_t lineNumber = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        const std::string_view content = trim(line);
+        if (content.empty() || content.front() == ';' || content.front() == '#') {
+            continue;
+        }
+        const auto damaged = [&](const char* why) {
+            return RegistryError("the component registry " + file.string() + " is damaged: line " +
+                                 decimal(lineNumber) + " " + why);
+        };
+        if (content.front() == '[') {
+            const std::string_view name = content.back() == ']' ? trim(content.substr(1, content.size() - 2)) : "";
+            if (name.empty()) {
+                throw damaged("is not a valid section heading");
+            }
+            sections.push_back({std::string(name), {}});
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || trim(line.substr(0, equals)).empty()) {
+            throw damaged("is neither a section heading nor a key=value line");
+        }
+        if (sections.empty()) {
+            throw damaged("comes before the first section");
+        }
+        std::string_view value = line.substr(equals + 1);
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
+            value.remove_prefix(1);
+        }
+        sections.back().keys.emplace_back(std::string(trim(line.substr(0, equals))), std::string(value));
+    }
+    return sections;
+}
+
+std::string serialize(const std::vector<Section>& sections) {
+    std::string text(kHeading);
+    for (const Section& section : sections) {
+        text += "\n[" + section.name + "]\n";
+        for (const auto& [key, value] : section.keys) {
+            text += key + "=" + value + "\n";
+        }
+    }
+    return text;
+}
+
+std::optional<RegistryEntry> toEntry(const Section& section) {
+    const std::string* clsidText = section.value(kClsidKey);
+    const std::string* library = section.value(kLibraryKey);
+    if (clsidText == nullptr || library == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<KorbitGuid> clsid = guidFromText(trim(*clsidText));
+    const fs::path libraryPath(*library);
+    if (!clsid || !libraryPath.is_absolute()) {
+        return std::nullopt;
+    }
+    return RegistryEntry{section.name, *clsid, libraryPath};
+}
+
+RegistryEntry validEntry(const Section& section, const fs::path& file) {
+    std::optional<RegistryEntry> entry = toEntry(section);
+    if (!entry) {
+        throw RegistryError("the component registry " + file.string() + " is damaged: section [" + section.name +
+                            "] lacks a valid clsid or an absolute library path");
+    }
+    return *std::move(entry);
+}
+
+Section toSection(const RegistryEntry& entry) {
+    const std::string library = entry.library.string();
+    const bool badName = entry.progId.empty() || trim(entry.progId).size() != entry.progId.size() ||
+                         entry.progId.find_first_of("[]\r\n") != std::string::npos;
+    if (badName) {
+        throw RegistryError("'" + entry.progId + "' cannot be a program identifier");
+    }
+    if (!entry.library.is_absolute() || library.find_first_of("\r\n") != std::string::npos) {
+        throw RegistryError("'" + library + "' cannot be registered: it must be an absolute path on one line");
+    }
+    return {entry.progId, {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
+}
+
+bool sameLibrary(const fs::path& a, const fs::path& b) { return a.lexically_normal() == b.lexically_normal(); }
+
+void writeAll(int fd, std::string_view text, const std::string& path) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("cannot write", path, errno);
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+// Replaces `file` by one holding `text`: never a half-written file, whatever
+// fails.
+void replaceFile(const fs::path& file, int folderFd, std::string_view text) {
+    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (!fd.valid()) {
+        fail("cannot create a temporary file beside", file, errno);
+    }
+    TemporaryFile temporary(pattern);
+    writeAll(fd.get(), text, temporary.path());
+    if (::fsync(fd.get()) != 0) {
+        fail("cannot flush", temporary.path(), errno);
+    }
+    if (fd.close() != 0) {
+        fail("cannot close", temporary.path(), errno);
+    }
+    if (::rename(temporary.path().c_str(), file.c_str()) != 0) {
+        fail("cannot replace", file, errno);
+    }
+    temporary.keep();
+    // The new file is complete and in place; a failing flush of the folder
+    // only leaves the rename's durability to the file system.
+    (void)::fsync(folderFd);
+}
+
+// Runs `change` on the file's sections while holding the folder's lock and
+// writes the outcome back when it reports a change.
+template <typename Change>
+void changeRegistry(const fs::path& file, Change change) {
+    if (!file.has_parent_path()) {
+        throw RegistryError("the component registry path " + file.string() + " names no folder");
+    }
+    const fs::path folder = file.parent_path();
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) {
+        throw RegistryError("cannot create the folder " + folder.string() + ": " + error.message());
+    }
+    FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folderFd.valid()) {
+        fail("cannot open the folder", folder, errno);
+    }
+    while (::flock(folderFd.get(), LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            fail("cannot lock the folder", folder, errno);
+        }
+    }
+    std::vector<Section> sections = parse(readWhole(file), file);
+    if (!change(sections)) {
+        return;
+    }
+    if (!sections.empty()) {
+        replaceFile(file, folderFd.get(), serialize(sections));
+        return;
+    }
+    if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
+        fail("cannot remove", file, errno);
+    }
+    (void)::fsync(folderFd.get());
+}
+
+fs::path homeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
+        return home;
+    }
+    std::vector<char> buffer(16384);
+    passwd record{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &record, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+        found->pw_dir != nullptr && found->pw_dir[0] == '/') {
+        return found->pw_dir;
+    }
+    throw RegistryError("cannot locate the component registry: neither XDG_DATA_HOME nor a home folder is known");
+}
+
+}  // namespace
+
+fs::path registryFilePath() {
+    fs::path base;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
+        base = data;
+    } else {
+        base = homeFolder() / ".local" / "share";
+    }
+    return base / "korbit" / "registry.ini";
+}
+
+std::vector<RegistryEntry> readRegistry(const fs::path& file) {
+    std::vector<RegistryEntry> entries;
+    for (const Section& section : parse(readWhole(file), file)) {
+        entries.push_back(validEntry(section, file));
+    }
+    return entries;
+}
+
+std::optional<RegistryEntry> findRegistryEntry(const fs::path& file, std::string_view progId) {
+    for (const Section& section : parse(readWhole(file), file)) {
+        if (control::equalsIgnoreCase(section.name, progId)) {
+            return validEntry(section, file);
+        }
+    }
+    return std::nullopt;
+}
+
+void addRegistryEntries(const fs::path& file, const std::vector<RegistryEntry>& entries) {
+    std::vector<Section> added;
+    for (const RegistryEntry& entry : entries) {
+        added.push_back(toSection(entry));
+    }
+    changeRegistry(file, [&](std::vector<Section>& sections) {
+        for (Section& section : added) {
+            const auto same = [&](const Section& s) { return control::equalsIgnoreCase(s.name, section.name); };
+            auto at = std::find_if(sections.begin(), sections.end(), same);
+            if (at == sections.end()) {
+                sections.push_back(std::move(section));
+                continue;
+            }
+            *at = std::move(section);
+            sections.erase(std::remove_if(at + 1, sections.end(), same), sections.end());
+        }
+        return !added.empty();
+    });
+}
+
+void removeRegistryEntries(const fs::path& file, const std::vector<RegistryEntry>& entries) {
+    const auto listed = [&](const Section& section) {
+        const std::optional<RegistryEntry> present = toEntry(section);
+        return present && std::any_of(entries.begin(), entries.end(), [&](const RegistryEntry& entry) {
+                   return control::equalsIgnoreCase(present->progId, entry.progId) &&
+                          present->clsid == entry.clsid && sameLibrary(present->library, entry.library);
+               });
+    };
+    changeRegistry(file, [&](std::vector<Section>& sections) { return std::erase_if(sections, listed) > 0; });
+}
+
+}  // namespace korbit::hosting

@@ -1,0 +1,121 @@
+#include "korbit/platform/text_encoding.h"
+
+#include <cstdint>
+
+namespace korbit::platform {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+void appendUtf16(std::u16string& out, char32_t c) {
+    if (c < 0x10000) {
+        out.push_back(static_cast<char16_t>(c));
+    } else {
+        const char32_t v = c - 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (v >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+    }
+}
+
+bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// Bounds of the second byte that keep a sequence minimal and out of the
+// surrogate range (Unicode table 3-7).
+struct LeadInfo {
+    int length;  // 0: not a lead byte
+    std::uint8_t secondMin;
+    std::uint8_t secondMax;
+};
+
+LeadInfo leadInfo(std::uint8_t b) {
+    if (b >= 0xC2 && b <= 0xDF) return {2, 0x80, 0xBF};
+    if (b == 0xE0) return {3, 0xA0, 0xBF};
+    if (b == 0xED) return {3, 0x80, 0x9F};
+    if (b >= 0xE1 && b <= 0xEF) return {3, 0x80, 0xBF};
+    if (b == 0xF0) return {4, 0x90, 0xBF};
+    if (b >= 0xF1 && b <= 0xF3) return {4, 0x80, 0xBF};
+    if (b == 0xF4) return {4, 0x80, 0x8F};
+    return {0, 0, 0};
+}
+
+}  // namespace
+
+std::string toUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            appendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00));
+            ++i;
+        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+            appendUtf8(out, kReplacement);
+        } else {
+            appendUtf8(out, c);
+        }
+    }
+    return out;
+}
+
+std::u16string fromUtf8(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        }
+        const LeadInfo info = leadInfo(lead);
+        if (info.length == 0) {
+            appendUtf16(out, kReplacement);
+            ++i;
+            continue;
+        }
+        char32_t c = lead & (0xFFU >> (info.length + 1));
+        std::size_t used = 1;
+        for (; used < static_cast<std::size_t>(info.length) && i + used < bytes.size(); ++used) {
+            const auto b = static_cast<std::uint8_t>(bytes[i + used]);
+            const std::uint8_t low = used == 1 ? info.secondMin : std::uint8_t{0x80};
+            const std::uint8_t high = used == 1 ? info.secondMax : std::uint8_t{0xBF};
+            if (b < low || b > high) {
+                break;
+            }
+            c = (c << 6) | (b & 0x3FU);
+        }
+        appendUtf16(out, used == static_cast<std::size_t>(info.length) ? c : kReplacement);
+        i += used;
+    }
+    return out;
+}
+
+std::optional<std::string> toOsPath(std::u16string_view path) {
+    if (path.find(u'\0') != std::u16string_view::npos) {
+        return std::nullopt;
+    }
+    return toUtf8(path);
+}
+
+}  // namespace korbit::platform

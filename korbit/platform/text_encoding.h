@@ -1,0 +1,22 @@
+// Text between the control's 16-bit characters and the operating system,
+// which takes and gives UTF-8 bytes (paths, environment, mount table).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korbit::platform {
+
+// UTF-8 of `text`; a lone surrogate becomes U+FFFD.
+std::string toUtf8(std::u16string_view text);
+
+// UTF-16 of `bytes`; every maximal invalid sequence becomes one U+FFFD.
+std::u16string fromUtf8(std::string_view bytes);
+
+// The UTF-8 path the operating system is asked about, or nothing when `path`
+// holds a NUL character: no path can contain one, and cutting there would
+// name a different file.
+std::optional<std::string> toOsPath(std::u16string_view path);
+
+}  // namespace korbit::platform

@@ -1,0 +1,106 @@
+// Every method the control implements, called late-bound the way a careless
+// host would: arguments left out, of the wrong type, or fine. Whatever comes
+// in, the answer is a status and never a crash.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "korbit/control/korbit_control.h"
+#include "support/scripted_host.h"
+
+namespace korbit::control {
+namespace {
+
+// A value of the parameter's type that names something harmless.
+Value plausible(const ParamInfo& param) {
+    switch (param.type) {
+        case ParamType::kText: return Text(u"/tmp/korbit-wired-test.txt");
+        case ParamType::kBool: return Value::boolean(false);
+        case ParamType::kDouble: return 1.5;
+        case ParamType::kDate: return Date{45000.0};
+        case ParamType::kVariant: return Text(u"x");
+        default: return std::int32_t{26};
+    }
+}
+
+// A value no parameter type accepts but Variant.
+Value wrongType() { return Array::ofTexts({u"not", u"scalar"}); }
+
+class WiredMethods : public ::testing::Test {
+protected:
+    korbit::testing::ScriptedHost host;
+    KorbitControl control{&host};
+};
+
+TEST_F(WiredMethods, AnswerEveryKindOfCallWithAStatus) {
+    std::size_t wired = 0;
+    for (const MethodInfo& m : control.interfaceInfo().methods()) {
+        if (m.handler == nullptr) {
+            continue;
+        }
+        ++wired;
+        SCOPED_TRACE(std::string(m.name));
+
+        std::vector<Value> missing(m.params.size(), Value(Missing{}));
+        const InvokeResult leftOut = invoke(control, m.dispid, missing);
+        const bool anyRequired = std::any_of(m.params.begin(), m.params.end(), [](auto& p) { return !p.optional; });
+        EXPECT_EQ(leftOut.status, anyRequired ? status::kParamNotOptional : status::kOk);
+
+        for (std::size_t i = 0; i < m.params.size(); ++i) {
+            if (m.params[i].type == ParamType::kVariant) {
+                continue;
+            }
+            std::vector<Value> args;
+            for (const ParamInfo& p : m.params) {
+                args.push_back(plausible(p));
+            }
+            args[i] = wrongType();
+            const InvokeResult r = invoke(control, m.dispid, args);
+            EXPECT_EQ(r.status, status::kTypeMismatch) << "argument " << i;
+            EXPECT_EQ(r.argumentError, static_cast<std::int32_t>(i));
+        }
+
+        std::vector<Value> args;
+        for (const ParamInfo& p : m.params) {
+            args.push_back(p.type == ParamType::kText ? Value(std::int32_t{7}) : plausible(p));  // 7 becomes "7"
+        }
+        const InvokeResult r = invoke(control, m.dispid, args);
+        EXPECT_TRUE(r.ok()) << r.description;
+        for (std::size_t i = 0; i < m.params.size(); ++i) {
+            if (!m.params[i].byValue && m.params[i].type == ParamType::kText) {
+                EXPECT_EQ(args[i], Value(u"7")) << "by-reference argument written back in its declared type";
+            }
+        }
+    }
+    EXPECT_EQ(wired, control.interfaceInfo().implementedCount());
+    EXPECT_GE(wired, 19U);  // the path and file-name family at least
+}
+
+TEST_F(WiredMethods, ShowTheirBoxesThroughTheHost) {
+    // An application-data folder that cannot be made: below a plain file.
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "korbit-wired-blocker";
+    { std::FILE* f = std::fopen(file.c_str(), "w"); std::fclose(f); }
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    ::setenv("XDG_CONFIG_HOME", (file / "config").c_str(), 1);
+
+    std::vector<Value> args{Value(std::int32_t{26})};
+    const InvokeResult r = invoke(control, control.interfaceInfo().find("GetSpecialFolderA")->dispid, args);
+
+    if (saved != nullptr) {
+        ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    std::filesystem::remove(file);
+
+    ASSERT_TRUE(r.ok()) << r.description;
+    EXPECT_EQ(r.result, Value(Text()));
+    ASSERT_EQ(host.boxes.size(), 1U);
+    EXPECT_EQ(host.boxes[0].text, u"GetSpecialFolderA");
+    EXPECT_EQ(host.boxes[0].style, box::kOkOnly);
+}
+
+}  // namespace
+}  // namespace korbit::control

@@ -1,0 +1,14 @@
+# The path helpers and the platform layer beneath them.
+add_executable(services_tests
+    platform/scratch_folder.h
+    platform/drives_test.cpp
+    platform/file_search_test.cpp
+    platform/special_folders_test.cpp
+    platform/text_encoding_test.cpp
+    services/path_helpers_files_test.cpp
+    services/path_helpers_special_folders_test.cpp
+    services/path_helpers_text_test.cpp
+)
+target_include_directories(services_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(services_tests PRIVATE korbit_common korbit_core GTest::gtest_main)
+gtest_discover_tests(services_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS services)
