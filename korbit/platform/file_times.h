@@ -1,0 +1,51 @@
+// A file's time stamps and attribute word, and local time by the system's
+// time-zone database. Times are whole seconds since 1970-01-01 00:00 UTC
+// ("Unix seconds"), rounded down; local times are the same count read as the
+// local wall clock.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace korbit::platform {
+
+struct FileStamps {
+    std::int64_t created = 0;   // the birth time; where the file system keeps none, the earlier of the
+                                // last status change and the last modification
+    std::int64_t accessed = 0;
+    std::int64_t modified = 0;
+    bool birthTimeKnown = false;
+};
+
+// The stamps of the entry at `path` (links followed); nothing when it cannot be asked.
+std::optional<FileStamps> readFileStamps(const std::string& path);
+
+// Sets the stamps given (whole seconds) and leaves the others; a file
+// without any write permission bit is left alone (false). Creation
+// times cannot be set here: a request for one is met only when the file
+// already has that birth time. True when every requested stamp now holds.
+bool writeFileStamps(const std::string& path, std::optional<std::int64_t> created,
+                     std::optional<std::int64_t> accessed, std::optional<std::int64_t> modified);
+
+// UTC to the local wall clock at that moment, and back (for a wall-clock time
+// that occurs twice, the first; for one skipped by a change, shifted by the
+// change). Nothing outside the range the system can convert.
+std::optional<std::int64_t> utcToLocal(std::int64_t utc);
+std::optional<std::int64_t> localToUtc(std::int64_t local);
+
+// A local date and time in the user's general form: short date, long time.
+std::u16string generalDateText(int year, int month, int day, int hour, int minute, int second);
+
+// The attribute word of `path` (links followed): read-only 1 when no write
+// permission bit is set, hidden 2 for a name starting with ".", directory 16,
+// archive 32 for a regular file, normal 128 when no other bit is set.
+// Nothing when there is no such entry.
+std::optional<std::uint32_t> fileAttributes(const std::string& path);
+
+// Applies the read-only bit of `attributes`: set, every write permission bit
+// is taken away; clear (normal, archive, ...), the owner's write permission
+// is given back. The other bits have no counterpart and are ignored.
+bool setFileAttributes(const std::string& path, std::uint32_t attributes);
+
+}  // namespace korbit::platform

@@ -1,0 +1,171 @@
+// The settings-file methods beyond single reads and writes: the key list and
+// its array, the read buffer, failing writes, and writers in two processes.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/scratch_folder.h"
+#include "services/method_calls.h"
+#include "support/scripted_host.h"
+
+namespace korbit::testing {
+namespace {
+
+using control::Array;
+using control::Text;
+using control::Value;
+
+class SettingsMethods : public ::testing::Test {
+protected:
+    ScriptedHost host;
+    control::KorbitControl control{&host};
+    ScratchFolder scratch;
+    std::string file = scratch / "settings.ini";
+
+    void save(const std::string& section, const std::string& key, const std::string& value) {
+        call(control, "ProfileSaveItem", {text(section), text(key), text(value), text(file)});
+    }
+    std::vector<Value> sectionArgs(const std::string& section, Value array) {
+        return {text(section), text(file), std::move(array)};
+    }
+};
+
+TEST_F(SettingsMethods, KeyListFillsTheArrayFromIndexZero) {
+    save("S", "A", "1");
+    save("S", "B", "2");
+    std::vector<Value> args = sectionArgs("S", Value(Array::ofTexts({u"old"}, 5)));
+    const control::InvokeResult r = callMethod(control, "ProfileGetSection", args);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.result, Value(Text(u"A\0B", 3)));
+    EXPECT_EQ(args[2], Value(Array::ofTexts({u"A", u"B"}, 0)));
+}
+
+TEST_F(SettingsMethods, EmptyKeyListLeavesTheArrayAlone) {
+    save("S", "A", "1");
+    const Value before(Array::ofTexts({u"kept"}));
+    for (const char* section : {"S2", "missing"}) {
+        std::vector<Value> args = sectionArgs(section, before);
+        ASSERT_TRUE(callMethod(control, "ProfileGetSection", args).ok());
+        EXPECT_EQ(args[2], before) << section;
+    }
+    call(control, "ProfileDeleteSection", {text("S"), text(file)});
+    std::vector<Value> args = sectionArgs("S", before);
+    EXPECT_EQ(callMethod(control, "ProfileGetSection", args).result, Value(Text()));
+    EXPECT_EQ(args[2], before);
+}
+
+TEST_F(SettingsMethods, ReadBufferLimitsHold) {
+    const std::string longValue(70000, 'v');
+    save("S", "k", longValue);
+    const Value read = call(control, "ProfileGetItem", {text("S"), text("k"), text(file)});
+    EXPECT_EQ(read.get<Text>().size(), 65535U);
+
+    // 7,000 names of 9 characters and a NUL: 70,000 characters, more than fit.
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << "[Big]\n";
+    for (int i = 0; i < 7000; ++i) {
+        out << "key" << 100000 + i << "=1\n";
+    }
+    out.close();
+    std::vector<Value> args = sectionArgs("Big", Value(Array()));
+    const Text list = callMethod(control, "ProfileGetSection", args).result.get<Text>();
+    EXPECT_EQ(list.size(), 65533U);
+    EXPECT_EQ(list.substr(0, 10), Text(u"key100000\0", 10));
+    const Array& names = args[2].get<Array>();
+    EXPECT_EQ(names.size(), 6554U);  // 6,553 whole names and the cut one
+    EXPECT_EQ(names.at(6553), Value(Text(u"key")));
+}
+
+TEST_F(SettingsMethods, IsArrayGoodTellsDimensionedArrays) {
+    const struct {
+        Value value;
+        bool good;
+    } cases[] = {
+        {Value(Array::ofTexts({u"one"})), true},
+        {Value(Array::ofTexts({})), true},  // what splitting an empty text gives
+        {Value(Array(control::VarType::kText)), false},
+        {Value(std::int32_t{5}), false},
+        {Value(Text(u"x")), false},
+        {Value(), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(call(control, "IsArrayGood", {c.value}), boolean(c.good));
+    }
+}
+
+TEST_F(SettingsMethods, FailingWritesAreSilentAndHarmless) {
+    const std::string inMissingFolder = scratch / "no/such/settings.ini";
+    call(control, "ProfileSaveItem", {text("S"), text("k"), text("v"), text(inMissingFolder)});
+    EXPECT_FALSE(std::filesystem::exists(scratch / "no"));
+
+    save("S", "k", "v");
+    ::chmod(file.c_str(), 0444);
+    save("S", "k", "changed");
+    EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), text(file)}), text("v"));
+    ::chmod(file.c_str(), 0644);
+
+    call(control, "ProfileSaveItem", {text("S"), text("k"), text("v"), Value(Text(u"a\0b", 3))});
+    call(control, "ProfileSaveItem", {text("S"), text("k"), text("v"), text("")});
+    EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), Value(Text(u"a\0b", 3))}), text(""));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);  // no stray files
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(SettingsMethods, WritesThroughASymbolicLinkKeepTheLink) {
+    save("S", "k", "v");
+    const std::string link = scratch / "link.ini";
+    std::filesystem::create_symlink(file, link);
+    call(control, "ProfileSaveItem", {text("S"), text("k"), text("w"), text(link)});
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), text(file)}), text("w"));
+}
+
+TEST_F(SettingsMethods, RewriteKeepsTheFileMode) {
+    save("S", "k", "v");
+    ::chmod(file.c_str(), 0600);
+    save("S", "k", "w");
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+}
+
+TEST_F(SettingsMethods, TwoProcessesWritingAtOnceLoseNoKey) {
+    constexpr int kKeysEach = 200;
+    pid_t children[2] = {};
+    for (int p = 0; p < 2; ++p) {
+        children[p] = ::fork();
+        ASSERT_GE(children[p], 0);
+        if (children[p] == 0) {
+            control::KorbitControl writer;
+            for (int i = 0; i < kKeysEach; ++i) {
+                const std::string key = "p" + std::to_string(p) + "k" + std::to_string(i);
+                writer.ProfileSaveItem(u"Shared", platform::fromUtf8(key), platform::fromUtf8(key + "v"),
+                                       platform::fromUtf8(file));
+            }
+            ::_exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::vector<Value> args = sectionArgs("Shared", Value(Array()));
+    ASSERT_TRUE(callMethod(control, "ProfileGetSection", args).ok());
+    ASSERT_EQ(args[2].get<Array>().size(), 2U * kKeysEach);
+    for (int p = 0; p < 2; ++p) {
+        for (int i = 0; i < kKeysEach; ++i) {
+            const std::string key = "p" + std::to_string(p) + "k" + std::to_string(i);
+            ASSERT_EQ(call(control, "ProfileGetItem", {text("Shared"), text(key), text(file)}), text(key + "v"));
+        }
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace korbit::testing
