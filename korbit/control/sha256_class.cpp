@@ -1,4 +1,4 @@
-// The published classes besides the control: SHA256 and BinHexDecCls.
+// The published SHA256 class (BinHexDecCls lives with the number helpers).
 #include "korbit/control/classes.h"
 #include "korbit/control/korbit_control.h"
 #include "korbit/engine/sha256.h"
@@ -22,33 +22,8 @@ public:
     const InterfaceInfo& interfaceInfo() const noexcept override { return sha256Interface(); }
 };
 
-// The three properties of BinHexDecCls, each with a getter and a setter.
-const InterfaceInfo& binHexDecInterface() {
-    static const InterfaceInfo info("_BinHexDecCls", [] {
-        std::vector<MethodInfo> members;
-        const std::pair<std::string_view, ParamType> properties[] = {
-            {"HexNum", ParamType::kText}, {"BinNum", ParamType::kText}, {"DeciNum", ParamType::kInt32}};
-        std::int32_t dispid = 0x68030000;
-        for (const auto& [name, type] : properties) {
-            const ResultType result = type == ParamType::kText ? ResultType::kText : ResultType::kInt32;
-            members.push_back({name, dispid, result, {}, nullptr, MemberKind::kPropertyGet});
-            members.push_back({name, dispid, ResultType::kNone, {{"value", type, kByValue}}, nullptr,
-                               MemberKind::kPropertyPut});
-            ++dispid;
-        }
-        return members;
-    }());
-    return info;
-}
-
-class BinHexDecObject final : public DispatchObject {
-public:
-    const InterfaceInfo& interfaceInfo() const noexcept override { return binHexDecInterface(); }
-};
-
 }  // namespace
 
 std::unique_ptr<DispatchObject> newSHA256() { return std::make_unique<Sha256Object>(); }
-std::unique_ptr<DispatchObject> newBinHexDecCls() { return std::make_unique<BinHexDecObject>(); }
 
 }  // namespace korbit::control

@@ -1,0 +1,306 @@
+// Numbers in words, fractions, number bases, tidy and random texts and card
+// issuers, as methods of the control, and their bindings.
+#include <clocale>
+#include <cmath>
+#include <cwctype>
+
+#include "korbit/control/bindings.h"
+#include "korbit/control/classes.h"
+#include "korbit/control/korbit_control.h"
+#include "korbit/control/type_library.h"
+#include "korbit/platform/text_case.h"
+#include "korbit/utilities/bin_hex_dec.h"
+#include "korbit/utilities/fraction_text.h"
+
+namespace korbit::control {
+
+namespace {
+
+void fillNumberWords(ControlState::NumberWords& w) {
+    w.ones = {u"zero", u"one", u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine"};
+    w.teens = {u"ten",     u"eleven",  u"twelve",    u"thirteen", u"fourteen",
+               u"fifteen", u"sixteen", u"seventeen", u"eighteen", u"nineteen"};
+    w.tens = {u"", u"ten", u"twenty", u"thirty", u"forty", u"fifty", u"sixty", u"seventy", u"eighty", u"ninety"};
+    w.thousands = {u"", u"thousand", u"million", u"billion", u"trillion"};
+    w.filled = true;
+}
+
+const Text& word(const std::vector<Text>& table, std::size_t i) {
+    if (i >= table.size()) {
+        throw AutomationError::subscriptOutOfRange();
+    }
+    return table[i];
+}
+
+// The amount in words: groups of three digits from the right, teens and
+// hyphenated tens, cents as a fraction of 100.
+Text amountInWords(const ControlState::NumberWords& w, double value) {
+    if (!(value >= 0.0 && value < 1e15)) {
+        throw AutomationError::overflow();  // negative or beyond plain digits
+    }
+    const double whole = std::floor(value);
+    const auto cents = static_cast<long>(utilities::roundHalfAway((value - whole) * 100.0));
+    const std::string centsText = (cents < 10 ? "0" : "") + std::to_string(cents);
+    Text buffer = u"and " + Text(centsText.begin(), centsText.end()) + u"/100";
+
+    const Text digits = formatNumber(whole);
+    auto digitAt = [&](std::size_t i) { return static_cast<std::size_t>(digits[i - 1] - u'0'); };
+    const std::size_t length = digits.size();
+    bool noGroupYet = true;
+    for (std::size_t i = length; i >= 1; --i) {
+        const std::size_t digit = digitAt(i);
+        const std::size_t column = length - i + 1;
+        if (column % 3 == 1) {
+            bool showGroup = true;
+            Text part;
+            if (i == 1) {
+                part = word(w.ones, digit) + u" ";
+            } else if (digits[i - 2] == u'1') {
+                part = word(w.teens, digit) + u" ";
+                --i;  // the tens digit is spelt with the teen
+            } else if (digit > 0) {
+                part = word(w.ones, digit) + u" ";
+            } else {
+                showGroup = digits[i - 2] != u'0' || (i > 2 && digits[i - 3] != u'0');
+            }
+            if (showGroup) {
+                if (column > 1) {
+                    part += word(w.thousands, column / 3) + (noGroupYet ? u" " : u", ");
+                }
+                noGroupYet = false;
+                buffer = part + buffer;
+            }
+        } else if (column % 3 == 2) {
+            if (digit > 0) {
+                buffer = word(w.tens, digit) + (digits[i] != u'0' ? u"-" : u" ") + buffer;
+            }
+        } else if (digit > 0) {
+            buffer = word(w.ones, digit) + u" hundred " + buffer;
+        }
+        if (i == 1) {
+            break;
+        }
+    }
+    return buffer;
+}
+
+char16_t upperOf(char16_t c) {
+    if (c < 0x80) {
+        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+    }
+    static const locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    if (utf8 == nullptr || (c >= 0xD800 && c <= 0xDFFF)) {
+        return c;
+    }
+    const wint_t upper = ::towupper_l(static_cast<wint_t>(c), utf8);
+    return upper <= 0xFFFF ? static_cast<char16_t>(upper) : c;
+}
+
+Text lowerOf(char16_t c) { return platform::toLowerCase(std::u16string_view(&c, 1)); }
+
+bool sameIgnoringCase(char16_t a, char16_t b) { return a == b || lowerOf(a) == lowerOf(b); }
+
+bool isWordBreak(char16_t c) noexcept {
+    return c == u' ' || c == u'\0' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+}  // namespace
+
+Text KorbitControl::NumToText(double dblVal, VBool ShowDollars) {
+    if (!state_.numberWords.filled) {
+        fillNumberWords(state_.numberWords);
+    }
+    Text buffer;
+    try {
+        buffer = amountInWords(state_.numberWords, dblVal);
+        buffer[0] = upperOf(buffer[0]);
+    } catch (const std::exception&) {
+        buffer = u"#Error#";
+    }
+    return ShowDollars == kTrue ? buffer + u" Dollars" : buffer;
+}
+
+double KorbitControl::ConvertFractionToDecimal(const Text& sMixedFrac) {
+    return utilities::fractionToDecimal(sMixedFrac);
+}
+
+Text KorbitControl::MakeFraction(const Value& DecimalNumber, std::int32_t LargestDenominator, VBool bShowDash) {
+    return utilities::makeFraction(DecimalNumber, LargestDenominator, bShowDash == kTrue,
+                                   [this] { host().pumpEvents(); });
+}
+
+Text KorbitControl::ConvertHexDecBinary(Text& MyNumber, std::int32_t ConvertFrom, std::int32_t ConvertTo) {
+    utilities::BinHexDec number;
+    switch (ConvertFrom) {
+        case Math_Binary: number.setBinNum(MyNumber); break;
+        case Math_Decimal: number.setDeciNum(toInt32(Value(MyNumber))); break;
+        case Math_Hexidecimal: number.setHexNum(MyNumber); break;
+        default: break;
+    }
+    switch (ConvertTo) {
+        case Math_Binary: MyNumber = number.binNum(); break;
+        case Math_Decimal: MyNumber = toText(Value(number.deciNum())); break;
+        case Math_Hexidecimal: MyNumber = number.hexNum(); break;
+        default: break;
+    }
+    return MyNumber;
+}
+
+Text KorbitControl::ProperCaseString(const Text& MyString) {
+    Text out = platform::toLowerCase(MyString);
+    if (out.size() != MyString.size()) {  // a letter whose lower case is longer: go letter by letter
+        out.clear();
+        for (const char16_t c : MyString) {
+            const Text lower = lowerOf(c);
+            out += lower.size() == 1 ? lower : Text(1, c);
+        }
+    }
+    bool wordStart = true;
+    for (char16_t& c : out) {
+        if (wordStart) {
+            c = upperOf(c);
+        }
+        wordStart = isWordBreak(c);
+    }
+    return out;
+}
+
+Text KorbitControl::RemovePoundSign(const Text& MyStr) {
+    if (MyStr.find(u'#') == Text::npos) {
+        return {};
+    }
+    Text out;
+    for (const char16_t c : MyStr) {
+        if (c != u'#') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+Text KorbitControl::RemoveChar(const Text& MyStr, const Text& CharToRemove) {
+    if (CharToRemove.size() != 1) {
+        return {};
+    }
+    Text out;
+    bool found = false;
+    for (const char16_t c : MyStr) {
+        if (sameIgnoringCase(c, CharToRemove[0])) {
+            found = true;
+        } else {
+            out += c;
+        }
+    }
+    return found ? out : Text();
+}
+
+Text KorbitControl::RandomAlphaNum(std::int16_t StrLength) {
+    Text out;
+    if (StrLength < 0) {
+        return out;  // no text has a negative length
+    }
+    while (out.size() != static_cast<std::size_t>(StrLength)) {
+        const auto kind = static_cast<int>(std::floor(static_cast<double>(nextRandom()) * 3 + 1));
+        const double r = static_cast<double>(nextRandom());
+        double code = 0;
+        if (kind == 1) {
+            code = 48 + roundHalfEven(r * 9);
+        } else if (kind == 2) {
+            code = 65 + roundHalfEven(r * 25);
+        } else {
+            code = 97 + roundHalfEven(r * 25);
+        }
+        out += static_cast<char16_t>(code);
+        host().pumpEvents();
+    }
+    return out;
+}
+
+std::int32_t KorbitControl::GetRandomValue(VBool Two56Val) {
+    const auto r = static_cast<double>(nextRandom());
+    if (Two56Val == kTrue) {
+        return static_cast<std::int32_t>(std::floor(r * 256));
+    }
+    return toInt32(Value(r * 2147483647.0));
+}
+
+Text KorbitControl::CreditCardType(const Text& CardNumber) {
+    const std::size_t length = CardNumber.size();
+    auto prefix = [&](std::size_t n) { return toInt32(Value(CardNumber.substr(0, n))); };
+    if (length == 16 && prefix(2) >= 51 && prefix(2) <= 55) {
+        return u"Mastercard";
+    }
+    if ((length == 16 || length == 13) && prefix(1) == 4) {
+        return u"Visa";
+    }
+    if (length == 15 && (prefix(2) == 34 || prefix(2) == 37)) {
+        return u"Amex";
+    }
+    if (length == 14 && (prefix(2) == 36 || prefix(2) == 38 || (prefix(3) >= 300 && prefix(3) <= 305))) {
+        return u"Diners";
+    }
+    if (length == 15 && (prefix(4) == 2014 || prefix(4) == 2149)) {
+        return u"enRoute";
+    }
+    if (length == 16 && prefix(1) == 3) {
+        return u"JCB";
+    }
+    if (length == 15 && (prefix(4) == 1800 || prefix(4) == 2031)) {
+        return u"JCB";
+    }
+    return u"Invalid";
+}
+
+}  // namespace korbit::control
+
+namespace korbit::utilities {
+
+namespace {
+
+using control::Boolean;
+using control::DispatchObject;
+using control::KorbitControl;
+using control::Text;
+using control::Value;
+using Span = std::span<Value>;
+
+KorbitControl& controlOf(DispatchObject& self) { return static_cast<KorbitControl&>(self); }
+control::VBool flag(const Value& v) { return v.get<Boolean>().value; }
+const Text& text(const Value& v) { return v.get<Text>(); }
+
+}  // namespace
+
+void bindNumberTextMethods(control::InterfaceInfo& info) {
+    info.bind("NumToText", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).NumToText(a[0].get<double>(), flag(a[1]));
+    });
+    info.bind("ConvertFractionToDecimal", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).ConvertFractionToDecimal(text(a[0]));
+    });
+    info.bind("ProperCaseString", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).ProperCaseString(text(a[0]));
+    });
+    info.bind("CreditCardType", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).CreditCardType(text(a[0]));
+    });
+    info.bind("RemovePoundSign", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).RemovePoundSign(text(a[0]));
+    });
+    info.bind("RemoveChar", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).RemoveChar(text(a[0]), text(a[1]));
+    });
+    info.bind("RandomAlphaNum", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).RandomAlphaNum(a[0].get<std::int16_t>());
+    });
+    info.bind("MakeFraction", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).MakeFraction(a[0], a[1].get<std::int32_t>(), flag(a[2]));
+    });
+    info.bind("ConvertHexDecBinary", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).ConvertHexDecBinary(a[0].get<Text>(), a[1].get<std::int32_t>(), a[2].get<std::int32_t>());
+    });
+    info.bind("GetRandomValue", [](DispatchObject& s, Span a) -> Value {
+        return controlOf(s).GetRandomValue(flag(a[0]));
+    });
+}
+
+}  // namespace korbit::utilities
