@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/encrypt_command.h"
 #include "cli/late_bound_call.h"
 #include "cli/words.h"
 #include "cli/interface_listing.h"
@@ -25,6 +26,11 @@ constexpr std::string_view kUsageText =
     "Usage: korbit COMMAND [OPTIONS]\n"
     "\n"
     "Commands:\n"
+    "  encrypt [--password-stdin] [--quiet] [--answer A] FILE...\n"
+    "                               encrypt files in place (password asked twice, or one\n"
+    "                               line from standard input); Ctrl-C cancels\n"
+    "  decrypt [--password-stdin] [--quiet] [--answer A] FILE...\n"
+    "                               decrypt files in place\n"
     "  methods [--json]             list every method of the control and its classes\n"
     "  call [--answer A] [--class SHA256|BinHexDecCls] [--set PROP=VALUE]... METHOD [ARG]...\n"
     "                               call one method; each ARG is JSON (a bare word is text);\n"
@@ -182,6 +188,9 @@ int main(int argc, char** argv) {
             return usageError("methods takes only --json");
         }
         return listInterfaces(std::cout, !words.empty()) ? kOk : kFailed;
+    }
+    if (command == "encrypt" || command == "decrypt") {
+        return runEncryptCommand(command == "encrypt", std::move(words));
     }
     if (command == "call") {
         return commandCall(std::move(words));

@@ -2,6 +2,17 @@
 
 namespace korbit::control {
 
-void bindAllFamilies(InterfaceInfo& info) { services::bindPathMethods(info); }
+void bindAllFamilies(InterfaceInfo& info) {
+    services::bindPathMethods(info);
+    services::bindEncryptionMethods(info);
+    services::bindSettingsMethods(info);
+    services::bindFileOperationMethods(info);
+    services::bindFileTimeMethods(info);
+    utilities::bindArrayRecordMethods(info);
+    utilities::bindNumberTextMethods(info);
+    utilities::bindDateFinanceMethods(info);
+    utilities::bindCalculatorMethods(info);
+    // (more families)
+}
 
 }  // namespace korbit::control

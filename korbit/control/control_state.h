@@ -14,8 +14,9 @@ struct ControlState {
     // Encryption routines.
     VBool CancelRequested = kFalse;
     VBool OperationBusy = kFalse;
-    std::int32_t TotalBlocks = 100;
-    std::int32_t BlocksDone = 0;
+    // 64-bit so that files beyond 64 GiB of blocks cannot overflow them.
+    std::int64_t TotalBlocks = 100;
+    std::int64_t BlocksDone = 0;
     Text LastMessage;
 
     // Folder backup.

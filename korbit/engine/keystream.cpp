@@ -29,6 +29,15 @@ inline std::uint32_t byteSwapIfLittle(std::uint32_t word) noexcept {
     }
 }
 
+inline void storeKey(const sha256::State& h, BlockKey& key) noexcept {
+    std::uint32_t words[8];
+    keyWords(h, words);
+    for (std::size_t w = 0; w < 8; ++w) {
+        const std::uint32_t bigEndian = byteSwapIfLittle(words[w]);
+        std::memcpy(key.data() + 4 * w, &bigEndian, 4);
+    }
+}
+
 }  // namespace
 
 Keystream::Keystream(std::u16string_view password, std::int32_t seed, const sha256::Implementation& impl)
@@ -57,13 +66,8 @@ BlockKey Keystream::keyFor(std::int32_t counter) const noexcept {
     sha256::State state = prefixState_;
     impl_->compress(state, blocks, finalBlocks(counter, blocks));
 
-    std::uint32_t words[8];
-    keyWords(state, words);
     BlockKey key;
-    for (std::size_t w = 0; w < 8; ++w) {
-        const std::uint32_t bigEndian = byteSwapIfLittle(words[w]);
-        std::memcpy(key.data() + 4 * w, &bigEndian, 4);
-    }
+    storeKey(state, key);
     return key;
 }
 
@@ -94,6 +98,46 @@ void Keystream::apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) co
         xorWithKey(data.subspan(at + kBlockBytes, std::min(kBlockBytes, data.size() - at - kBlockBytes)), secondState);
         at += 2 * kBlockBytes;
         block += 2;
+    }
+}
+
+void Keystream::fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept {
+    std::size_t i = 0;
+    for (; i + 1 < keys.size(); i += 2) {
+        alignas(16) std::uint8_t first[2 * sha256::kBlockSize];
+        alignas(16) std::uint8_t second[2 * sha256::kBlockSize];
+        sha256::State firstState = prefixState_;
+        sha256::State secondState = prefixState_;
+        const std::size_t firstCount = finalBlocks(blockCounter(seed_, firstBlock + i), first);
+        const std::size_t secondCount = finalBlocks(blockCounter(seed_, firstBlock + i + 1), second);
+        if (firstCount == secondCount) {
+            impl_->compressPair(firstState, first, secondState, second, firstCount);
+        } else {
+            impl_->compress(firstState, first, firstCount);
+            impl_->compress(secondState, second, secondCount);
+        }
+        storeKey(firstState, keys[i]);
+        storeKey(secondState, keys[i + 1]);
+    }
+    if (i < keys.size()) {
+        keys[i] = keyFor(blockCounter(seed_, firstBlock + i));
+    }
+}
+
+void Keystream::xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept {
+    std::uint8_t* p = block.data();
+    if (block.size() == kBlockBytes) {
+        std::uint64_t d[4], k[4];
+        std::memcpy(d, p, kBlockBytes);
+        std::memcpy(k, key.data(), kBlockBytes);
+        for (std::size_t w = 0; w < 4; ++w) {
+            d[w] ^= k[w];
+        }
+        std::memcpy(p, d, kBlockBytes);
+    } else {
+        for (std::size_t j = 0; j < block.size(); ++j) {
+            p[j] = static_cast<std::uint8_t>(p[j] ^ key[j]);
+        }
     }
 }
 

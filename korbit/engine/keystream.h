@@ -35,6 +35,13 @@ public:
     // within kMaxBlocks.
     void apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept;
 
+    // The keys of blocks firstBlock, firstBlock+1, ... into `keys`, two at a
+    // time: what apply() uses, for callers that XOR block by block.
+    void fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept;
+
+    // XORs one block (1 to 32 bytes) with the first bytes of `key`.
+    static void xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept;
+
 private:
     // Writes the final digest blocks of the key text of `counter` (what
     // follows the whole prefix blocks) and returns how many there are.

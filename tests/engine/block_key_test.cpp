@@ -133,6 +133,22 @@ TEST(BlockKeyStream, XorsEachBlockWithItsOwnKeyAndTheShortLastBlockWithTheKeysSt
     }
 }
 
+TEST(BlockKeyStream, FillsKeysInPairsExactlyAsOneByOne) {
+    for (const std::u16string& password : {std::u16string(u"hunter22"), std::u16string(44, u'p')}) {
+        const Keystream keys(password, 999999999);
+        for (std::size_t count : {0U, 1U, 2U, 7U}) {
+            std::vector<BlockKey> filled(count);
+            keys.fillKeys(0, filled);
+            for (std::size_t i = 0; i < count; ++i) {
+                EXPECT_EQ(filled[i], keys.keyFor(blockCounter(999999999, i))) << count << " keys, key " << i;
+            }
+        }
+    }
+    auto block = korbit::testing::bytesOf("abc");
+    Keystream::xorBlock(block, DeriveBlockKey(u"abc"));
+    EXPECT_EQ(block, korbit::testing::fromHex("c6 e3 08"));  // 61^a7 62^81 63^6b
+}
+
 TEST(BlockKeyXor, IsItsOwnInverseAndRefusesUnequalLengths) {
     const auto data = fromHex("00 ff 10 20");
     const auto key = fromHex("ff ff 01 02");

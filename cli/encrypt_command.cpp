@@ -1,0 +1,289 @@
+#include "cli/encrypt_command.h"
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include "cli/terminal_host.h"
+#include "korbit/hosting/component_error.h"
+#include "korbit/hosting/component_loader.h"
+#include "korbit/hosting/dispatch_call.h"
+#include "korbit/platform/text_encoding.h"
+
+namespace korbit::cli {
+
+namespace {
+
+using control::Text;
+using control::Value;
+
+volatile std::sig_atomic_t interruptRequested = 0;
+
+extern "C" void onInterrupt(int) { interruptRequested = 1; }
+
+constexpr std::size_t kMinimumPassword = 6;
+
+// Reads a line from the terminal without echoing it.
+std::optional<std::string> askHidden(const char* prompt) {
+    FILE* tty = std::fopen("/dev/tty", "r+");
+    if (tty == nullptr) {
+        return std::nullopt;
+    }
+    std::fputs(prompt, tty);
+    std::fflush(tty);
+    termios saved{};
+    const int fd = ::fileno(tty);
+    const bool hide = ::tcgetattr(fd, &saved) == 0;
+    if (hide) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(fd, TCSAFLUSH, &quiet);
+    }
+    char buffer[4096];
+    const bool got = std::fgets(buffer, sizeof buffer, tty) != nullptr;
+    if (hide) {
+        ::tcsetattr(fd, TCSAFLUSH, &saved);
+    }
+    std::fputs("\n", tty);
+    std::fclose(tty);
+    if (!got) {
+        return std::nullopt;
+    }
+    std::string line = buffer;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+        line.pop_back();
+    }
+    return line;
+}
+
+std::optional<std::string> readPasswordLine() {
+    std::string line;
+    if (!std::getline(std::cin, line)) {
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+// The host of a run: boxes on standard error, Ctrl-C turned into CancelOps,
+// a progress bar drawn at most every 100 ms.
+class ProgressHost final : public control::Host {
+public:
+    ProgressHost(TerminalHost& boxes, bool bar, std::uint64_t bytes, std::string name)
+        : boxes_(boxes), bar_(bar), bytes_(bytes), name_(std::move(name)), started_(Clock::now()) {}
+
+    void attach(com::IDispatch* control) {
+        control_ = control;
+        progressId_ = hosting::dispatchId(*control, u"EncryptionProgressPercentage").value_or(0);
+        cancelId_ = hosting::dispatchId(*control, u"CancelOps").value_or(0);
+    }
+
+    std::int32_t messageBox(const Text& text, std::int32_t style, const Text& title) override {
+        clearBar();
+        return boxes_.messageBox(text, style, title);
+    }
+    bool inputPending() override { return false; }
+    Text browseForFolder(std::int32_t o, const Text& p) override { return boxes_.browseForFolder(o, p); }
+    bool freezeWindow(std::int32_t, bool) override { return false; }
+    bool drawFileIcon(std::int32_t, const Text&, bool, std::int32_t) override { return false; }
+
+    // Called after every block: cheap unless a few thousand blocks went by.
+    void pumpEvents() override {
+        if (++calls_ % 4096 != 0 || control_ == nullptr) {
+            return;
+        }
+        if (interruptRequested != 0 && !cancelled_) {
+            cancelled_ = true;
+            std::vector<Value> none;
+            hosting::call(*control_, cancelId_, none);
+        }
+        const auto now = Clock::now();
+        if (bar_ && now - lastDrawn_ >= std::chrono::milliseconds(100)) {
+            lastDrawn_ = now;
+            std::vector<Value> none;
+            const hosting::CallOutcome percent = hosting::call(*control_, progressId_, none);
+            if (percent.ok()) {
+                draw(control::toInt32(percent.result), now);
+            }
+        }
+    }
+
+    void clearBar() {
+        if (drawn_) {
+            std::cerr << "\r\033[K" << std::flush;
+            drawn_ = false;
+        }
+    }
+    bool cancelled() const noexcept { return cancelled_; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void draw(std::int32_t percent, Clock::time_point now) {
+        const double seconds = std::chrono::duration<double>(now - started_).count();
+        const double done = static_cast<double>(bytes_) * percent / 100.0;
+        const double speed = seconds > 0 ? done / seconds : 0;
+        const double left = speed > 0 ? (static_cast<double>(bytes_) - done) / speed : 0;
+        constexpr int kWidth = 30;
+        const int filled = percent * kWidth / 100;
+        char line[256];
+        std::snprintf(line, sizeof line, "\r%s [%.*s%*s] %3d%%  %7.1f MB/s  %d:%02d left\033[K", name_.c_str(),
+                      filled, "##############################", kWidth - filled, "", percent, speed / 1e6,
+                      static_cast<int>(left) / 60, static_cast<int>(left) % 60);
+        std::cerr << line << std::flush;
+        drawn_ = true;
+    }
+
+    TerminalHost& boxes_;
+    bool bar_;
+    std::uint64_t bytes_;
+    std::string name_;
+    Clock::time_point started_;
+    Clock::time_point lastDrawn_{};
+    com::IDispatch* control_ = nullptr;
+    std::int32_t progressId_ = 0;
+    std::int32_t cancelId_ = 0;
+    std::uint64_t calls_ = 0;
+    bool drawn_ = false;
+    bool cancelled_ = false;
+};
+
+bool callBool(com::IDispatch& control, std::u16string_view method, std::vector<Value>& args, std::string& error) {
+    const std::optional<std::int32_t> id = hosting::dispatchId(control, method);
+    const hosting::CallOutcome outcome = hosting::call(control, id.value_or(0), args);
+    if (!outcome.ok()) {
+        error = platform::toUtf8(outcome.error.description);
+        return false;
+    }
+    return control::toBool(outcome.result) != control::kFalse;
+}
+
+}  // namespace
+
+int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
+    bool passwordStdin = false;
+    bool quiet = false;
+    std::optional<std::int32_t> answer;
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "--password-stdin") {
+            passwordStdin = true;
+        } else if (words[i] == "--quiet" || words[i] == "-q") {
+            quiet = true;
+        } else if (words[i] == "--answer" && i + 1 < words.size() && parseAnswer(words[i + 1])) {
+            answer = parseAnswer(words[++i]);
+        } else if (words[i] == "--") {
+            files.insert(files.end(), words.begin() + static_cast<std::ptrdiff_t>(i + 1), words.end());
+            break;
+        } else if (words[i].starts_with("-") && words[i] != "-") {
+            std::cerr << "korbit: unknown option '" << words[i] << "'\n";
+            return 2;
+        } else {
+            files.push_back(words[i]);
+        }
+    }
+    if (files.empty()) {
+        std::cerr << "korbit: " << (encrypting ? "encrypt" : "decrypt") << " needs at least one FILE\n";
+        return 2;
+    }
+
+    std::optional<std::string> password;
+    if (passwordStdin || ::isatty(STDIN_FILENO) == 0) {
+        password = readPasswordLine();
+    } else {
+        password = askHidden("Password: ");
+        if (password && encrypting) {
+            const std::optional<std::string> again = askHidden("Password again: ");
+            if (!again || *again != *password) {
+                std::cerr << "korbit: the passwords do not match\n";
+                return 1;
+            }
+        }
+    }
+    if (!password) {
+        std::cerr << "korbit: no password given\n";
+        return 1;
+    }
+    const Text passwordText = platform::fromUtf8(*password);
+    if (passwordText.size() < kMinimumPassword) {
+        std::cerr << "Passwords must be 6 or more characters!\n";
+        return 1;
+    }
+
+    hosting::ComPtr<com::IDispatch> control;
+    try {
+        control = hosting::createObject(com::kProgIdKorbitControl);
+    } catch (const hosting::ComponentError& e) {
+        std::cerr << "korbit: " << e.what() << '\n';
+        return 1;
+    }
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+
+    TerminalHost boxes(answer, false, true);
+    int status = 0;
+    for (const std::string& file : files) {
+        std::vector<Value> probe{Value(platform::fromUtf8(file))};
+        std::string error;
+        struct stat st {};
+        if (::stat(file.c_str(), &st) != 0) {
+            std::cerr << "korbit: " << file << ": no such file\n";
+            status = 1;
+            continue;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            std::cerr << "korbit: " << file << ": not a regular file\n";
+            status = 1;
+            continue;
+        }
+        const bool isContainer = callBool(*control, u"IsFileEncrypted2", probe, error);
+        if (!error.empty()) {
+            std::cerr << "korbit: " << file << ": " << error << '\n';
+            status = 1;
+            continue;
+        }
+        if (isContainer == encrypting) {
+            std::cerr << "korbit: " << file
+                      << (encrypting ? ": encrypted already; use 'korbit decrypt'\n" : ": not encrypted; use 'korbit encrypt'\n");
+            status = 1;
+            continue;
+        }
+        ProgressHost host(boxes, !quiet && ::isatty(STDERR_FILENO) != 0, static_cast<std::uint64_t>(st.st_size), file);
+        host.attach(control.get());
+        hosting::lendHost(*control, &host);
+        std::vector<Value> args{Value(platform::fromUtf8(file)), Value(passwordText), Value(u"korbit")};
+        const bool done = callBool(*control, u"EncryptionRoutine2", args, error);
+        hosting::lendHost(*control, nullptr);
+        host.clearBar();
+        if (done) {
+            if (!quiet) {
+                std::cerr << file << (encrypting ? ": encrypted\n" : ": decrypted\n");
+            }
+            continue;
+        }
+        status = 1;
+        if (host.cancelled() || interruptRequested != 0) {
+            std::cerr << "korbit: " << file << ": cancelled; the file is as it was\n";
+            break;
+        }
+        if (!error.empty()) {
+            std::cerr << "korbit: " << file << ": " << error << '\n';
+        } else {
+            std::cerr << "korbit: " << file << (encrypting ? ": not encrypted\n" : ": not decrypted\n");
+        }
+    }
+    return status;
+}
+
+}  // namespace korbit::cli
