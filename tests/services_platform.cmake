@@ -3,10 +3,10 @@ add_executable(services_tests
     platform/scratch_folder.h
     platform/drives_test.cpp
     platform/file_search_test.cpp
-    platform/special_folders_test.cpp
+    platform/known_folders_test.cpp
     platform/text_encoding_test.cpp
     services/path_helpers_files_test.cpp
-    services/path_helpers_special_folders_test.cpp
+    services/path_helpers_known_folders_test.cpp
     services/path_helpers_text_test.cpp
 )
 target_include_directories(services_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

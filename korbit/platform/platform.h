@@ -7,6 +7,6 @@
 #include "korbit/platform/file_info.h"
 #include "korbit/platform/file_search.h"
 #include "korbit/platform/numeric_locale.h"
-#include "korbit/platform/special_folders.h"
+#include "korbit/platform/known_folders.h"
 #include "korbit/platform/text_case.h"
 #include "korbit/platform/text_encoding.h"

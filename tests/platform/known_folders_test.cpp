@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "korbit/platform/special_folders.h"
+#include "korbit/platform/known_folders.h"
 #include "platform/scratch_folder.h"
 
 namespace korbit::platform {

@@ -1,4 +1,4 @@
-#include "korbit/platform/special_folders.h"
+#include "korbit/platform/known_folders.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
