@@ -19,20 +19,6 @@
 
 namespace korbit::control {
 
-namespace {
-
-// Reads the file being rewritten as the engine's byte source.
-class RewriteSource final : public engine::ByteSource {
-public:
-    explicit RewriteSource(platform::FileRewrite& file) : file_(file) {}
-    engine::Result<std::size_t> read(std::span<std::uint8_t> buffer) override { return file_.read(buffer); }
-
-private:
-    platform::FileRewrite& file_;
-};
-
-}  // namespace
-
 VBool KorbitControl::IsFileEncrypted2(const Text& FileNameSTR) {
     const std::optional<std::string> path = platform::toOsPath(FileNameSTR);
     if (!path) {
@@ -90,7 +76,7 @@ VBool KorbitControl::EncryptionRoutine2(const Text& InFileName, const Text& MyPa
         engine::ContainerHeader header;
         if (decrypting) {
             platform::makeOwnerWritable(*path);
-            RewriteSource source(file);
+            services::RewriteSource source(file);
             engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword);
             if (!opened) {
                 if (opened.status().code() == engine::ErrorCode::ReadFailed) {

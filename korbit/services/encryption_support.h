@@ -5,6 +5,7 @@
 #include <string>
 
 #include "korbit/control/korbit_control.h"
+#include "korbit/engine/byte_stream.h"
 #include "korbit/platform/file_rewrite.h"
 
 namespace korbit::services {
@@ -23,6 +24,16 @@ public:
 
 private:
     control::ControlState& state_;
+};
+
+// Reads the file being rewritten as the engine's byte source.
+class RewriteSource final : public engine::ByteSource {
+public:
+    explicit RewriteSource(platform::FileRewrite& file) : file_(file) {}
+    engine::Result<std::size_t> read(std::span<std::uint8_t> buffer) override { return file_.read(buffer); }
+
+private:
+    platform::FileRewrite& file_;
 };
 
 // The application-data folder, where a temporary file goes when the file's

@@ -22,15 +22,6 @@ namespace korbit::control {
 
 namespace {
 
-class RewriteSource final : public engine::ByteSource {
-public:
-    explicit RewriteSource(platform::FileRewrite& file) : file_(file) {}
-    engine::Result<std::size_t> read(std::span<std::uint8_t> buffer) override { return file_.read(buffer); }
-
-private:
-    platform::FileRewrite& file_;
-};
-
 // The text after the last `delimiter`, searched case-sensitively from the
 // end; the whole text when there is none (or "" when `emptyWhenMissing`).
 Text TextAfterLast(const Text& text, char16_t delimiter, bool emptyWhenMissing) {
@@ -97,7 +88,7 @@ void KorbitControl::EncryptionRoutine(const Text& InFileName, const Text& MyPass
         engine::ContainerHeader header;
         Text outputName;
         if (decrypting) {
-            RewriteSource source(input);
+            services::RewriteSource source(input);
             engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword);
             if (!opened) {
                 if (opened.status().code() == engine::ErrorCode::NotAContainer) {

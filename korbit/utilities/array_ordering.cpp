@@ -12,20 +12,8 @@ using control::VarType;
 
 namespace {
 
-bool isNumberLike(VarType t) noexcept {
-    switch (t) {
-        case VarType::kEmpty:
-        case VarType::kBool:
-        case VarType::kInt16:
-        case VarType::kInt32:
-        case VarType::kSingle:
-        case VarType::kDouble:
-        case VarType::kDate:
-            return true;
-        default:
-            return false;
-    }
-}
+// Empty compares as 0, like any number.
+bool isNumberLike(const Value& v) noexcept { return v.isEmpty() || v.isNumeric(); }
 
 // -1, 0, 1; empty when Null takes part.
 std::optional<int> compare(const Value& a, const Value& b) {
@@ -36,7 +24,7 @@ std::optional<int> compare(const Value& a, const Value& b) {
     }
     const bool textA = ta == VarType::kText;
     const bool textB = tb == VarType::kText;
-    if ((!textA && !isNumberLike(ta)) || (!textB && !isNumberLike(tb))) {
+    if ((!textA && !isNumberLike(a)) || (!textB && !isNumberLike(b))) {
         throw AutomationError::typeMismatch();
     }
     if (textA || textB) {
