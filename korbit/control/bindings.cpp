@@ -12,6 +12,8 @@ void bindAllFamilies(InterfaceInfo& info) {
     utilities::bindNumberTextMethods(info);
     utilities::bindDateFinanceMethods(info);
     utilities::bindCalculatorMethods(info);
+    utilities::bindBackupMethods(info);
+    utilities::bindSearchMethods(info);
     // (more families)
 }
 

@@ -20,6 +20,8 @@ void bindArrayRecordMethods(control::InterfaceInfo& info);
 void bindNumberTextMethods(control::InterfaceInfo& info);
 void bindDateFinanceMethods(control::InterfaceInfo& info);
 void bindCalculatorMethods(control::InterfaceInfo& info);
+void bindBackupMethods(control::InterfaceInfo& info);
+void bindSearchMethods(control::InterfaceInfo& info);
 // (utilities binders)
 }  // namespace korbit::utilities
 

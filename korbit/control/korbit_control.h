@@ -132,6 +132,24 @@ public:
                        VBool local_time = kTrue);
 
     // Backup and mirroring, file search (utilities/backup_methods.cpp, utilities/search_methods.cpp).
+    // The records are BACKUP_FILE_PARAMS and FILE_PARAMS; the walks list a
+    // folder's entries in a stable order without regard to letter case, never
+    // enter dot-named folders or symbolic links, and yield to the host after
+    // every entry. Counters past 2,147,483,647 throw overflow.
+    VBool BackUpFiles(Record& MyBackUpParams);  // True also when cancelled; copies that fail are not counted
+    std::int32_t BackUpFilesProgressPercentage() const noexcept;
+    Value CreateEmptyFolderMirror(Record& FP);  // Empty; latches the source root until BackUpFilesCLEANUP
+    VBool CompareTargetToSource(Record& MyBackUpParams, Array& ExtraFilesArray, VBool DeleteMisMatchesNow = kFalse,
+                                VBool SilentDelete = kFalse);  // True when a target file has no source
+    Value DeleteNoMatchDirectories(Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow = kFalse,
+                                   VBool SilentDelete = kFalse);  // Empty; latches the target root
+    void BackUpFilesCLEANUP();
+    void SearchForFiles(const Text& MyDir, Array& MyArray, Record& FP);  // appends from index FP.nCount on
+    VBool FolderContainsFiles(Text& MyFolder);       // MyFolder gets its trailing separator
+    VBool FolderContainsSubfolders(Text& MyFolder);  // dot-named folders don't count
+    VBool SearchForAllFileLocations(const Text& DriveLetter, const Text& sFname, Array& FileLocsArray);
+    Text SearchForFileLocation(Text& sDrive2Scan, const Text& sFile2Find);  // sDrive2Scan becomes the mount root
+    Value SearchForAllFileLocationsCLEANUP();  // Empty
 
     // Array records (utilities/array_record_methods.cpp).
     // ArrayData is an ARRAY_PARAMS record: sMyArray, sMyFile, nRecordCount,

@@ -31,6 +31,13 @@ Value plausible(const ParamInfo& param) {
             data.field("nRecordCount") = std::int32_t{3};
             return data;
         }
+        case ParamType::kFileParams: return makeRecord(*findRecord("FILE_PARAMS"));
+        case ParamType::kBackupFileParams: {
+            Record folders = makeRecord(*findRecord("BACKUP_FILE_PARAMS"));
+            folders.field("SourceFolder") = Text(u"7-source");
+            folders.field("TargetFolder") = Text(u"7-target");
+            return folders;
+        }
         default: return std::int32_t{26};
     }
 }
@@ -41,7 +48,8 @@ bool startsPrograms(std::string_view name) { return name == "BrowserLaunch" || n
 
 // Methods that rewrite a by-reference text argument by design.
 bool rewritesTextArgument(std::string_view name) {
-    return name == "MoveMyFile" || name == "MoveMyFileReplaceExisting" || name == "GetFolderCreatedDate";
+    return name == "MoveMyFile" || name == "MoveMyFileReplaceExisting" || name == "GetFolderCreatedDate" ||
+           name == "FolderContainsFiles" || name == "FolderContainsSubfolders";
 }
 
 // Methods that let a subscript error through by design: with the plausible
