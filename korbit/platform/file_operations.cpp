@@ -1,4 +1,5 @@
 #include "korbit/platform/file_operations.h"
+#include "korbit/platform/descriptor.h"
 
 #include <dirent.h>
 #include <dlfcn.h>
@@ -23,23 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) noexcept : fd_(fd) {}
-    ~Descriptor() { closeNow(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const noexcept { return fd_; }
-    bool valid() const noexcept { return fd_ >= 0; }
-    int closeNow() noexcept {
-        const int result = fd_ >= 0 ? ::close(fd_) : 0;
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-};
 
 int lastError(int fallback = EIO) { return errno != 0 ? errno : fallback; }
 

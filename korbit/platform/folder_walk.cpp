@@ -1,4 +1,5 @@
 #include "korbit/platform/folder_walk.h"
+#include "korbit/platform/descriptor.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -34,21 +35,6 @@ std::string joined(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) noexcept : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const noexcept { return fd_; }
-
-private:
-    int fd_;
-};
 
 bool copyBytes(int from, int to) {
     for (;;) {

@@ -1,4 +1,5 @@
 #include "korbit/platform/profile_file.h"
+#include "korbit/platform/descriptor.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,23 +16,6 @@ namespace korbit::platform {
 
 namespace {
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) noexcept : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const noexcept { return fd_; }
-    bool valid() const noexcept { return fd_ >= 0; }
-    int release() noexcept { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 bool readAll(int fd, std::string& out) {
     char buffer[65536];
