@@ -1,0 +1,519 @@
+// Draws the program's pictures: the maker's logo, the splash, the heading
+// banner, the small button images, the hand cursor, the application icon and
+// the icon of encrypted files. Run once after a change; the PNG files it
+// writes are kept with the sources.
+//
+//   corvane_draw_art RESOURCES_DIR
+#include <QColor>
+#include <QDir>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPen>
+#include <QRadialGradient>
+#include <QString>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// The palette every picture shares.
+const QColor kNavy(0x10, 0x2f, 0x55);
+const QColor kBlue(0x1a, 0x4e, 0x86);
+const QColor kTeal(0x17, 0x85, 0x8c);
+const QColor kTealLight(0x5c, 0xc2, 0xc4);
+const QColor kGold(0xd9, 0xa8, 0x3a);
+const QColor kGoldLight(0xf3, 0xd3, 0x7a);
+const QColor kWhite(0xff, 0xff, 0xff);
+const QColor kCross(0xc2, 0x3b, 0x32);
+
+QImage canvas(int width, int height) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void prepare(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+QFont font(qreal pixelSize, bool bold, const QString& family = QStringLiteral("DejaVu Sans")) {
+    QFont f(family);
+    f.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+// A padlock whose body fills `body`; the shackle rises above it by about
+// two thirds of the body's height.
+void drawLock(QPainter& p, const QRectF& body, const QColor& bodyTop, const QColor& bodyBottom,
+              const QColor& shackle, const QColor& keyhole) {
+    const qreal w = body.width();
+    const qreal h = body.height();
+    const qreal thick = w * 0.13;
+    const qreal shackleWidth = w * 0.62;
+    const QRectF arc(body.center().x() - shackleWidth / 2, body.top() - h * 0.62, shackleWidth, h * 0.95);
+
+    QPainterPath shacklePath;
+    shacklePath.moveTo(arc.left(), body.top() + h * 0.05);
+    shacklePath.lineTo(arc.left(), arc.center().y());
+    shacklePath.arcTo(arc, 180, -180);
+    shacklePath.lineTo(arc.right(), body.top() + h * 0.05);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(shackle, thick, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(shacklePath);
+
+    QLinearGradient fill(body.topLeft(), body.bottomLeft());
+    fill.setColorAt(0, bodyTop);
+    fill.setColorAt(1, bodyBottom);
+    p.setPen(QPen(bodyBottom.darker(130), std::max<qreal>(1.0, w * 0.02)));
+    p.setBrush(fill);
+    p.drawRoundedRect(body, w * 0.12, w * 0.12);
+
+    // Keyhole: a circle over a tapering slot.
+    const QPointF c(body.center().x(), body.top() + h * 0.42);
+    const qreal r = w * 0.09;
+    QPainterPath hole;
+    hole.addEllipse(c, r, r);
+    QPainterPath slot;
+    slot.moveTo(c.x() - r * 0.55, c.y());
+    slot.lineTo(c.x() + r * 0.55, c.y());
+    slot.lineTo(c.x() + r * 0.85, body.top() + h * 0.78);
+    slot.lineTo(c.x() - r * 0.85, body.top() + h * 0.78);
+    slot.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(keyhole);
+    p.drawPath(hole.united(slot));
+}
+
+// A key lying along the line from `bow` towards +x, scaled by `size`.
+void drawKey(QPainter& p, const QPointF& bow, qreal size, qreal angleDegrees, const QColor& colour) {
+    p.save();
+    p.translate(bow);
+    p.rotate(angleDegrees);
+    QPainterPath key;
+    key.addEllipse(QPointF(0, 0), size * 0.5, size * 0.5);
+    key.addRect(QRectF(size * 0.4, -size * 0.1, size * 1.7, size * 0.2));
+    key.addRect(QRectF(size * 1.7, size * 0.05, size * 0.14, size * 0.32));
+    key.addRect(QRectF(size * 1.95, size * 0.05, size * 0.14, size * 0.24));
+    key = key.simplified();
+    QPainterPath ring;
+    ring.addEllipse(QPointF(-size * 0.1, 0), size * 0.2, size * 0.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(key.subtracted(ring));
+    p.restore();
+}
+
+void drawTextAt(QPainter& p, const QPointF& baseline, const QString& text, const QFont& f, const QColor& c,
+                qreal letterSpacing = 0) {
+    QFont spaced = f;
+    if (letterSpacing != 0) {
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    }
+    p.setFont(spaced);
+    p.setPen(c);
+    p.drawText(baseline, text);
+}
+
+qreal textWidth(const QString& text, const QFont& f, qreal letterSpacing = 0) {
+    QFont spaced = f;
+    if (letterSpacing != 0) {
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    }
+    return QFontMetricsF(spaced).horizontalAdvance(text);
+}
+
+// 101: the maker's logo. A gold "V" in a navy roundel, the maker's name beside it.
+QImage makerLogo() {
+    QImage image = canvas(150, 44);
+    QPainter p(&image);
+    prepare(p);
+
+    QLinearGradient back(0, 0, 0, 44);
+    back.setColorAt(0, kWhite);
+    back.setColorAt(1, QColor(0xe8, 0xf0, 0xf6));
+    p.setPen(QPen(QColor(0xc5, 0xd3, 0xe0), 1));
+    p.setBrush(back);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 149, 43), 6, 6);
+
+    const QPointF centre(22, 22);
+    QRadialGradient disc(centre + QPointF(-4, -5), 20);
+    disc.setColorAt(0, kBlue);
+    disc.setColorAt(1, kNavy);
+    p.setPen(QPen(kGold, 1.5));
+    p.setBrush(disc);
+    p.drawEllipse(centre, 16, 16);
+
+    QPainterPath vee;
+    vee.moveTo(13.5, 13);
+    vee.lineTo(18.5, 13);
+    vee.lineTo(22, 24.5);
+    vee.lineTo(25.5, 13);
+    vee.lineTo(30.5, 13);
+    vee.lineTo(24, 31);
+    vee.lineTo(20, 31);
+    vee.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGoldLight);
+    p.drawPath(vee);
+
+    drawTextAt(p, QPointF(45, 24), QStringLiteral("Velmora"), font(18, true), kNavy);
+    drawTextAt(p, QPointF(46, 36), QStringLiteral("SOFTWARE"), font(9, false), kTeal, 2.6);
+    return image;
+}
+
+// 102: the splash picture.
+QImage splash() {
+    const int w = 420;
+    const int h = 230;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    prepare(p);
+
+    QLinearGradient back(0, 0, w, h);
+    back.setColorAt(0, kNavy);
+    back.setColorAt(0.6, kBlue);
+    back.setColorAt(1, kTeal);
+    p.setPen(Qt::NoPen);
+    p.setBrush(back);
+    p.drawRect(0, 0, w, h);
+
+    // Faint concentric rings behind the lock.
+    for (int i = 1; i <= 6; ++i) {
+        const qreal r = 24.0 * i;
+        p.setPen(QPen(QColor(255, 255, 255, 34 - 4 * i), 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(96, 118), r, r);
+    }
+
+    drawLock(p, QRectF(56, 98, 80, 70), kGoldLight, kGold, QColor(0xe4, 0xea, 0xf0), kNavy);
+    drawKey(p, QPointF(120, 182), 22, -28, kWhite);
+
+    const QFont title = font(46, true);
+    drawTextAt(p, QPointF(176, 112), QStringLiteral("Ardentis"), title, QColor(0, 0, 0, 70));
+    drawTextAt(p, QPointF(174, 110), QStringLiteral("Ardentis"), title, kWhite);
+
+    p.setPen(QPen(kGold, 2));
+    p.drawLine(QPointF(176, 124), QPointF(176 + textWidth(QStringLiteral("Ardentis"), title), 124));
+
+    drawTextAt(p, QPointF(176, 148), QStringLiteral("Password file encryption"), font(15, false), kGoldLight);
+    drawTextAt(p, QPointF(176, 170), QStringLiteral("One file, one password, in place."), font(11, false),
+               QColor(0xd6, 0xe6, 0xf0));
+
+    const QFont small = font(10, false);
+    drawTextAt(p, QPointF(16, h - 12), QStringLiteral("Velmora Software"), small, QColor(0xd6, 0xe6, 0xf0));
+    const QString corvane = QStringLiteral("Corvane");
+    drawTextAt(p, QPointF(w - 16 - textWidth(corvane, small, 1.5), h - 12), corvane, small,
+               QColor(0xd6, 0xe6, 0xf0), 1.5);
+
+    p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
+    return image;
+}
+
+// 103: the heading banner of the main and information windows.
+QImage banner() {
+    const int w = 440;
+    const int h = 64;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    prepare(p);
+
+    QLinearGradient back(0, 0, w, 0);
+    back.setColorAt(0, kNavy);
+    back.setColorAt(0.7, kBlue);
+    back.setColorAt(1, kTeal);
+    p.setPen(Qt::NoPen);
+    p.setBrush(back);
+    p.drawRect(0, 0, w, h);
+
+    p.setBrush(QColor(255, 255, 255, 18));
+    p.drawEllipse(QPointF(w - 40, 10), 70, 70);
+    p.drawEllipse(QPointF(w - 10, 60), 45, 45);
+
+    drawLock(p, QRectF(18, 27, 28, 24), kGoldLight, kGold, QColor(0xe4, 0xea, 0xf0), kNavy);
+
+    drawTextAt(p, QPointF(60, 43), QStringLiteral("Ardentis"), font(28, true), kWhite);
+    drawTextAt(p, QPointF(200, 42), QStringLiteral("Password file encryption"), font(12, false), kGoldLight);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGold);
+    p.drawRect(QRectF(0, h - 3, w, 3));
+    return image;
+}
+
+// A 32x32 round button face.
+void roundFace(QPainter& p, const QColor& top, const QColor& bottom) {
+    QLinearGradient fill(0, 2, 0, 30);
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    p.setPen(QPen(bottom.darker(140), 1));
+    p.setBrush(fill);
+    p.drawEllipse(QPointF(16, 16), 14.5, 14.5);
+}
+
+// 104: help, a "?" in a teal circle.
+QImage helpIcon() {
+    QImage image = canvas(32, 32);
+    QPainter p(&image);
+    prepare(p);
+    roundFace(p, kTealLight, kTeal);
+    p.setFont(font(21, true));
+    p.setPen(kWhite);
+    p.drawText(QRectF(0, 1, 32, 31), Qt::AlignCenter, QStringLiteral("?"));
+    return image;
+}
+
+// The speaker body of 105 and 106.
+void speaker(QPainter& p) {
+    QPainterPath cone;
+    cone.moveTo(3, 12);
+    cone.lineTo(9, 12);
+    cone.lineTo(16, 5);
+    cone.lineTo(16, 27);
+    cone.lineTo(9, 20);
+    cone.lineTo(3, 20);
+    cone.closeSubpath();
+    QLinearGradient fill(0, 5, 0, 27);
+    fill.setColorAt(0, kBlue);
+    fill.setColorAt(1, kNavy);
+    p.setPen(QPen(kNavy, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill);
+    p.drawPath(cone);
+}
+
+// 105: sound on, a speaker sending out two waves.
+QImage soundOn() {
+    QImage image = canvas(32, 32);
+    QPainter p(&image);
+    prepare(p);
+    speaker(p);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTeal, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(13, 10, 8, 12), -55 * 16, 110 * 16);
+    p.drawArc(QRectF(13, 5.5, 14, 21), -55 * 16, 110 * 16);
+    return image;
+}
+
+// 106: sound off, the speaker with a cross.
+QImage soundOff() {
+    QImage image = canvas(32, 32);
+    QPainter p(&image);
+    prepare(p);
+    speaker(p);
+    p.setPen(QPen(kCross, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 11), QPointF(29, 21));
+    p.drawLine(QPointF(29, 11), QPointF(20, 21));
+    return image;
+}
+
+// 107: information, a serif "i" in a navy circle.
+QImage infoIcon() {
+    QImage image = canvas(32, 32);
+    QPainter p(&image);
+    prepare(p);
+    roundFace(p, kBlue, kNavy);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWhite);
+    p.drawEllipse(QPointF(16, 9.5), 2.4, 2.4);
+    QPainterPath stem;
+    stem.addRect(QRectF(14.2, 13.5, 3.6, 10.5));
+    stem.addRect(QRectF(12.2, 13.5, 4, 2));
+    stem.addRect(QRectF(12, 22.5, 8, 2));
+    p.drawPath(stem.simplified());
+    p.setPen(QPen(kGold, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(16, 16), 12.5, 12.5);
+    return image;
+}
+
+// The tip of the pointing finger of the hand cursor; resource_paths.h
+// reports the same point.
+constexpr qreal kHotX = 12;
+constexpr qreal kHotY = 1;
+
+// Cursor 101: a white pointing hand with a dark outline, index finger up.
+// Edges sit on half pixels so the one-pixel outline stays crisp.
+QImage handCursor() {
+    QImage image = canvas(32, 32);
+    QPainter p(&image);
+    prepare(p);
+
+    const auto rounded = [](const QRectF& r, qreal radius) {
+        QPainterPath path;
+        path.addRoundedRect(r, radius, radius);
+        return path;
+    };
+    QPainterPath thumbLine;
+    thumbLine.moveTo(kHotX - 6.5, 15.5);
+    thumbLine.lineTo(kHotX - 1.5, 23.0);
+    QPainterPathStroker thumb;
+    thumb.setWidth(4.5);
+    thumb.setCapStyle(Qt::RoundCap);
+
+    const QPainterPath hand = rounded(QRectF(kHotX - 2.5, kHotY + 0.5, 5, 17), 2.5)  // index finger
+                                  .united(rounded(QRectF(kHotX + 2.5, 10.5, 4, 8), 2))  // folded fingers
+                                  .united(rounded(QRectF(kHotX + 6.5, 11.5, 4, 8), 2))
+                                  .united(rounded(QRectF(kHotX + 10.5, 13.0, 3.5, 7.5), 1.75))
+                                  .united(rounded(QRectF(kHotX - 2.5, 15.5, 16.5, 13), 4))  // palm
+                                  .united(thumb.createStroke(thumbLine).simplified());
+
+    p.setPen(QPen(QColor(0x10, 0x18, 0x24), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kWhite);
+    p.drawPath(hand);
+
+    // Soft lines between the folded fingers.
+    p.setPen(QPen(QColor(0x8a, 0x96, 0xa4), 0.8, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal x : {kHotX + 2.5, kHotX + 6.5, kHotX + 10.5}) {
+        p.drawLine(QPointF(x, 15.5), QPointF(x, 18.5));
+    }
+    return image;
+}
+
+// The application icon: a gold padlock on a rounded navy-to-teal square.
+QImage applicationIcon() {
+    QImage image = canvas(256, 256);
+    QPainter p(&image);
+    prepare(p);
+
+    const QRectF square(8, 8, 240, 240);
+    QLinearGradient back(square.topLeft(), square.bottomRight());
+    back.setColorAt(0, kBlue);
+    back.setColorAt(0.55, kNavy);
+    back.setColorAt(1, kTeal);
+    p.setPen(QPen(kNavy.darker(140), 2));
+    p.setBrush(back);
+    p.drawRoundedRect(square, 46, 46);
+
+    // A soft highlight across the top.
+    QLinearGradient shine(0, 8, 0, 128);
+    shine.setColorAt(0, QColor(255, 255, 255, 60));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shine);
+    p.drawRoundedRect(QRectF(14, 14, 228, 114), 40, 40);
+
+    drawLock(p, QRectF(68, 112, 120, 100), kGoldLight, kGold, QColor(0xe8, 0xee, 0xf4), kNavy);
+    return image;
+}
+
+// The icon of encrypted files: a page with a folded corner and a padlock.
+QImage encryptedFileIcon() {
+    QImage image = canvas(256, 256);
+    QPainter p(&image);
+    prepare(p);
+
+    const qreal left = 40;
+    const qreal top = 12;
+    const qreal right = 216;
+    const qreal bottom = 244;
+    const qreal fold = 52;
+    QPainterPath page;
+    page.moveTo(left + 10, top);
+    page.lineTo(right - fold, top);
+    page.lineTo(right, top + fold);
+    page.lineTo(right, bottom - 10);
+    page.quadTo(right, bottom, right - 10, bottom);
+    page.lineTo(left + 10, bottom);
+    page.quadTo(left, bottom, left, bottom - 10);
+    page.lineTo(left, top + 10);
+    page.quadTo(left, top, left + 10, top);
+    QLinearGradient paper(0, top, 0, bottom);
+    paper.setColorAt(0, kWhite);
+    paper.setColorAt(1, QColor(0xdc, 0xe7, 0xf0));
+    p.setPen(QPen(QColor(0x7d, 0x92, 0xa8), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(paper);
+    p.drawPath(page);
+
+    QPainterPath corner;
+    corner.moveTo(right - fold, top);
+    corner.lineTo(right - fold, top + fold - 8);
+    corner.quadTo(right - fold, top + fold, right - fold + 8, top + fold);
+    corner.lineTo(right, top + fold);
+    corner.closeSubpath();
+    p.setBrush(QColor(0xc3, 0xd2, 0xe0));
+    p.drawPath(corner);
+
+    // Scrambled "text": rows of short bars of varying length.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x9f, 0xb4, 0xc8));
+    const int lengths[] = {7, 3, 5, 4, 8, 2, 6, 4, 3, 7, 5, 2, 6, 3, 4, 6, 2, 5};
+    int n = 0;
+    for (int row = 0; row < 5; ++row) {
+        qreal x = left + 22;
+        const qreal limit = (row == 0) ? right - fold - 10 : right - 22;
+        const qreal y = top + 36 + 22.0 * row;
+        while (x < limit - 20) {
+            const qreal length = std::min<qreal>(lengths[n++ % 18] * 6.0, limit - x);
+            p.drawRoundedRect(QRectF(x, y, length, 9), 4, 4);
+            x += length + 8;
+        }
+    }
+
+    drawLock(p, QRectF(88, 156, 80, 68), kGoldLight, kGold, kNavy, kNavy);
+    return image;
+}
+
+bool save(const QImage& image, const QString& path, QTextStream& log) {
+    if (!image.save(path, "PNG")) {
+        log << "cannot write " << path << Qt::endl;
+        return false;
+    }
+    log << path << " " << image.width() << "x" << image.height() << Qt::endl;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    QTextStream log(stderr);
+    if (argc != 2) {
+        log << "usage: corvane_draw_art RESOURCES_DIR" << Qt::endl;
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    for (const char* sub : {"bitmaps", "cursors", "icons"}) {
+        if (!root.mkpath(QString::fromLatin1(sub))) {
+            log << "cannot create " << root.filePath(QString::fromLatin1(sub)) << Qt::endl;
+            return 1;
+        }
+    }
+
+    const struct {
+        const char* file;
+        std::function<QImage()> draw;
+    } pictures[] = {
+        {"bitmaps/101_maker_logo.png", makerLogo},
+        {"bitmaps/102_splash.png", splash},
+        {"bitmaps/103_banner.png", banner},
+        {"bitmaps/104_help.png", helpIcon},
+        {"bitmaps/105_sound_on.png", soundOn},
+        {"bitmaps/106_sound_off.png", soundOff},
+        {"bitmaps/107_information.png", infoIcon},
+        {"cursors/101_hand.png", handCursor},
+        {"icons/corvane.png", applicationIcon},
+        {"icons/application-x-corvane-encrypted.png", encryptedFileIcon},
+    };
+    bool ok = true;
+    for (const auto& picture : pictures) {
+        ok = save(picture.draw(), root.filePath(QString::fromLatin1(picture.file)), log) && ok;
+    }
+    return ok ? 0 : 1;
+}
