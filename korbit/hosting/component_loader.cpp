@@ -85,7 +85,9 @@ std::vector<fs::path> defaultSearchFolders() {
         return {};
     }
     const fs::path folder = program.parent_path();
-    return {folder, folder.parent_path() / "korbit"};
+    // Beside the program, the build tree's library folder, and the library
+    // folder of the installation the program belongs to.
+    return {folder, folder.parent_path() / "korbit", (folder / KORBIT_RELATIVE_LIBDIR).lexically_normal()};
 }
 
 ComponentLocation ComponentLoader::locate(std::string_view progId) const {

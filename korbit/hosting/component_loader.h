@@ -20,8 +20,9 @@
 
 namespace korbit::hosting {
 
-// The folder of the running program (/proc/self/exe) and its sibling folder
-// "korbit", where the build tree puts the library.
+// The folder of the running program (/proc/self/exe), its sibling folder
+// "korbit", where the build tree puts the library, and the installation's
+// library folder as seen from the program's (../lib, say).
 std::vector<std::filesystem::path> defaultSearchFolders();
 
 struct LoaderOptions {

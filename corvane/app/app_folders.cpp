@@ -1,0 +1,54 @@
+#include "corvane/app/app_folders.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "corvane/app/branding.h"
+#include "corvane/app/control_client.h"
+#include "resources/resource_paths.h"
+
+namespace corvane {
+
+AppFolders setupAppFolders(ControlClient& control) {
+    AppFolders f;
+    f.appData = control.backSlashNeeded(control.getSpecialFolderA(kFolderAppData));
+    f.maker = control.backSlashNeeded(f.appData + branding::kMakerFolder);
+    f.application = control.backSlashNeeded(f.maker + branding::kProgramTitle);
+    f.media = control.backSlashNeeded(f.maker + branding::kMediaFolder);
+    f.iniFile = f.application + branding::kSettingsFileName;
+    f.helpFile = f.application + branding::kHelpFileName;
+
+    for (const QString& folder : {f.maker, f.application, f.media}) {
+        if (!control.folderExists(folder)) {
+            control.createMyDIR(folder);
+        }
+    }
+    if (!control.fileExistQ(f.iniFile)) {
+        control.createMyFile(f.iniFile);
+        control.profileSaveItem(settings::kDirectories, settings::kIniFile, f.iniFile, f.iniFile);
+        control.profileSaveItem(settings::kDirectories, settings::kHelpFile, f.helpFile, f.iniFile);
+        control.profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("1"), f.iniFile);
+    }
+    if (!control.fileExistQ(f.helpFile)) {
+        writeResourceToFile(kHelpResourceId, f.helpFile, kHelpResourceType);
+    }
+    return f;
+}
+
+bool writeResourceToFile(int id, const QString& path, const QString& type) {
+    const QString resource = type == kHelpResourceType               ? resources::help(id)
+                             : type == QStringLiteral("WAVE")        ? resources::wave(id)
+                                                                     : QString();
+    QFile source(resource);
+    if (resource.isEmpty() || !source.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size()) {
+        return false;
+    }
+    return target.commit();
+}
+
+}  // namespace corvane

@@ -1,0 +1,79 @@
+#include "corvane/app/loading_form.h"
+
+#include <QVBoxLayout>
+
+#include "corvane/app/control_client.h"
+#include "corvane/app/qt_host.h"
+#include "corvane/app/window_parts.h"
+
+namespace corvane {
+
+namespace {
+
+const QString kCaptions[] = {
+    QStringLiteral("Loading"),    QStringLiteral("Loading."),    QStringLiteral("Loading.."),
+    QStringLiteral("Loading..."), QStringLiteral("Loading...."),
+};
+
+}  // namespace
+
+LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), finished_(std::move(finished)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    host_ = std::make_unique<QtHost>(this);
+    control_ = std::make_unique<ControlClient>(*host_);
+
+    image1_ = new QLabel(this);
+    image1_->setPixmap(bitmapResource(102));
+    image1_->setAlignment(Qt::AlignCenter);
+    label1_ = new QLabel(QStringLiteral("Loading...."), this);
+    label1_->setMinimumWidth(label1_->fontMetrics().horizontalAdvance(QStringLiteral("Loading....")) + 8);
+    progress_ = new XjProgressBar(kTicks, this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(image1_);
+    layout->addWidget(label1_);
+    layout->addWidget(progress_);
+
+    folders_ = setupAppFolders(*control_);
+    tickCount_ = 0;
+    dotState_ = 1;
+
+    timer1_.setTimerType(Qt::PreciseTimer);
+    connect(&timer1_, &QTimer::timeout, this, &LoadingForm::progressTick);
+    connect(&timer2_, &QTimer::timeout, this, &LoadingForm::animationTick);
+}
+
+LoadingForm::~LoadingForm() = default;
+
+void LoadingForm::start() {
+    timer1_.start(1);
+    timer2_.start(kAnimationMs);
+}
+
+void LoadingForm::progressTick() {
+    if (tickCount_ >= kTicks) {
+        return;  // a tick queued before the timers stopped
+    }
+    ++tickCount_;
+    progress_->setValue(tickCount_);
+    if (tickCount_ > kTicks - 1) {
+        timer1_.stop();
+        timer2_.stop();
+        // The main window first, so that the program never has no window.
+        if (finished_) {
+            finished_(folders_);
+        }
+        close();
+    }
+}
+
+void LoadingForm::animationTick() {
+    label1_->setText(kCaptions[dotState_ - 1]);
+    dotState_ = static_cast<qint16>(dotState_ % 5 + 1);
+}
+
+int LoadingForm::progressValue() const { return progress_->value(); }
+
+}  // namespace corvane

@@ -1,0 +1,127 @@
+// Form1, the working window: pick a file, type a password, press one button.
+// The button encrypts a plain file or decrypts a container, in place, through
+// the window's own control, while a 1 ms timer polls the progress and Cancel
+// stays live.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace corvane {
+
+class ClickableImage;
+class ControlClient;
+class CuePlayer;
+class QtHost;
+class XjButton;
+class XjFrame;
+class XjProgressBar;
+
+// Sound cues by event.
+namespace cue {
+inline constexpr int kRunSucceeded = 101;
+inline constexpr int kRunStarts = 102;
+inline constexpr int kClicked = 103;
+inline constexpr int kCancelled = 104;
+inline constexpr int kLogo = 105;
+}  // namespace cue
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr std::uint32_t kDecryptColor = 0x004000;  // dark green
+    static constexpr std::uint32_t kEncryptColor = 0x800000;  // dark blue
+    static constexpr int kMinimumPassword = 6;
+    static constexpr int kMaximumPassword = 26;
+
+    // `iniFile`: the settings file every settings access goes to. `cues`
+    // plays the sound cues and must outlive the window. Throws what creating
+    // the control throws.
+    MainWindow(const QString& iniFile, CuePlayer& cues, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Replaces how the maker's web address is opened (tests).
+    void setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+
+    // The user's actions, as the buttons, pictures and drops trigger them.
+    void selectFileClicked();
+    void encDecClicked();
+    void cancelClicked();
+    void helpClicked();
+    void infoClicked();
+    void soundClicked();
+    void logoClicked();
+    // A file given by a drop (or on the command line): as chosen in the dialog.
+    void fileChosen(const QString& path);
+
+    // For tests and the curious.
+    XjButton* encDecButton() const { return encDecButton_; }
+    XjButton* cancelButton() const { return cancelButton_; }
+    XjButton* selectFileButton() const { return selectFileButton_; }
+    QLineEdit* fileBox() const { return myFileTxt_; }
+    QLineEdit* passwordBox() const { return passwordTxt_; }
+    QLabel* percentageLabel() const { return percentageLabel_; }
+    QLabel* warningLabel() const { return label6_; }
+    XjProgressBar* progressBar() const { return progressBar_; }
+    ClickableImage* soundImage() const { return soundImage_; }
+    bool encryptMode() const noexcept { return encryptMode_; }
+    bool running() const noexcept { return runDepth_ > 0; }
+    bool pollActive() const { return timer1_.isActive(); }
+    int pollTicks() const noexcept { return pollTicks_; }
+
+signals:
+    // After every progress poll, with the percentage shown.
+    void progressPolled(int percent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildWindow();
+    bool soundOn();
+    void playCue(int id);
+    void setMode();  // relabels the action button from the file's state
+    void showMode(bool encrypt);
+    void progressTick();
+
+    QString iniFile_;
+    CuePlayer& cues_;
+    std::unique_ptr<QtHost> host_;
+    std::unique_ptr<ControlClient> control_;
+    std::function<void(const QUrl&)> openUrl_;
+
+    bool firstFileSelect_ = true;
+    bool encryptMode_ = true;
+    int runDepth_ = 0;  // runs on the stack: a run's yields may start another, which the control refuses
+    bool closeRequested_ = false;
+    int pollTicks_ = 0;
+
+    QLabel* percentageLabel_ = nullptr;
+    QLineEdit* myFileTxt_ = nullptr;
+    XjButton* selectFileButton_ = nullptr;
+    XjFrame* frame1_ = nullptr;
+    XjFrame* frame4_ = nullptr;
+    QLabel* label2_ = nullptr;
+    XjButton* encDecButton_ = nullptr;
+    QLineEdit* passwordTxt_ = nullptr;
+    QLabel* label6_ = nullptr;
+    XjButton* cancelButton_ = nullptr;
+    QTimer timer1_;
+    ClickableImage* image1_ = nullptr;
+    QLabel* headingPictureBox_ = nullptr;
+    ClickableImage* helpImage_ = nullptr;
+    ClickableImage* infoImage_ = nullptr;
+    ClickableImage* soundImage_ = nullptr;
+    QLabel* label1_ = nullptr;
+    XjProgressBar* progressBar_ = nullptr;
+};
+
+}  // namespace corvane

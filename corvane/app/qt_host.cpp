@@ -1,0 +1,74 @@
+#include "corvane/app/qt_host.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include "corvane/app/dialogs.h"
+
+namespace corvane {
+
+QtHost::QtHost(QWidget* owner) : owner_(owner) {
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->installEventFilter(this);
+    }
+}
+
+QtHost::~QtHost() {
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->removeEventFilter(this);
+    }
+}
+
+std::int32_t QtHost::messageBox(const korbit::control::Text& text, std::int32_t style,
+                                const korbit::control::Text& title) {
+    return Dialogs::messageBox(owner_.data(), toQString(text), style, toQString(title));
+}
+
+void QtHost::pumpEvents() {
+    if (++calls_ % kCallsPerClockRead != 0) {
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastPump_ < kPumpInterval) {
+        return;
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    lastPump_ = std::chrono::steady_clock::now();
+}
+
+bool QtHost::inputPending() { return std::exchange(inputArrived_, false); }
+
+korbit::control::Text QtHost::browseForFolder(std::int32_t ownerWindow, const korbit::control::Text& prompt) {
+    QWidget* parent = QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(ownerWindow)));
+    return toText(Dialogs::existingFolder(parent != nullptr ? parent : owner_.data(), toQString(prompt)));
+}
+
+bool QtHost::freezeWindow(std::int32_t window, bool freeze) {
+    QWidget* widget = QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(window)));
+    if (widget == nullptr) {
+        return false;
+    }
+    widget->setUpdatesEnabled(!freeze);
+    return true;
+}
+
+std::int32_t QtHost::handleOf(QWidget* widget) {
+    // Window ids of X11 and of the offscreen platform fit in 32 bits.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(widget->winId()));
+}
+
+bool QtHost::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            inputArrived_ = true;
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace corvane

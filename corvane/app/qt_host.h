@@ -1,0 +1,62 @@
+// The desktop program as the control's host: its message boxes, its event
+// loop as the pump, its input as "input pending", its folder picker and its
+// windows.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <chrono>
+#include <cstdint>
+
+#include "korbit/control/host.h"
+
+namespace corvane {
+
+class QtHost final : public QObject, public korbit::control::Host {
+    Q_OBJECT
+public:
+    // `owner` parents the boxes and dialogs; it may go away before the host.
+    explicit QtHost(QWidget* owner);
+    ~QtHost() override;
+
+    std::int32_t messageBox(const korbit::control::Text& text, std::int32_t style,
+                            const korbit::control::Text& title) override;
+
+    // Runs the pending events (timers, clicks, repaints) when the last run
+    // is at least kPumpInterval ago. Cheap enough to be called after every
+    // 32-byte block: the clock is read only every kCallsPerClockRead calls.
+    void pumpEvents() override;
+
+    // True once after keyboard or mouse input reached the program.
+    bool inputPending() override;
+
+    korbit::control::Text browseForFolder(std::int32_t ownerWindow, const korbit::control::Text& prompt) override;
+
+    // Pauses or resumes the repaint of one of the program's windows.
+    bool freezeWindow(std::int32_t window, bool freeze) override;
+
+    // The program hands out no drawing surfaces.
+    bool drawFileIcon(std::int32_t, const korbit::control::Text&, bool, std::int32_t) override { return false; }
+
+    // The handle under which the control knows `widget`'s window.
+    static std::int32_t handleOf(QWidget* widget);
+
+    static constexpr std::chrono::milliseconds kPumpInterval{8};
+    static constexpr unsigned kCallsPerClockRead = 64;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> owner_;
+    unsigned calls_ = 0;
+    std::chrono::steady_clock::time_point lastPump_{};
+    bool inputArrived_ = false;
+};
+
+// Text conversions between Qt and the control's values.
+inline QString toQString(const korbit::control::Text& text) { return QString::fromStdU16String(text); }
+inline korbit::control::Text toText(const QString& text) { return text.toStdU16String(); }
+
+}  // namespace corvane

@@ -1,0 +1,367 @@
+// The main window as a user drives it: choosing files, the password rule, a
+// run in each direction, a wrong password, Cancel in the middle of a run, the
+// pictures and the sound setting.
+#include <QCryptographicHash>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+#include "corvane/app/branding.h"
+#include "corvane/app/window_parts.h"
+#include "gui/desktop_fixture.h"
+#include "korbit/control/host.h"
+
+namespace corvane::testing {
+namespace {
+
+namespace box = korbit::control::box;
+
+const QByteArray kMagic("xjeS");
+
+class MainWindowTest : public DesktopTest {
+protected:
+    QString plainFile(const QByteArray& content = "The quick brown fox jumps over the lazy dog.\n") {
+        const QString path = scratch("Documents/report.txt");
+        folder.folder("Documents");
+        writeAll(path, content);
+        return path;
+    }
+
+    void choose(MainWindow& window, const QString& path) {
+        Dialogs::queueFileName(path);
+        QTest::mouseClick(window.selectFileButton(), Qt::LeftButton);
+    }
+
+    void run(MainWindow& window, const QString& password) {
+        window.passwordBox()->setText(password);
+        QTest::mouseClick(window.encDecButton(), Qt::LeftButton);
+    }
+
+    void setSoundToggle(const QString& value) {
+        const QByteArray settings = readAll(iniFile());
+        QByteArray changed = settings;
+        changed.replace("SOUNDTOGGLE=1", "SOUNDTOGGLE=" + value.toUtf8());
+        writeAll(iniFile(), changed);
+    }
+};
+
+TEST_F(MainWindowTest, ChoosingAPlainFileOffersEncryptInDarkBlue) {
+    const QString desktop = scratch("Desktop");
+    folder.folder("Desktop");
+    auto window = mainWindow();
+    EXPECT_FALSE(window->encDecButton()->isEnabled());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("  Ardentis \u2122"));
+
+    const QString file = plainFile();
+    choose(*window, file);
+    EXPECT_EQ(window->fileBox()->text(), file);
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
+    EXPECT_EQ(window->encDecButton()->captionColor(), MainWindow::kEncryptColor);
+    EXPECT_TRUE(window->encryptMode());
+    EXPECT_EQ(QApplication::focusWidget(), window->passwordBox());
+    EXPECT_EQ(cues.played, std::vector<int>{cue::kClicked});
+
+    // Only the first dialog is pointed at the desktop.
+    choose(*window, file);
+    const QStringList folders = Dialogs::takeOpenFolders();
+    ASSERT_EQ(folders.size(), 2);
+    EXPECT_TRUE(folders[0] == desktop || folders[0] == desktop + "/") << folders[0].toStdString();
+    EXPECT_EQ(folders[1], QString());
+}
+
+TEST_F(MainWindowTest, ChoosingAContainerOffersDecryptInDarkGreen) {
+    auto window = mainWindow();
+    const QString file = plainFile();
+    choose(*window, file);
+    run(*window, "secret1");
+    ASSERT_TRUE(readAll(file).startsWith(kMagic));
+
+    auto fresh = mainWindow();
+    choose(*fresh, file);
+    EXPECT_EQ(fresh->encDecButton()->text(), QStringLiteral("Decrypt"));
+    EXPECT_EQ(fresh->encDecButton()->captionColor(), MainWindow::kDecryptColor);
+    EXPECT_FALSE(fresh->encryptMode());
+}
+
+TEST_F(MainWindowTest, ClosingTheDialogWithoutAChoiceChangesNothing) {
+    folder.folder("Desktop");
+    auto window = mainWindow();
+    QTest::mouseClick(window->selectFileButton(), Qt::LeftButton);  // nothing queued: cancelled
+    EXPECT_TRUE(window->fileBox()->text().isEmpty());
+    EXPECT_FALSE(window->encDecButton()->isEnabled());
+    EXPECT_EQ(Dialogs::takeOpenFolders().size(), 1);
+
+    // Still the first choice: the next dialog starts on the desktop again.
+    QTest::mouseClick(window->selectFileButton(), Qt::LeftButton);
+    EXPECT_FALSE(Dialogs::takeOpenFolders().front().isEmpty());
+}
+
+TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
+    auto window = mainWindow();
+    const QByteArray original = "short password, plain file";
+    const QString file = plainFile(original);
+    choose(*window, file);
+    cues.played.clear();
+
+    run(*window, QStringLiteral("abcde"));
+    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Passwords must be 6 or more characters!"));
+    EXPECT_EQ(boxes[0].style, box::kInformation | box::kOkOnly);
+    EXPECT_EQ(boxes[0].title, QStringLiteral(" Ardentis \u2122"));
+    EXPECT_TRUE(cues.played.empty());
+    EXPECT_EQ(readAll(file), original);
+    EXPECT_EQ(window->fileBox()->text(), file);
+    EXPECT_EQ(window->passwordBox()->text(), QStringLiteral("abcde"));
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+    EXPECT_FALSE(window->cancelButton()->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), window->passwordBox());
+
+    // Characters are counted, not bytes or code units.
+    run(*window, QStringLiteral("\u00e9\u00e9\u00e9\U0001F511\U0001F511"));
+    EXPECT_EQ(Dialogs::takeShownBoxes().size(), 1U);
+    EXPECT_EQ(readAll(file), original);
+}
+
+TEST_F(MainWindowTest, TheBoxTakesNoMoreThanTwentySixCharacters) {
+    auto window = mainWindow();
+    QTest::keyClicks(window->passwordBox(), QString(30, 'k'));
+    EXPECT_EQ(window->passwordBox()->text(), QString(26, 'k'));
+    EXPECT_EQ(window->passwordBox()->echoMode(), QLineEdit::Password);
+}
+
+TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
+    auto window = mainWindow();
+    QByteArray original;
+    for (int i = 0; i < 5000; ++i) {
+        original += QByteArray::number(i) + ' ';
+    }
+    const QString file = plainFile(original);
+    choose(*window, file);
+    cues.played.clear();
+
+    run(*window, QStringLiteral("secret"));
+    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    const QByteArray container = readAll(file);
+    EXPECT_TRUE(container.startsWith(kMagic));
+    EXPECT_FALSE(container.contains("4999"));
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Decrypt"));
+    EXPECT_EQ(window->encDecButton()->captionColor(), MainWindow::kDecryptColor);
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+    EXPECT_FALSE(window->cancelButton()->isEnabled());
+    EXPECT_FALSE(window->pollActive());
+    EXPECT_EQ(window->fileBox()->text(), file);
+    EXPECT_EQ(window->passwordBox()->text(), QStringLiteral("secret"));
+    EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kRunSucceeded}));
+
+    // Enter in the password box presses the button: back to the plain file.
+    QTest::keyClick(window->passwordBox(), Qt::Key_Return);
+    EXPECT_EQ(readAll(file), original);
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
+    EXPECT_EQ(window->encDecButton()->captionColor(), MainWindow::kEncryptColor);
+    EXPECT_TRUE(window->encryptMode());
+}
+
+TEST_F(MainWindowTest, AWrongPasswordShowsTheControlsBoxAndEmptiesBothBoxes) {
+    auto window = mainWindow();
+    const QString file = plainFile();
+    choose(*window, file);
+    run(*window, "right password");
+    const QByteArray container = readAll(file);
+    cues.played.clear();
+
+    run(*window, "wrong password");
+    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Invalid Password!!!"));
+    EXPECT_EQ(boxes[0].style, box::kExclamation);
+    EXPECT_EQ(boxes[0].title, QStringLiteral(" Ardentis \u2122"));
+    EXPECT_TRUE(window->fileBox()->text().isEmpty());
+    EXPECT_TRUE(window->passwordBox()->text().isEmpty());
+    EXPECT_FALSE(window->encDecButton()->isEnabled());
+    EXPECT_FALSE(window->cancelButton()->isEnabled());
+    EXPECT_FALSE(window->pollActive());
+    EXPECT_EQ(readAll(file), container);
+    EXPECT_EQ(cues.played, std::vector<int>{cue::kRunStarts});
+}
+
+TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
+    auto window = mainWindow();
+    const QString file = plainFile(QByteArray(48 << 20, 'p'));
+    const QByteArray before = QCryptographicHash::hash(readAll(file), QCryptographicHash::Sha256);
+    choose(*window, file);
+    cues.played.clear();
+
+    // Cancel is pressed from inside the run, once the progress poll has seen
+    // the run under way.
+    bool pressed = false;
+    bool relabelledDuringRun = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!pressed && window->running() && window->pollTicks() > 0 && window->cancelButton()->isEnabled()) {
+            pressed = true;
+            QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+            relabelledDuringRun = window->encDecButton()->isEnabled() &&
+                                  window->encDecButton()->text() == QStringLiteral("Encrypt");
+        }
+    });
+    user.start(1);
+    run(*window, "secret1");
+    user.stop();
+
+    ASSERT_TRUE(pressed);
+    EXPECT_TRUE(relabelledDuringRun);
+    EXPECT_EQ(QCryptographicHash::hash(readAll(file), QCryptographicHash::Sha256), before);
+    EXPECT_TRUE(window->fileBox()->text().isEmpty());
+    EXPECT_TRUE(window->passwordBox()->text().isEmpty());
+    EXPECT_FALSE(window->cancelButton()->isEnabled());
+    EXPECT_FALSE(window->pollActive());
+    EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kCancelled}));
+    // The label keeps the last polled value.
+    EXPECT_EQ(window->percentageLabel()->text(), QString::number(window->progressBar()->value()) + "%");
+    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+}
+
+TEST_F(MainWindowTest, CancelWhileIdleRelabelsFromTheFile) {
+    auto window = mainWindow();
+    const QString file = plainFile();
+    choose(*window, file);
+    QTest::mouseClick(window->cancelButton(), Qt::LeftButton);  // disabled: nothing happens
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
+    window->cancelClicked();
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+    EXPECT_EQ(window->fileBox()->text(), file);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowDuringARunCancelsItAndThenCloses) {
+    auto window = mainWindow();
+    const QString file = plainFile(QByteArray(48 << 20, 'c'));
+    choose(*window, file);
+    bool closed = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!closed && window->running() && window->pollTicks() > 0) {
+            closed = true;
+            window->close();
+            EXPECT_TRUE(window->isVisible());  // not while the run is on the stack
+        }
+    });
+    user.start(1);
+    run(*window, "secret1");
+    user.stop();
+    ASSERT_TRUE(closed);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(readAll(file).startsWith(kMagic));
+}
+
+TEST_F(MainWindowTest, TheSoundSettingIsReadForEveryCueAndSurvivesARestart) {
+    auto window = mainWindow();
+    EXPECT_EQ(window->soundImage()->bitmapId(), 105);
+    QTest::mouseClick(window->soundImage(), Qt::LeftButton);
+    EXPECT_EQ(window->soundImage()->bitmapId(), 106);
+    EXPECT_TRUE(readAll(iniFile()).contains("SOUNDTOGGLE=0"));
+    EXPECT_TRUE(cues.played.empty());
+
+    window.reset();
+    auto restarted = mainWindow();
+    EXPECT_EQ(restarted->soundImage()->bitmapId(), 106);
+    choose(*restarted, plainFile());
+    EXPECT_TRUE(cues.played.empty());
+
+    QTest::mouseClick(restarted->soundImage(), Qt::LeftButton);
+    EXPECT_EQ(restarted->soundImage()->bitmapId(), 105);
+    EXPECT_TRUE(readAll(iniFile()).contains("SOUNDTOGGLE=1"));
+    choose(*restarted, plainFile());
+    EXPECT_EQ(cues.played, std::vector<int>{cue::kClicked});
+}
+
+TEST_F(MainWindowTest, AMissingOrNonNumericSoundSettingMeansSilence) {
+    for (const QString& value : {QStringLiteral("abc"), QStringLiteral(""), QStringLiteral("2")}) {
+        startUp();
+        setSoundToggle(value);
+        cues.played.clear();
+        auto window = mainWindow();
+        EXPECT_EQ(window->soundImage()->bitmapId(), 106) << value.toStdString();
+        choose(*window, plainFile());
+        QTest::mouseClick(window->soundImage(), Qt::LeftButton);  // turns it on
+        EXPECT_EQ(window->soundImage()->bitmapId(), 105);
+        EXPECT_TRUE(cues.played.empty()) << value.toStdString();
+        window.reset();
+        QFile::remove(iniFile());
+    }
+}
+
+TEST_F(MainWindowTest, TheHelpPictureOpensTheHelpPageAndTheLogoTheMakersAddress) {
+    auto window = mainWindow();
+    window->helpClicked();
+    EXPECT_EQ(opened(), QStringList{helpFile()});
+    window->logoClicked();
+    ASSERT_EQ(openedUrls.size(), 1U);
+    EXPECT_EQ(openedUrls[0].toString(), branding::kMakerWebAddress);
+    EXPECT_EQ(cues.played, (std::vector<int>{cue::kClicked, cue::kLogo}));
+}
+
+TEST_F(MainWindowTest, TheInformationWindowIsModalAndShowsTheHeading) {
+    auto window = mainWindow();
+    QString caption;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        caption = shown->windowTitle();
+        modal = shown->isModal();
+        auto* image = shown->findChild<QLabel*>(QStringLiteral("Image1"));
+        EXPECT_TRUE(image != nullptr && !image->pixmap().isNull());
+        shown->close();
+    });
+    window->infoClicked();
+    EXPECT_EQ(caption, QStringLiteral(" Ardentis \u2122"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(cues.played, std::vector<int>{cue::kClicked});
+}
+
+TEST_F(MainWindowTest, DroppingAFileSelectsItAsTheDialogWould) {
+    auto window = mainWindow();
+    const QString file = plainFile();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(window->fileBox()->text(), file);
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+
+    // A folder, or two files, are not taken.
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(file)});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(window.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST_F(MainWindowTest, TheWarningGrowsWhilePressedAndTheFileBoxTipFollowsItsText) {
+    auto window = mainWindow();
+    QLabel* warning = window->warningLabel();
+    EXPECT_EQ(warning->font().pointSizeF(), 6.75);
+    QTest::mousePress(warning, Qt::LeftButton);
+    EXPECT_TRUE(warning->font().bold());
+    EXPECT_EQ(warning->font().pointSizeF(), 9.0);
+    QTest::mouseRelease(warning, Qt::LeftButton);
+    EXPECT_FALSE(warning->font().bold());
+    EXPECT_EQ(warning->font().pointSizeF(), 7.0);
+
+    const QString file = plainFile();
+    choose(*window, file);
+    QTest::mouseMove(window->fileBox(), QPoint(5, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), QPointF(6, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->fileBox(), &move);
+    EXPECT_EQ(window->fileBox()->toolTip(), file);
+}
+
+}  // namespace
+}  // namespace corvane::testing

@@ -1,0 +1,87 @@
+// The desktop program as the control's host: boxes through the dialog seam,
+// input noticed, events run at most every few milliseconds, windows frozen.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "corvane/app/dialogs.h"
+#include "corvane/app/qt_host.h"
+#include "korbit/control/host.h"
+
+namespace corvane {
+namespace {
+
+namespace box = korbit::control::box;
+
+class QtHostTest : public ::testing::Test {
+protected:
+    void SetUp() override { Dialogs::setScripted(true); }
+    QWidget window;
+    QtHost host{&window};
+};
+
+TEST_F(QtHostTest, BoxesGoThroughTheDialogSeamWithTheirStyleAndTitle) {
+    Dialogs::queueAnswer(box::kYes);
+    EXPECT_EQ(host.messageBox(u"Replace it?", box::kQuestion | box::kYesNo, u"Korbit"), box::kYes);
+    // Nothing queued: the answer that changes nothing.
+    EXPECT_EQ(host.messageBox(u"Delete all?", box::kExclamation | box::kYesNoCancel, u"T"), box::kCancel);
+    const std::vector<ShownBox> shown = Dialogs::takeShownBoxes();
+    ASSERT_EQ(shown.size(), 2U);
+    EXPECT_EQ(shown[0].text, QStringLiteral("Replace it?"));
+    EXPECT_EQ(shown[0].style, box::kQuestion | box::kYesNo);
+    EXPECT_EQ(shown[0].title, QStringLiteral("Korbit"));
+    EXPECT_EQ(shown[1].answer, box::kCancel);
+}
+
+TEST_F(QtHostTest, InputIsReportedOnceAfterItArrives) {
+    QLineEdit edit(&window);
+    window.show();
+    EXPECT_FALSE(host.inputPending());
+    QTest::keyClick(&edit, Qt::Key_A);
+    EXPECT_TRUE(host.inputPending());
+    EXPECT_FALSE(host.inputPending());
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    EXPECT_TRUE(host.inputPending());
+}
+
+TEST_F(QtHostTest, ThePumpRunsTimersButNotOnEveryCall) {
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(0);
+    // A burst of calls well inside one interval runs the events at most once.
+    for (unsigned i = 0; i < QtHost::kCallsPerClockRead * 4; ++i) {
+        host.pumpEvents();
+    }
+    EXPECT_LE(ticks, 1);
+    // Calls spread over time keep the timer going.
+    const auto until = std::chrono::steady_clock::now() + 10 * QtHost::kPumpInterval;
+    while (std::chrono::steady_clock::now() < until) {
+        host.pumpEvents();
+    }
+    EXPECT_GE(ticks, 2);
+}
+
+TEST_F(QtHostTest, ItsOwnWindowsCanBeFrozenOthersNot) {
+    window.show();
+    EXPECT_TRUE(host.freezeWindow(QtHost::handleOf(&window), true));
+    EXPECT_FALSE(window.updatesEnabled());
+    EXPECT_TRUE(host.freezeWindow(QtHost::handleOf(&window), false));
+    EXPECT_TRUE(window.updatesEnabled());
+    EXPECT_FALSE(host.freezeWindow(0x7ffffff0, true));
+    EXPECT_FALSE(host.drawFileIcon(QtHost::handleOf(&window), u"/etc/hosts", false, 16));
+}
+
+TEST_F(QtHostTest, TheFolderPickerAnswersThroughTheSeam) {
+    Dialogs::queueFileName(QStringLiteral("/srv/backup"));
+    EXPECT_EQ(host.browseForFolder(0, u"Pick a folder"), u"/srv/backup");
+    EXPECT_EQ(host.browseForFolder(0, u"Pick a folder"), u"");  // cancelled
+}
+
+}  // namespace
+}  // namespace corvane
