@@ -9,6 +9,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
     libssl-dev                                # reference digest, tests only
     qt6-base-dev                              # Qt Core (platform layer), Qt Widgets (desktop program)
+    qt6-multimedia-dev                        # the desktop program's sound cues
+    xvfb xauth xdotool                        # the desktop program driven on a virtual screen, tests only
+    shared-mime-info                          # the installed file type checked, tests only
     nlohmann-json3-dev                        # JSON of the command-line host
 )
 

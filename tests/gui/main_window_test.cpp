@@ -8,6 +8,7 @@
 
 #include "corvane/app/branding.h"
 #include "corvane/app/window_parts.h"
+#include "corvane/tooltip/tooltip_module.h"
 #include "gui/desktop_fixture.h"
 #include "korbit/control/host.h"
 
@@ -361,6 +362,30 @@ TEST_F(MainWindowTest, TheWarningGrowsWhilePressedAndTheFileBoxTipFollowsItsText
     QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), QPointF(6, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(window->fileBox(), &move);
     EXPECT_EQ(window->fileBox()->toolTip(), file);
+}
+
+
+TEST_F(MainWindowTest, MovingOverThePasswordBoxRaisesItsTip) {
+    auto window = mainWindow();
+    QPoint cursor(400, 300);
+    setCursorPositionSource([&] { return cursor; });
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->passwordBox(), &move);
+    QWidget* tip = currentToolTip();
+    ASSERT_NE(tip, nullptr);
+    auto* title = tip->findChild<QLabel*>(QStringLiteral("corvaneToolTipTitle"));
+    auto* text = tip->findChild<QLabel*>(QStringLiteral("corvaneToolTipText"));
+    ASSERT_TRUE(title != nullptr && text != nullptr);
+    EXPECT_EQ(title->text(), QStringLiteral("Password Entry"));
+    EXPECT_EQ(text->text(), QStringLiteral("Passwords are case sensitive and must be 6 or more characters!"));
+
+    // It moves on: a fresh tip; the window closes: none.
+    cursor += QPoint(1, 0);
+    QApplication::sendEvent(window->passwordBox(), &move);
+    EXPECT_NE(currentToolTip(), nullptr);
+    window.reset();
+    EXPECT_EQ(currentToolTip(), nullptr);
+    setCursorPositionSource({});
 }
 
 }  // namespace
