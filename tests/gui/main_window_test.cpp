@@ -388,5 +388,36 @@ TEST_F(MainWindowTest, MovingOverThePasswordBoxRaisesItsTip) {
     setCursorPositionSource({});
 }
 
+
+TEST_F(MainWindowTest, PressingTheButtonAgainInsideACancelledRunIsRefusedAndNothingIsLost) {
+    auto window = mainWindow();
+    const QByteArray original(32 << 20, 'r');
+    const QString file = plainFile(original);
+    choose(*window, file);
+    bool pressedTwice = false;
+    bool nestedRunReturned = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!pressedTwice && window->running() && window->pollTicks() > 0) {
+            pressedTwice = true;
+            window->cancelClicked();  // enables the action button again
+            ASSERT_TRUE(window->encDecButton()->isEnabled());
+            window->encDecClicked();  // the control is still busy: refused
+            nestedRunReturned = true;
+            EXPECT_TRUE(window->running());  // the first run is still on the stack
+        }
+    });
+    user.start(1);
+    run(*window, "secret1");
+    user.stop();
+    ASSERT_TRUE(pressedTwice && nestedRunReturned);
+    EXPECT_FALSE(window->running());
+    EXPECT_FALSE(window->pollActive());
+    EXPECT_FALSE(window->cancelButton()->isEnabled());
+    EXPECT_TRUE(window->fileBox()->text().isEmpty());
+    EXPECT_EQ(readAll(file), original);
+    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+}
+
 }  // namespace
 }  // namespace corvane::testing
