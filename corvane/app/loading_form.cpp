@@ -19,7 +19,6 @@ const QString kCaptions[] = {
 
 LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), finished_(std::move(finished)) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     host_ = std::make_unique<QtHost>(this);
     control_ = std::make_unique<ControlClient>(*host_);
 
@@ -37,8 +36,6 @@ LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidge
     layout->addWidget(progress_);
 
     folders_ = setupAppFolders(*control_);
-    tickCount_ = 0;
-    dotState_ = 1;
 
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &LoadingForm::progressTick);

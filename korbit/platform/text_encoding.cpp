@@ -60,7 +60,7 @@ LeadInfo leadInfo(std::uint8_t b) {
 
 }  // namespace
 
-std::string toUtf8(std::u16string_view text) {
+std::string toUtf8(std::u16string_view text, LoneSurrogates lone) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -68,7 +68,7 @@ std::string toUtf8(std::u16string_view text) {
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
             appendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00));
             ++i;
-        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+        } else if ((isHighSurrogate(c) || isLowSurrogate(c)) && lone == LoneSurrogates::kReplace) {
             appendUtf8(out, kReplacement);
         } else {
             appendUtf8(out, c);

@@ -8,8 +8,13 @@
 
 namespace korbit::platform {
 
-// UTF-8 of `text`; a lone surrogate becomes U+FFFD.
-std::string toUtf8(std::u16string_view text);
+// What becomes of a surrogate without its partner: U+FFFD, or its own
+// three-byte sequence, so that any 16-bit text survives a round trip through
+// a file of ours.
+enum class LoneSurrogates { kReplace, kKeep };
+
+// UTF-8 of `text`.
+std::string toUtf8(std::u16string_view text, LoneSurrogates lone = LoneSurrogates::kReplace);
 
 // UTF-16 of `bytes`; every maximal invalid sequence becomes one U+FFFD.
 std::u16string fromUtf8(std::string_view bytes);

@@ -14,6 +14,10 @@ TEST(TextEncoding, RoundTripsEveryPlaneAndReplacesLoneSurrogates) {
     const std::string replacement = "\xEF\xBF\xBD";
     EXPECT_EQ(toUtf8(std::u16string{char16_t{0xD83D}}), replacement);
     EXPECT_EQ(toUtf8(std::u16string{char16_t{0xDE00}, char16_t{0xD83D}, u'x'}), replacement + replacement + "x");
+
+    // Kept: each on its own three bytes; a proper pair is still one character.
+    const std::u16string lone{char16_t{0xDE00}, char16_t{0xD83D}, u'x', char16_t{0xD83D}, char16_t{0xDE00}};
+    EXPECT_EQ(toUtf8(lone, LoneSurrogates::kKeep), "\xED\xB8\x80\xED\xA0\xBDx\xF0\x9F\x98\x80");
 }
 
 TEST(TextEncoding, ReadsEachInvalidSequenceAsOneReplacementCharacter) {
