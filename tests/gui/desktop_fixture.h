@@ -44,6 +44,11 @@ inline std::string withFakeOpener(const korbit::testing::ScratchFolder& folder) 
     return bin + ":" + (path != nullptr ? path : "/usr/bin:/bin");
 }
 
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class DesktopTest : public ::testing::Test {
 protected:
     void SetUp() override { Dialogs::setScripted(true); }
@@ -71,16 +76,18 @@ protected:
     }
 
     // What the desktop opener was asked to open, in order. The opener runs
-    // detached: waits a while for its record.
+    // detached, and its shell creates the record before it writes the line:
+    // waits a while for a whole line.
     QStringList opened() const {
-        for (int i = 0; i < 200 && !QFile::exists(scratch("opened.txt")); ++i) {
+        QByteArray record;
+        for (int i = 0; i < 200; ++i) {
+            record = readAll(scratch("opened.txt"));
+            if (record.endsWith('\n')) {
+                break;
+            }
             QTest::qWait(25);
         }
-        QFile file(scratch("opened.txt"));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(record).split('\n', Qt::SkipEmptyParts);
     }
 
     korbit::testing::ScratchFolder folder;
@@ -91,11 +98,6 @@ protected:
     RecordingCues cues;
     std::vector<QUrl> openedUrls;
 };
-
-inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 inline void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
