@@ -224,4 +224,7 @@ private:
     std::int32_t height_ = kHeightTwips;
 };
 
+// The control behind a late-bound handler's object.
+inline KorbitControl& controlOf(DispatchObject& object) { return static_cast<KorbitControl&>(object); }
+
 }  // namespace korbit::control

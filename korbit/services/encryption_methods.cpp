@@ -137,31 +137,30 @@ using control::KorbitControl;
 using control::Text;
 using control::Value;
 
-KorbitControl& self(DispatchObject& object) { return static_cast<KorbitControl&>(object); }
 
 }  // namespace
 
 void bindEncryptionMethods(control::InterfaceInfo& info) {
     info.bind("EncryptionRoutine2", [](DispatchObject& o, std::span<Value> a) -> Value {
-        return control::Boolean{self(o).EncryptionRoutine2(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>())};
+        return control::Boolean{controlOf(o).EncryptionRoutine2(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>())};
     });
     info.bind("IsFileEncrypted2", [](DispatchObject& o, std::span<Value> a) -> Value {
-        return control::Boolean{self(o).IsFileEncrypted2(a[0].get<Text>())};
+        return control::Boolean{controlOf(o).IsFileEncrypted2(a[0].get<Text>())};
     });
     info.bind("EncryptionProgressPercentage",
-              [](DispatchObject& o, std::span<Value>) -> Value { return self(o).EncryptionProgressPercentage(); });
+              [](DispatchObject& o, std::span<Value>) -> Value { return controlOf(o).EncryptionProgressPercentage(); });
     info.bind("CancelOps", [](DispatchObject& o, std::span<Value>) -> Value {
-        self(o).CancelOps();
+        controlOf(o).CancelOps();
         return control::Empty{};
     });
     info.bind("GetEncryptRoutineMessage",
-              [](DispatchObject& o, std::span<Value>) -> Value { return self(o).GetEncryptRoutineMessage(); });
+              [](DispatchObject& o, std::span<Value>) -> Value { return controlOf(o).GetEncryptRoutineMessage(); });
     info.bind("EncryptionRoutine", [](DispatchObject& o, std::span<Value> a) -> Value {
-        self(o).EncryptionRoutine(a[0].get<Text>(), a[1].get<Text>(), a[2].get<control::Boolean>().value);
+        controlOf(o).EncryptionRoutine(a[0].get<Text>(), a[1].get<Text>(), a[2].get<control::Boolean>().value);
         return control::Empty{};
     });
     info.bind("IsFileEncrypted", [](DispatchObject& o, std::span<Value> a) -> Value {
-        return control::Boolean{self(o).IsFileEncrypted(a[0].get<Text>())};
+        return control::Boolean{controlOf(o).IsFileEncrypted(a[0].get<Text>())};
     });
 }
 

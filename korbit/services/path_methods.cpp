@@ -48,24 +48,24 @@ using control::Value;
 // Adapters from a typed method to a late-bound handler.
 template <Text (KorbitControl::*M)(const Text&)>
 Value textOfText(DispatchObject& self, std::span<Value> args) {
-    return (static_cast<KorbitControl&>(self).*M)(args[0].get<Text>());
+    return (controlOf(self).*M)(args[0].get<Text>());
 }
 
 template <control::VBool (KorbitControl::*M)(const Text&)>
 Value boolOfText(DispatchObject& self, std::span<Value> args) {
-    return control::Boolean{(static_cast<KorbitControl&>(self).*M)(args[0].get<Text>())};
+    return control::Boolean{(controlOf(self).*M)(args[0].get<Text>())};
 }
 
 Value fileSizeBytes(DispatchObject& self, std::span<Value> args) {
-    return static_cast<KorbitControl&>(self).GetMyFileSizeBytes(args[0].get<Text>());
+    return controlOf(self).GetMyFileSizeBytes(args[0].get<Text>());
 }
 
 Value setBytes(DispatchObject& self, std::span<Value> args) {
-    return static_cast<KorbitControl&>(self).SetBytes(args[0].get<std::int32_t>());
+    return controlOf(self).SetBytes(args[0].get<std::int32_t>());
 }
 
 Value specialFolder(DispatchObject& self, std::span<Value> args) {
-    return static_cast<KorbitControl&>(self).GetSpecialFolderA(args[0].get<std::int32_t>());
+    return controlOf(self).GetSpecialFolderA(args[0].get<std::int32_t>());
 }
 
 }  // namespace

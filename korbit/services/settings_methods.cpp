@@ -138,35 +138,36 @@ using control::DispatchObject;
 using control::KorbitControl;
 using control::Value;
 
-KorbitControl& control(DispatchObject& self) { return static_cast<KorbitControl&>(self); }
 
 Value getItem(DispatchObject& self, std::span<Value> a) {
-    return control(self).ProfileGetItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>());
+    return controlOf(self).ProfileGetItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>());
 }
 
 Value saveItem(DispatchObject& self, std::span<Value> a) {
-    control(self).ProfileSaveItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>(), a[3].get<Text>());
+    controlOf(self).ProfileSaveItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>(), a[3].get<Text>());
     return {};
 }
 
 Value deleteItem(DispatchObject& self, std::span<Value> a) {
-    control(self).ProfileDeleteItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>());
+    controlOf(self).ProfileDeleteItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>());
     return {};
 }
 
 Value deleteSection(DispatchObject& self, std::span<Value> a) {
-    control(self).ProfileDeleteSection(a[0].get<Text>(), a[1].get<Text>());
+    controlOf(self).ProfileDeleteSection(a[0].get<Text>(), a[1].get<Text>());
     return {};
 }
 
 Value getSection(DispatchObject& self, std::span<Value> a) {
     control::Array names = a[2].get<control::Array>();
-    Text result = control(self).ProfileGetSection(a[0].get<Text>(), a[1].get<Text>(), names);
+    Text result = controlOf(self).ProfileGetSection(a[0].get<Text>(), a[1].get<Text>(), names);
     a[2] = std::move(names);
     return result;
 }
 
-Value isArrayGood(DispatchObject& self, std::span<Value> a) { return control::Boolean{control(self).IsArrayGood(a[0])}; }
+Value isArrayGood(DispatchObject& self, std::span<Value> a) {
+    return control::Boolean{controlOf(self).IsArrayGood(a[0])};
+}
 
 }  // namespace
 

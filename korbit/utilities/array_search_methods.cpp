@@ -126,7 +126,6 @@ using control::KorbitControl;
 using control::Record;
 using control::Value;
 
-KorbitControl& controlOf(DispatchObject& self) { return static_cast<KorbitControl&>(self); }
 Record& recordOf(Value& v) { return v.get<Record>(); }
 control::VBool flag(const Value& v) { return v.get<Boolean>().value; }
 Value boolean(control::VBool b) { return Boolean{b}; }

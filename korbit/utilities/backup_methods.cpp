@@ -308,31 +308,30 @@ namespace {
 using control::DispatchObject;
 using control::Value;
 
-KorbitControl& self(DispatchObject& object) { return static_cast<KorbitControl&>(object); }
 VBool flag(const Value& v) { return v.get<control::Boolean>().value; }
 
 Value backUpFiles(DispatchObject& object, std::span<Value> args) {
-    return control::Boolean{self(object).BackUpFiles(args[0].get<Record>())};
+    return control::Boolean{controlOf(object).BackUpFiles(args[0].get<Record>())};
 }
 
-Value progress(DispatchObject& object, std::span<Value>) { return self(object).BackUpFilesProgressPercentage(); }
+Value progress(DispatchObject& object, std::span<Value>) { return controlOf(object).BackUpFilesProgressPercentage(); }
 
 Value mirror(DispatchObject& object, std::span<Value> args) {
-    return self(object).CreateEmptyFolderMirror(args[0].get<Record>());
+    return controlOf(object).CreateEmptyFolderMirror(args[0].get<Record>());
 }
 
 Value compare(DispatchObject& object, std::span<Value> args) {
-    return control::Boolean{self(object).CompareTargetToSource(args[0].get<Record>(), args[1].get<Array>(),
+    return control::Boolean{controlOf(object).CompareTargetToSource(args[0].get<Record>(), args[1].get<Array>(),
                                                                flag(args[2]), flag(args[3]))};
 }
 
 Value noMatch(DispatchObject& object, std::span<Value> args) {
-    return self(object).DeleteNoMatchDirectories(args[0].get<Record>(), args[1].get<Array>(), flag(args[2]),
+    return controlOf(object).DeleteNoMatchDirectories(args[0].get<Record>(), args[1].get<Array>(), flag(args[2]),
                                                  flag(args[3]));
 }
 
 Value cleanup(DispatchObject& object, std::span<Value>) {
-    self(object).BackUpFilesCLEANUP();
+    controlOf(object).BackUpFilesCLEANUP();
     return {};
 }
 

@@ -184,7 +184,6 @@ using control::KorbitControl;
 using control::Value;
 using Span = std::span<Value>;
 
-KorbitControl& controlOf(DispatchObject& self) { return static_cast<KorbitControl&>(self); }
 double number(const Value& v) { return v.get<double>(); }
 double& numberRef(Value& v) { return v.get<double>(); }
 

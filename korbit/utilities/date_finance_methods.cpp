@@ -107,7 +107,6 @@ using control::KorbitControl;
 using control::Value;
 using Span = std::span<Value>;
 
-KorbitControl& controlOf(DispatchObject& self) { return static_cast<KorbitControl&>(self); }
 
 }  // namespace
 

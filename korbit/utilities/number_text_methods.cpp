@@ -264,7 +264,6 @@ using control::Text;
 using control::Value;
 using Span = std::span<Value>;
 
-KorbitControl& controlOf(DispatchObject& self) { return static_cast<KorbitControl&>(self); }
 control::VBool flag(const Value& v) { return v.get<Boolean>().value; }
 const Text& text(const Value& v) { return v.get<Text>(); }
 

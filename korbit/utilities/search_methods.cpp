@@ -158,29 +158,28 @@ namespace {
 using control::DispatchObject;
 using control::Value;
 
-KorbitControl& self(DispatchObject& object) { return static_cast<KorbitControl&>(object); }
 
 Value searchForFiles(DispatchObject& object, std::span<Value> args) {
-    self(object).SearchForFiles(args[0].get<Text>(), args[1].get<Array>(), args[2].get<control::Record>());
+    controlOf(object).SearchForFiles(args[0].get<Text>(), args[1].get<Array>(), args[2].get<control::Record>());
     return {};
 }
 
 template <VBool (KorbitControl::*M)(Text&)>
 Value boolOfFolder(DispatchObject& object, std::span<Value> args) {
-    return control::Boolean{(self(object).*M)(args[0].get<Text>())};
+    return control::Boolean{(controlOf(object).*M)(args[0].get<Text>())};
 }
 
 Value searchForAllFileLocations(DispatchObject& object, std::span<Value> args) {
     return control::Boolean{
-        self(object).SearchForAllFileLocations(args[0].get<Text>(), args[1].get<Text>(), args[2].get<Array>())};
+        controlOf(object).SearchForAllFileLocations(args[0].get<Text>(), args[1].get<Text>(), args[2].get<Array>())};
 }
 
 Value searchForFileLocation(DispatchObject& object, std::span<Value> args) {
-    return self(object).SearchForFileLocation(args[0].get<Text>(), args[1].get<Text>());
+    return controlOf(object).SearchForFileLocation(args[0].get<Text>(), args[1].get<Text>());
 }
 
 Value searchCleanup(DispatchObject& object, std::span<Value>) {
-    return self(object).SearchForAllFileLocationsCLEANUP();
+    return controlOf(object).SearchForAllFileLocationsCLEANUP();
 }
 
 }  // namespace
