@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 
 #include "korbit/engine/sha256.h"
 #include "korbit/engine/windows1252.h"
@@ -74,17 +73,21 @@ bool hasContainerMagic(std::span<const std::uint8_t> firstBytes) noexcept {
            std::equal(kContainerMagic.begin(), kContainerMagic.end(), firstBytes.begin());
 }
 
-std::int32_t seedFromFraction(float fraction) noexcept {
-    const double scaled = static_cast<double>(fraction) * static_cast<double>(kMaxSeed);
-    double whole = std::floor(scaled);
-    const double rest = scaled - whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        whole += 1.0;
+std::int32_t NewSeed(std::uint64_t blocks, const std::function<std::uint32_t()>& randomWord) {
+    // Uniform by rejection: 31 random bits, drawn again while below the
+    // lowest allowed seed (at most half of them are).
+    // A source that keeps giving low words (a broken one) ends in the
+    // allowed range all the same.
+    const auto lowest = static_cast<std::uint32_t>(lowestSeedFor(blocks));
+    std::uint32_t candidate = 0;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        candidate = randomWord() & 0x7FFFFFFFU;
+        if (candidate >= lowest) {
+            return static_cast<std::int32_t>(candidate);
+        }
     }
-    return static_cast<std::int32_t>(std::clamp(whole, 0.0, static_cast<double>(kMaxSeed)));
+    return static_cast<std::int32_t>(lowest + candidate % (0x80000000U - lowest));
 }
-
-std::int32_t NewSeed(FractionGenerator& generator) noexcept { return seedFromFraction(generator.next()); }
 
 std::u16string keyText(std::u16string_view password, std::int32_t counter) {
     char digits[12];

@@ -14,13 +14,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "korbit/engine/digest.h"
-#include "korbit/engine/random_fraction.h"
 #include "korbit/engine/status.h"
 
 namespace korbit::engine {
@@ -65,12 +65,25 @@ Result<ContainerHeader> decodeHeader(std::span<const std::uint8_t> bytes);
 // True when `firstBytes` starts with the container signature.
 bool hasContainerMagic(std::span<const std::uint8_t> firstBytes) noexcept;
 
-// Seed from a fraction in [0, 1): fraction x (2^31 - 1), to the nearest
-// integer, ties to even.
-std::int32_t seedFromFraction(float fraction) noexcept;
+// Data blocks of a plain file of `bytes` bytes (the last may be short).
+constexpr std::uint64_t blocksOf(std::uint64_t bytes) noexcept { return (bytes + kBlockBytes - 1) / kBlockBytes; }
 
-// Draws the next fraction of `generator` and turns it into a Seed.
-std::int32_t NewSeed(FractionGenerator& generator) noexcept;
+// A new Seed for a container of `blocks` data blocks, uniform over the seeds
+// that keep every block's key out of reach of any password check: the check
+// of a container is the key of counter Seed, never negative, so a Seed of at
+// least `blocks` makes every data counter negative, and no data block ever
+// shares its key with the stored check of any container made with the same
+// password. Where that leaves too few seeds (more than 2^30 blocks), the
+// Seed is at least half the block count, which still keeps the container's
+// own check apart from its blocks (block 2 Seed + 1 would share it).
+// `randomWord` gives uniformly random 32-bit words.
+std::int32_t NewSeed(std::uint64_t blocks, const std::function<std::uint32_t()>& randomWord);
+
+// The lowest Seed NewSeed may give for `blocks` data blocks.
+constexpr std::int32_t lowestSeedFor(std::uint64_t blocks) noexcept {
+    const std::uint64_t lowest = blocks <= (std::uint64_t{1} << 30) ? blocks : (blocks + 1) / 2;
+    return static_cast<std::int32_t>(lowest < static_cast<std::uint64_t>(kMaxSeed) ? lowest : kMaxSeed);
+}
 
 // Counters of the key texts.
 constexpr std::int32_t checkCounter(std::int32_t seed) noexcept { return seed; }

@@ -17,7 +17,7 @@ Status writeContainerStart(ByteSink& out, const ContainerHeader& header, const K
     return out.write(check);
 }
 
-Result<ContainerHeader> openContainer(ByteSource& in, std::u16string_view password) {
+Result<ContainerHeader> openContainer(ByteSource& in, std::u16string_view password, std::optional<Keystream>* keys) {
     // Signature and length field first, then exactly as many bytes as the
     // length field announces: never more than the header can hold.
     std::vector<std::uint8_t> bytes(6);
@@ -45,8 +45,12 @@ Result<ContainerHeader> openContainer(ByteSource& in, std::u16string_view passwo
     if (bytes.size() < headerBytes + kPasswordCheckBytes) {
         return Status{ErrorCode::WrongPassword, "The container ends inside its password check."};
     }
-    const BlockKey expected = Keystream(password, header->Seed).passwordCheck();
+    std::optional<Keystream> local;
+    std::optional<Keystream>& stream = keys != nullptr ? *keys : local;
+    stream.emplace(password, header->Seed);
+    const BlockKey expected = stream->passwordCheck();
     if (!std::equal(expected.begin(), expected.end(), bytes.begin() + static_cast<std::ptrdiff_t>(headerBytes))) {
+        stream.reset();
         return Status{ErrorCode::WrongPassword, "The password does not match."};
     }
     return header;
@@ -55,7 +59,9 @@ Result<ContainerHeader> openContainer(ByteSource& in, std::u16string_view passwo
 Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keystream& keys,
                                       const TransformOptions& options) {
     const std::size_t chunk = std::max(kBlockBytes, options.chunkBytes / kBlockBytes * kBlockBytes);
+    const std::size_t chunkBlocks = chunk / kBlockBytes;
     std::vector<std::uint8_t> buffer(chunk);
+    std::vector<BlockKey> chunkKeys(chunkBlocks);
     std::uint64_t done = 0;
     for (;;) {
         Result<std::size_t> got = readFully(in, buffer);
@@ -67,17 +73,26 @@ Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keyst
             break;
         }
         const std::uint64_t firstBlock = done / kBlockBytes;
-        const std::uint64_t blocks = (n + kBlockBytes - 1) / kBlockBytes;
+        const std::size_t blocks = (n + kBlockBytes - 1) / kBlockBytes;
         if (firstBlock + blocks > kMaxBlocks) {
             return Status{ErrorCode::TooLarge, "The file is too large for this format (64 GiB at most)."};
         }
-        const std::span<std::uint8_t> data(buffer.data(), n);
-        keys.apply(data, firstBlock);
-        if (Status s = out.write(data); !s) {
+        keys.fillKeys(firstBlock, std::span(chunkKeys).first(blocks));
+        ChunkSteps steps{std::span(buffer).first(n), std::span<const BlockKey>(chunkKeys).first(blocks)};
+        bool goOn = true;
+        if (options.eachChunk) {
+            goOn = options.eachChunk(steps);
+        } else {
+            steps.transformRest();
+        }
+        if (goOn) {
+            steps.transformRest();  // a callback that returns true has let every block through
+        }
+        if (Status s = out.write(steps.doneBytes()); !s) {
             return s;
         }
-        done += n;
-        if (options.afterChunk && !options.afterChunk(firstBlock + blocks)) {
+        done += steps.doneBytes().size();
+        if (!goOn) {
             return Status{ErrorCode::Cancelled, "The operation was cancelled."};
         }
         if (n < chunk) {
@@ -99,12 +114,12 @@ Status writeContainer(ByteSource& plain, ByteSink& out, const ContainerHeader& h
 
 Result<ContainerHeader> readContainer(ByteSource& container, ByteSink& plain, std::u16string_view password,
                                       const TransformOptions& options) {
-    Result<ContainerHeader> header = openContainer(container, password);
+    std::optional<Keystream> keys;
+    Result<ContainerHeader> header = openContainer(container, password, &keys);
     if (!header) {
         return header;
     }
-    const Keystream keys(password, header->Seed);
-    Result<std::uint64_t> moved = transformBlocks(container, plain, keys, options);
+    Result<std::uint64_t> moved = transformBlocks(container, plain, *keys, options);
     if (!moved) {
         return moved.status();
     }

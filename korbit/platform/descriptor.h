@@ -13,6 +13,14 @@ public:
     ~Descriptor() { closeNow(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        if (this != &other) {
+            closeNow();
+            fd_ = other.release();
+        }
+        return *this;
+    }
 
     int get() const noexcept { return fd_; }
     bool valid() const noexcept { return fd_ >= 0; }

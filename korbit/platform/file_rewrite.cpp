@@ -3,23 +3,97 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
+#include <mutex>
+#include <utility>
 #include <vector>
+
+#include "korbit/platform/file_metadata.h"
+#include "korbit/platform/secure_random.h"
 
 namespace korbit::platform {
 
 namespace {
 
+// ---- Failures and the test hook
+
 [[noreturn]] void fail(RewriteError::Kind kind, int error, const std::string& what) {
     throw RewriteError(kind, error, what + ": " + std::strerror(error));
 }
+
+std::mutex& hookMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+RewriteHook& installedHook() {
+    static RewriteHook hook;
+    return hook;
+}
+
+// Runs the test hook at `step`; a failure it asks for is thrown as the
+// platform's own would be.
+void step(RewriteStep at, const std::string& what) {
+    RewriteHook hook;
+    {
+        const std::lock_guard<std::mutex> lock(hookMutex());
+        hook = installedHook();
+    }
+    if (hook) {
+        if (const int error = hook(at); error != 0) {
+            fail(RewriteError::Kind::kIo, error, what);
+        }
+    }
+}
+
+// ---- Names of temporary files
+//
+// A run's temporary file is ".<name>.korbit-XXXXXX", locked by the run that
+// writes it. Once complete and flushed for a copy-back it becomes
+// ".<name>.korbit-complete-<device>-<inode>-<mode>": the file it belongs to
+// and the permission bits the file gets when the copy is done. The name part
+// is cut so that every such name fits a folder entry.
+
+constexpr std::size_t kNameRoom = 180;
+constexpr const char* kRunMark = ".korbit-";
+constexpr const char* kCompleteMark = ".korbit-complete-";
+
+std::string namePart(const std::string& name) { return "." + name.substr(0, kNameRoom); }
+
+std::string randomSuffix() {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) {
+        suffix.push_back(kLetters[randomWord() % (sizeof kLetters - 1)]);
+    }
+    return suffix;
+}
+
+bool isRunTemporary(const std::string& entry, const std::string& name) {
+    const std::string prefix = namePart(name) + kRunMark;
+    return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string completePrefix(const std::string& name, const struct stat& file) {
+    char identity[64];
+    std::snprintf(identity, sizeof identity, "%llx-%llx-", static_cast<unsigned long long>(file.st_dev),
+                  static_cast<unsigned long long>(file.st_ino));
+    return namePart(name) + kCompleteMark + identity;
+}
+
+std::string completeName(const std::string& name, const struct stat& file, unsigned mode) {
+    char bits[8];
+    std::snprintf(bits, sizeof bits, "%o", mode & 0777U);
+    return completePrefix(name, file) + bits;
+}
+
+// ---- Folders
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -34,36 +108,97 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Temporary files of a file are named ".<name>.korbit-XXXXXX" and locked by
-// the run that writes them. One that nobody holds was left by a run that
-// died; it is removed so that it can never be taken for anything.
-void removeStaleTemporaries(const std::string& folder, const std::string& name) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
-        return;
+// Opens the folder `absolute` (a path without links, as realpath gives it)
+// one component at a time, never following a link: a component swapped for a
+// link since the path was resolved makes it fail instead of leading
+// elsewhere.
+int openFolderNoFollow(const std::string& absolute) {
+    Descriptor at(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!at.valid()) {
+        return -1;
     }
-    const std::string prefix = "." + name + ".korbit-";
-    std::vector<std::string> stale;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string entryName = entry->d_name;
-        if (entryName.size() != prefix.size() + 6 || entryName.compare(0, prefix.size(), prefix) != 0) {
+    std::size_t begin = 1;
+    while (begin < absolute.size()) {
+        std::size_t end = absolute.find('/', begin);
+        if (end == std::string::npos) {
+            end = absolute.size();
+        }
+        const std::string component = absolute.substr(begin, end - begin);
+        begin = end + 1;
+        if (component.empty()) {
             continue;
         }
-        const std::string path = folder + "/" + entryName;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0) {
-            continue;
-        }
+        Descriptor next(::openat(at.get(), component.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            stale.push_back(path);
+        if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            if (next.valid()) {
+                errno = ENOTDIR;
+            }
+            return -1;
         }
+        at = Descriptor(next.release());
+    }
+    return at.release();
+}
+
+// A descriptor of the folder `folder` refers to that can be listed and flushed.
+int readableFolder(int folder) { return ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
+
+bool syncFolder(int folder) {
+    Descriptor readable(readableFolder(folder));
+    return readable.valid() && ::fsync(readable.get()) == 0;
+}
+
+// Entry names of a folder; empty when it cannot be listed.
+std::vector<std::string> entriesOf(int folder) {
+    std::vector<std::string> names;
+    const int fd = readableFolder(folder);
+    if (fd < 0) {
+        return names;
+    }
+    DIR* dir = ::fdopendir(fd);
+    if (dir == nullptr) {
         ::close(fd);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        names.emplace_back(entry->d_name);
     }
     ::closedir(dir);
-    for (const std::string& path : stale) {
-        ::unlink(path.c_str());
+    return names;
+}
+
+// Unmarked temporary files of `name` that no live run holds were left by a
+// run that died before its result was complete: they are removed so that
+// nothing can ever take them for anything.
+void removeStaleTemporaries(int folder, const std::string& name) {
+    for (const std::string& entry : entriesOf(folder)) {
+        if (!isRunTemporary(entry, name)) {
+            continue;
+        }
+        Descriptor fd(::openat(folder, entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        struct stat st {};
+        if (fd.valid() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+            ::unlinkat(folder, entry.c_str(), 0);
+        }
+    }
+}
+
+// ---- Reading and writing
+
+void writeAllAt(int fd, const std::uint8_t* data, std::size_t size, off_t offset, const std::string& what) {
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, data, size, offset);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail(RewriteError::Kind::kIo, errno, what);
+        }
+        data += n;
+        offset += n;
+        size -= static_cast<std::size_t>(n);
     }
 }
 
@@ -81,26 +216,33 @@ void writeAll(int fd, const std::uint8_t* data, std::size_t size, const std::str
     }
 }
 
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+bool sameTimes(const struct timespec& a, const struct timespec& b) noexcept {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// Creates ".<name>.korbit-XXXXXX" in `folder`, owner-only, exclusively;
+// locked so that no other run takes it for a dead run's.
+int createRunTemporary(int folder, const std::string& name, std::string& tempName) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = namePart(name) + kRunMark + randomSuffix();
+        const int fd = ::openat(folder, tempName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB);
+            return fd;
+        }
+        if (errno != EEXIST) {
+            return -1;
+        }
     }
+    errno = EEXIST;
+    return -1;
 }
 
 }  // namespace
 
-unsigned readOnlyMode(unsigned mode) noexcept { return mode & ~0222U & 07777U; }
-unsigned writableMode(unsigned mode) noexcept { return (mode | 0200U) & 07777U; }
-
-bool makeOwnerWritable(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        return false;
-    }
-    const unsigned mode = st.st_mode & 07777U;
-    return (mode & 0200U) != 0 || ::chmod(path.c_str(), writableMode(mode)) == 0;
+void setRewriteHook(RewriteHook hook) {
+    const std::lock_guard<std::mutex> lock(hookMutex());
+    installedHook() = std::move(hook);
 }
 
 FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder)
@@ -110,51 +252,79 @@ FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFol
         fail(errno == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, errno, path);
     }
     target_ = resolved;
+    name_ = nameOf(target_);
+    if (name_.empty()) {
+        throw RewriteError(RewriteError::Kind::kNotRegular, EISDIR, target_ + " is not a regular file");
+    }
+    folder_ = Descriptor(openFolderNoFollow(folderOf(target_)));
+    if (!folder_.valid()) {
+        fail(errno == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, errno, folderOf(target_));
+    }
 
     // Never wait on a pipe or device: opened without blocking, refused below.
-    inputFd_ = ::open(target_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (inputFd_ < 0) {
-        fail(errno == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, errno, target_);
+    input_ = Descriptor(
+        ::openat(folder_.get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!input_.valid()) {
+        const int error = errno;
+        if (error == ELOOP) {
+            throw RewriteError(RewriteError::Kind::kChanged, error, target_ + " was replaced by a link");
+        }
+        fail(error == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, error, target_);
     }
     struct stat st {};
-    if (::fstat(inputFd_, &st) != 0) {
-        const int error = errno;
-        ::close(inputFd_);
-        fail(RewriteError::Kind::kIo, error, target_);
+    if (::fstat(input_.get(), &st) != 0) {
+        fail(RewriteError::Kind::kIo, errno, target_);
     }
     if (!S_ISREG(st.st_mode)) {
-        ::close(inputFd_);
         throw RewriteError(RewriteError::Kind::kNotRegular, EINVAL, target_ + " is not a regular file");
     }
-    if (::flock(inputFd_, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(input_.get(), LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        ::close(inputFd_);
         throw RewriteError(RewriteError::Kind::kLocked, error, target_ + " is being encrypted or decrypted already");
     }
-    ::fcntl(inputFd_, F_SETFL, 0);
-    inputSize_ = static_cast<std::uint64_t>(st.st_size);
-    mode_ = st.st_mode & 07777U;
-    links_ = st.st_nlink;
-    removeStaleTemporaries(folderOf(target_), nameOf(target_));
+    ::fcntl(input_.get(), F_SETFL, 0);
+    // Taken under the lock: a run that held it may have just replaced the file.
+    if (::fstat(input_.get(), &opened_) != 0) {
+        fail(RewriteError::Kind::kIo, errno, target_);
+    }
+    removeStaleTemporaries(folder_.get(), name_);
+    if (!fallbackFolder_.empty()) {
+        Descriptor fallback(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (fallback.valid()) {
+            removeStaleTemporaries(fallback.get(), name_);
+        }
+    }
+    step(RewriteStep::kOpened, "opening " + target_);
 }
 
 FileRewrite::~FileRewrite() {
-    if (tempFd_ >= 0) {
-        ::close(tempFd_);
+    if (temp_.valid() && !tempDone_) {
+        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
     }
-    if (!committed_ && !tempPath_.empty()) {
-        ::unlink(tempPath_.c_str());
-    }
-    if (inputFd_ >= 0) {
-        ::close(inputFd_);  // also releases the lock
-    }
+    // Closing the input releases the lock, last.
 }
 
-bool FileRewrite::hiddenName() const noexcept { return nameOf(target_).starts_with('.'); }
+std::size_t FileRewrite::peek(std::span<std::uint8_t> buffer) {
+    std::size_t got = 0;
+    while (got < buffer.size()) {
+        const ssize_t n = ::pread(input_.get(), buffer.data() + got, buffer.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            fail(RewriteError::Kind::kIo, errno, "reading " + target_);
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return got;
+}
 
 std::size_t FileRewrite::read(std::span<std::uint8_t> buffer) {
     for (;;) {
-        const ssize_t n = ::read(inputFd_, buffer.data(), buffer.size());
+        const ssize_t n = ::read(input_.get(), buffer.data(), buffer.size());
         if (n >= 0) {
             return static_cast<std::size_t>(n);
         }
@@ -164,152 +334,286 @@ std::size_t FileRewrite::read(std::span<std::uint8_t> buffer) {
     }
 }
 
-void FileRewrite::createTemporary() {
-    const auto tryFolder = [&](const std::string& folder) {
-        std::string pattern = folder + "/." + nameOf(target_) + ".korbit-XXXXXX";
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);  // O_EXCL, mode 0600
-        if (fd >= 0) {
-            tempPath_ = buffer.data();
-            tempFd_ = fd;
-            ::flock(tempFd_, LOCK_EX | LOCK_NB);  // marks it as alive for removeStaleTemporaries
+bool FileRewrite::completeInterrupted() {
+    std::vector<std::pair<Descriptor, std::string>> places;
+    places.emplace_back(Descriptor(::dup(folder_.get())), folderOf(target_));
+    if (!fallbackFolder_.empty()) {
+        places.emplace_back(Descriptor(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
+                            fallbackFolder_);
+    }
+    const std::string prefix = completePrefix(name_, opened_);
+    for (auto& [folder, folderPath] : places) {
+        if (!folder.valid()) {
+            continue;
         }
-        return fd >= 0;
-    };
-    if (tryFolder(folderOf(target_))) {
+        for (const std::string& entry : entriesOf(folder.get())) {
+            if (entry.compare(0, prefix.size(), prefix) != 0) {
+                continue;
+            }
+            char* end = nullptr;
+            const unsigned long bits = std::strtoul(entry.c_str() + prefix.size(), &end, 8);
+            if (end == entry.c_str() + prefix.size() || *end != '\0' || bits > 0777U) {
+                continue;
+            }
+            Descriptor copy(::openat(folder.get(), entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+            struct stat st {};
+            if (!copy.valid() || ::fstat(copy.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+                ::flock(copy.get(), LOCK_EX | LOCK_NB) != 0) {
+                continue;  // not ours, or someone's live run
+            }
+            const std::string keptPath = folderPath + "/" + entry;
+            copyBack(copy.get(), static_cast<unsigned>(bits), keptPath);
+            ::unlinkat(folder.get(), entry.c_str(), 0);
+            syncFolder(folder.get());
+            if (::fstat(input_.get(), &opened_) != 0 || ::lseek(input_.get(), 0, SEEK_SET) != 0) {
+                fail(RewriteError::Kind::kIo, errno, target_);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void FileRewrite::createTemporary() {
+    temp_ = Descriptor(createRunTemporary(folder_.get(), name_, tempName_));
+    if (temp_.valid()) {
+        tempFolder_ = Descriptor(::dup(folder_.get()));
+        tempPath_ = folderOf(target_) + "/" + tempName_;
         tempBeside_ = true;
         return;
     }
     const int error = errno;
-    if ((error == EACCES || error == EROFS || error == EPERM) && !fallbackFolder_.empty() &&
-        tryFolder(fallbackFolder_)) {
-        tempBeside_ = false;
-        return;
+    if ((error == EACCES || error == EROFS || error == EPERM) && !fallbackFolder_.empty()) {
+        Descriptor fallback(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (fallback.valid()) {
+            temp_ = Descriptor(createRunTemporary(fallback.get(), name_, tempName_));
+            if (temp_.valid()) {
+                tempFolder_ = std::move(fallback);
+                tempPath_ = fallbackFolder_ + "/" + tempName_;
+                tempBeside_ = false;
+                return;
+            }
+        }
     }
     fail(RewriteError::Kind::kIo, error, "creating a temporary file beside " + target_);
 }
 
 void FileRewrite::write(std::span<const std::uint8_t> bytes) {
-    if (tempFd_ < 0) {
+    if (!temp_.valid()) {
         createTemporary();
     }
-    writeAll(tempFd_, bytes.data(), bytes.size(), "writing " + tempPath_);
+    step(RewriteStep::kWriting, "writing " + tempPath_);
+    writeAll(temp_.get(), bytes.data(), bytes.size(), "writing " + tempPath_);
     written_ += bytes.size();
     // Start writing back every few megabytes: dirty pages never pile up, so
     // no write stalls for long (the host's events keep running) and the
     // final flush has little left to do.
     constexpr std::uint64_t kWriteBackStep = std::uint64_t{8} << 20;
     if (written_ - writtenBack_ >= kWriteBackStep) {
-        ::sync_file_range(tempFd_, static_cast<off_t>(writtenBack_), static_cast<off_t>(written_ - writtenBack_),
+        ::sync_file_range(temp_.get(), static_cast<off_t>(writtenBack_), static_cast<off_t>(written_ - writtenBack_),
                           SYNC_FILE_RANGE_WRITE);
         writtenBack_ = written_;
     }
 }
 
+void FileRewrite::checkUnchanged(const char* what) const {
+    struct stat now {};
+    if (::fstat(input_.get(), &now) != 0) {
+        fail(RewriteError::Kind::kIo, errno, target_);
+    }
+    if (now.st_size != opened_.st_size || !sameTimes(now.st_mtim, opened_.st_mtim) ||
+        !sameTimes(now.st_ctim, opened_.st_ctim)) {
+        throw RewriteError(RewriteError::Kind::kChanged, EAGAIN, target_ + " changed while it was being " + what);
+    }
+}
+
 void FileRewrite::commit(unsigned newMode) {
-    if (tempFd_ < 0) {
+    newMode &= 0777U;
+    if (!temp_.valid()) {
         createTemporary();  // an empty result
     }
-    if (::fsync(tempFd_) != 0) {
+    struct stat now {};
+    if (::fstat(input_.get(), &now) != 0) {
+        fail(RewriteError::Kind::kIo, errno, target_);
+    }
+    // A file with several names is rewritten in place, so every name sees the
+    // result; so is one whose owner, group or attributes the new file cannot
+    // be given.
+    if (tempBeside_ && now.st_nlink <= 1 && copyOwnerAndAttributes(input_.get(), temp_.get())) {
+        commitBeside(newMode);
+    } else {
+        commitInPlace(newMode);
+    }
+}
+
+void FileRewrite::commitBeside(unsigned newMode) {
+    if (::fchmod(temp_.get(), newMode) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "setting the permissions of " + tempPath_);
+    }
+    if (::fsync(temp_.get()) != 0) {
         fail(RewriteError::Kind::kIo, errno, "flushing " + tempPath_);
     }
-    if (tempBeside_ && links_ <= 1) {
-        if (::fchmod(tempFd_, newMode) != 0) {
-            fail(RewriteError::Kind::kIo, errno, "setting the permissions of " + tempPath_);
-        }
-        if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
-            fail(RewriteError::Kind::kIo, errno, "replacing " + target_);
-        }
-        committed_ = true;
-        syncFolder(folderOf(target_));
-        return;
+    checkUnchanged("rewritten");
+    struct stat named {};
+    if (::fstatat(folder_.get(), name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != opened_.st_dev ||
+        named.st_ino != opened_.st_ino) {
+        throw RewriteError(RewriteError::Kind::kChanged, ENOENT,
+                           target_ + " was moved or replaced while it was being rewritten");
     }
-    rewriteInPlace();
-    ::chmod(target_.c_str(), newMode);
+    step(RewriteStep::kBeforeReplace, "replacing " + target_);
+    if (::renameat(tempFolder_.get(), tempName_.c_str(), folder_.get(), name_.c_str()) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "replacing " + target_);
+    }
+    tempDone_ = true;
+    step(RewriteStep::kReplaced, "flushing the folder of " + target_);
+    if (!syncFolder(folder_.get())) {
+        fail(RewriteError::Kind::kIo, errno,
+             "the new content of " + target_ + " is in place, but its folder could not be flushed to disk");
+    }
 }
 
-void FileRewrite::rewriteInPlace() {
-    // The complete new content is on disk in the temporary file; only now is
-    // the file itself touched. If this fails part-way the temporary file is
-    // kept, so the content is never lost.
-    const int out = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (out < 0) {
-        fail(RewriteError::Kind::kIo, errno, "opening " + target_ + " for writing");
+void FileRewrite::commitInPlace(unsigned newMode) {
+    if (::fsync(temp_.get()) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "flushing " + tempPath_);
     }
+    checkUnchanged("rewritten");
+    // From here on the temporary file is the only complete copy: marked as
+    // such, it is never removed before its content is in the file.
+    const std::string complete = completeName(name_, opened_, newMode);
+    const std::string folderPath = tempBeside_ ? folderOf(target_) : fallbackFolder_;
+    if (::renameat(tempFolder_.get(), tempName_.c_str(), tempFolder_.get(), complete.c_str()) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "marking " + tempPath_ + " complete");
+    }
+    tempName_ = complete;
+    tempPath_ = folderPath + "/" + complete;
+    if (!syncFolder(tempFolder_.get())) {
+        // The mark may not survive a crash: the file must not be touched.
+        const int error = errno;
+        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
+        tempDone_ = true;
+        fail(RewriteError::Kind::kIo, error, "flushing the folder of " + tempPath_);
+    }
+    tempDone_ = true;
+    step(RewriteStep::kMarkedComplete, "rewriting " + target_);
     try {
-        if (::fchmod(out, writableMode(mode_)) != 0 && errno != EPERM) {
-            fail(RewriteError::Kind::kIo, errno, target_);
-        }
-        if (::lseek(tempFd_, 0, SEEK_SET) < 0) {
-            fail(RewriteError::Kind::kIo, errno, tempPath_);
-        }
-        std::vector<std::uint8_t> buffer(std::size_t{1} << 20);
-        std::uint64_t total = 0;
-        for (;;) {
-            const ssize_t n = ::read(tempFd_, buffer.data(), buffer.size());
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                fail(RewriteError::Kind::kIo, errno, "reading " + tempPath_);
-            }
-            if (n == 0) {
-                break;
-            }
-            writeAll(out, buffer.data(), static_cast<std::size_t>(n), "writing " + target_);
-            total += static_cast<std::uint64_t>(n);
-        }
-        if (::ftruncate(out, static_cast<off_t>(total)) != 0 || ::fsync(out) != 0) {
-            fail(RewriteError::Kind::kIo, errno, "flushing " + target_);
-        }
-    } catch (const RewriteError& e) {
-        ::close(out);
-        committed_ = true;  // keep the complete temporary file: it holds the only whole copy
-        throw RewriteError(e.kind(), e.error(), std::string(e.what()) + "; the complete result is in " + tempPath_);
+        checkUnchanged("rewritten");
+    } catch (const RewriteError&) {
+        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
+        throw;
     }
-    ::close(out);
-    committed_ = true;
-    ::unlink(tempPath_.c_str());
+    copyBack(temp_.get(), newMode, tempPath_);
+    ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
+    syncFolder(tempFolder_.get());  // at worst the next run copies the same bytes once more
 }
 
-NewFile::NewFile(const std::string& path) : path_(path) {
-    std::string pattern = folderOf(path) + "/." + nameOf(path) + ".korbit-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    fd_ = ::mkostemp(buffer.data(), O_CLOEXEC);
-    if (fd_ < 0) {
+void FileRewrite::copyBack(int sourceFd, unsigned newMode, const std::string& keptCopy) {
+    const auto failKept = [&](int error, const std::string& what) {
+        fail(RewriteError::Kind::kIo, error,
+             what + " (the complete result is kept in " + keptCopy + "; the next run on this file completes it)");
+    };
+    // The file is written through the descriptor that holds the lock, never
+    // reopened by its name. A file without write permission for its owner
+    // gets it for the copy; the final mode follows.
+    const std::string self = "/proc/self/fd/" + std::to_string(input_.get());
+    Descriptor out(::open(self.c_str(), O_WRONLY | O_CLOEXEC));
+    if (!out.valid() && errno == EACCES) {
+        if (::fchmod(input_.get(), (opened_.st_mode & 0777U) | 0200U) == 0) {
+            out = Descriptor(::open(self.c_str(), O_WRONLY | O_CLOEXEC));
+        }
+    }
+    if (!out.valid()) {
+        failKept(errno, "opening " + target_ + " for writing");
+    }
+    std::vector<std::uint8_t> buffer(std::size_t{1} << 20);
+    off_t at = 0;
+    for (;;) {
+        const ssize_t n = ::pread(sourceFd, buffer.data(), buffer.size(), at);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            failKept(errno, "reading " + keptCopy);
+        }
+        if (n == 0) {
+            break;
+        }
+        try {
+            step(RewriteStep::kCopyingBack, "writing " + target_);
+            writeAllAt(out.get(), buffer.data(), static_cast<std::size_t>(n), at, "writing " + target_);
+        } catch (const RewriteError& e) {
+            failKept(e.error(), "writing " + target_);
+        }
+        at += n;
+    }
+    if (::ftruncate(out.get(), at) != 0) {
+        failKept(errno, "writing " + target_);
+    }
+    if (::fchmod(input_.get(), newMode & 0777U) != 0) {
+        failKept(errno, "setting the permissions of " + target_);
+    }
+    if (::fsync(out.get()) != 0 || out.closeNow() != 0) {
+        failKept(errno, "flushing " + target_);
+    }
+    step(RewriteStep::kReplaced, "rewriting " + target_);
+}
+
+void FileRewrite::removeOriginal() {
+    struct stat named {};
+    if (::fstatat(folder_.get(), name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != opened_.st_dev ||
+        named.st_ino != opened_.st_ino) {
+        throw RewriteError(RewriteError::Kind::kChanged, ENOENT, target_ + " was moved or replaced");
+    }
+    if (::unlinkat(folder_.get(), name_.c_str(), 0) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "removing " + target_);
+    }
+    if (!syncFolder(folder_.get())) {
+        fail(RewriteError::Kind::kIo, errno, "flushing the folder of " + target_);
+    }
+}
+
+bool nameTaken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+}
+
+NewFile::NewFile(const std::string& path) : path_(path), name_(nameOf(path)) {
+    folder_ = Descriptor(::open(folderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder_.valid()) {
+        fail(RewriteError::Kind::kIo, errno, "opening the folder of " + path);
+    }
+    fd_ = Descriptor(createRunTemporary(folder_.get(), name_, tempName_));
+    if (!fd_.valid()) {
         fail(RewriteError::Kind::kIo, errno, "creating a temporary file beside " + path);
     }
-    tempPath_ = buffer.data();
-    ::flock(fd_, LOCK_EX | LOCK_NB);
 }
 
 NewFile::~NewFile() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-    if (!committed_) {
-        ::unlink(tempPath_.c_str());
+    if (!committed_ && fd_.valid()) {
+        ::unlinkat(folder_.get(), tempName_.c_str(), 0);
     }
 }
 
 void NewFile::write(std::span<const std::uint8_t> bytes) {
-    writeAll(fd_, bytes.data(), bytes.size(), "writing " + tempPath_);
+    writeAll(fd_.get(), bytes.data(), bytes.size(), "writing " + path_);
 }
 
 void NewFile::commit(unsigned mode) {
-    if (::fsync(fd_) != 0 || ::fchmod(fd_, mode) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "flushing " + tempPath_);
+    if (::fchmod(fd_.get(), mode & 0777U) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "setting the permissions of " + path_);
     }
-    if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE) != 0) {
+    if (::fsync(fd_.get()) != 0) {
+        fail(RewriteError::Kind::kIo, errno, "flushing " + path_);
+    }
+    if (::renameat2(folder_.get(), tempName_.c_str(), folder_.get(), name_.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno == EEXIST) {
             throw RewriteError(RewriteError::Kind::kExists, EEXIST, path_ + " exists already");
         }
         fail(RewriteError::Kind::kIo, errno, "naming " + path_);
     }
     committed_ = true;
-    syncFolder(folderOf(path_));
+    if (!syncFolder(folder_.get())) {
+        fail(RewriteError::Kind::kIo, errno, "flushing the folder of " + path_);
+    }
 }
 
 }  // namespace korbit::platform

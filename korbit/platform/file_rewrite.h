@@ -1,25 +1,43 @@
-// Rewriting one file in place without ever leaving it half-written.
+// Rewriting one file in place without ever leaving it half-written, and
+// without letting anyone who can change its folder steer the rewrite
+// elsewhere.
+//
+// The user's path is resolved once (a symbolic link the user named is
+// followed to its target); from then on everything goes through descriptors:
+// the file's folder is opened component by component without following any
+// link, the file is opened in it without following a link and locked
+// (advisory, exclusive, so a second rewrite from any process is refused), and
+// every later step is relative to that folder or on the open file.
 //
 // The new content goes to a fresh temporary file (created exclusively,
-// owner-only, never through a link) beside the file; commit() flushes it,
-// gives it the file's permissions and renames it over the file, then
-// flushes the folder. So the file is at every moment either wholly old or
-// wholly new. Where that cannot be done the same promise is kept another
-// way: when the file's folder cannot be written, the temporary file goes to
-// a fallback folder and is copied over the file in place only once it is
-// complete on disk; a file with several hard links is rewritten in place
-// (every name must see the result), also only from a complete temporary
-// file. A symbolic link is followed: its target is rewritten, the link stays.
+// owner-only) beside the file. commit() gives it the file's owner, group,
+// extended attributes and ACLs and the new permission bits, flushes it,
+// checks that the file did not change since it was opened and that its name
+// still refers to it, renames the temporary file over it and flushes the
+// folder. So the file is at every moment either wholly old or wholly new.
 //
-// The file is locked (advisory, exclusive) from open to close, so a second
-// rewrite of the same file, from any process, is refused at once.
+// Where that cannot be done (the folder cannot be written, so the temporary
+// file goes to a fallback folder; the file has several hard links, all of
+// which must see the result; the temporary file cannot be given the file's
+// owner or attributes), the same promise is kept another way: the complete
+// temporary file is flushed and marked complete by its name, and only then
+// copied into the file through the locked descriptor, which keeps the file's
+// identity. A copy-back that stops part-way (no space, a kill) is finished by
+// the next rewrite of the same file from the marked copy, which is never
+// removed before that; only unmarked temporary files of dead runs are ever
+// removed as stale.
 #pragma once
+
+#include <sys/stat.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
+
+#include "korbit/platform/descriptor.h"
 
 namespace korbit::platform {
 
@@ -31,6 +49,7 @@ public:
         kLocked,      // another rewrite holds the file
         kIo,          // reading, writing, flushing or renaming failed
         kExists,      // a new file's name is taken
+        kChanged,     // the file was changed, moved or replaced while it was rewritten; nothing was replaced
     };
     RewriteError(Kind kind, int error, const std::string& message)
         : std::runtime_error(message), kind_(kind), error_(error) {}
@@ -42,22 +61,54 @@ private:
     int error_;
 };
 
+// The moments of a rewrite at which a test can act (swap a name, say) or
+// make the step fail.
+enum class RewriteStep {
+    kOpened,             // the file is open and locked; nothing is written yet
+    kWriting,            // before each write to the temporary file
+    kBeforeReplace,      // the temporary file is complete and flushed, just before it is renamed over the file
+    kMarkedComplete,     // in place: the temporary file is flushed and marked complete; the file is untouched
+    kCopyingBack,        // in place: before each piece of the copy into the file
+    kReplaced,           // the file holds the new content; its folder is not flushed yet
+};
+
+// Called at every step on the thread doing the rewrite. A nonzero result is
+// an errno value that makes that step fail as the platform would.
+using RewriteHook = std::function<int(RewriteStep)>;
+
+// Installs `hook` for every rewrite of the process (an empty one removes it).
+// For tests only.
+void setRewriteHook(RewriteHook hook);
+
 class FileRewrite {
 public:
-    // Opens and locks `path` (UTF-8; links followed). Nothing is written yet.
-    // `fallbackFolder` takes the temporary file when the file's own folder
-    // cannot be written. Throws RewriteError: kNotFound, kNotRegular,
-    // kLocked, kIo.
+    // Opens and locks `path` (UTF-8; a link named by the user is followed).
+    // Nothing is written yet. `fallbackFolder` takes the temporary file when
+    // the file's own folder cannot be written. Throws RewriteError:
+    // kNotFound, kNotRegular, kLocked, kIo.
     FileRewrite(const std::string& path, const std::string& fallbackFolder);
     ~FileRewrite();  // an uncommitted temporary file is removed; the file is left as it was
     FileRewrite(const FileRewrite&) = delete;
     FileRewrite& operator=(const FileRewrite&) = delete;
 
-    std::uint64_t inputSize() const noexcept { return inputSize_; }
-    // Permission bits of the file when it was opened.
-    unsigned mode() const noexcept { return mode_; }
-    // The file's own name starts with a dot.
-    bool hiddenName() const noexcept;
+    std::uint64_t inputSize() const noexcept { return static_cast<std::uint64_t>(opened_.st_size); }
+    // Permission bits of the file when it was opened (or completed).
+    unsigned mode() const noexcept { return opened_.st_mode & 07777U; }
+    // The file's own name, without its folder.
+    const std::string& name() const noexcept { return name_; }
+    bool hiddenName() const noexcept { return name_.starts_with('.'); }
+
+    // Reads up to buffer.size() bytes from the file's start, without moving
+    // the read position. Throws RewriteError kIo.
+    std::size_t peek(std::span<std::uint8_t> buffer);
+
+    // Finishes a copy-back that an earlier rewrite of this same file began
+    // and could not complete, from the complete copy it left. Returns true
+    // when there was one: the file then holds that rewrite's whole result
+    // with its permission bits, and reading starts again at its beginning.
+    // Call before the first read. Throws RewriteError kIo when the copy-back
+    // fails again (the complete copy is kept).
+    bool completeInterrupted();
 
     // Reads up to buffer.size() bytes of the file, from where the last read
     // stopped; 0 at its end. Throws RewriteError kIo.
@@ -67,29 +118,40 @@ public:
     // call. Throws RewriteError kIo.
     void write(std::span<const std::uint8_t> bytes);
 
-    // Puts the new content in place with permission bits `newMode`. Throws
-    // RewriteError kIo; the file is then still wholly old (or, when the
-    // in-place copy itself failed, the complete temporary file is kept and
-    // its path is in the message).
+    // Puts the new content in place with permission bits `newMode` (the
+    // caller's: set-id and sticky bits are never given). Throws RewriteError:
+    // kChanged when the file changed (size, modification or change time) or
+    // its name was given to another file since it was opened, nothing
+    // replaced; kIo when a step failed. After kIo the file is still wholly
+    // old, except when the copy into the file itself failed: the message
+    // then names the complete copy that the next rewrite finishes from, or
+    // when only flushing the folder failed after the rename: the message then
+    // says the new content is in place.
     void commit(unsigned newMode);
 
-    // The temporary file's path ("" before the first write); for tests.
-    const std::string& temporaryPath() const noexcept { return tempPath_; }
+    // Removes the file's name from its folder (the file must still be the one
+    // opened). Throws RewriteError kChanged or kIo.
+    void removeOriginal();
 
 private:
     void createTemporary();
-    void rewriteInPlace();
+    void checkUnchanged(const char* what) const;
+    void commitBeside(unsigned newMode);
+    void commitInPlace(unsigned newMode);
+    void copyBack(int sourceFd, unsigned newMode, const std::string& keptCopy);
 
-    std::string target_;  // the real path, links resolved
+    std::string target_;  // the real path, links resolved; for messages
+    std::string name_;
     std::string fallbackFolder_;
-    int inputFd_ = -1;
-    int tempFd_ = -1;
-    std::string tempPath_;
+    Descriptor folder_{-1};
+    Descriptor input_{-1};
+    struct stat opened_ {};
+    Descriptor temp_{-1};
+    Descriptor tempFolder_{-1};
+    std::string tempName_;
+    std::string tempPath_;  // for messages
     bool tempBeside_ = true;
-    bool committed_ = false;
-    std::uint64_t inputSize_ = 0;
-    unsigned mode_ = 0;
-    std::uint64_t links_ = 1;
+    bool tempDone_ = false;  // renamed into place, or kept as the complete copy
     std::uint64_t written_ = 0;
     std::uint64_t writtenBack_ = 0;
 };
@@ -114,18 +176,15 @@ public:
 
 private:
     std::string path_;
-    std::string tempPath_;
-    int fd_ = -1;
+    std::string name_;
+    Descriptor folder_{-1};
+    Descriptor fd_{-1};
+    std::string tempName_;
     bool committed_ = false;
 };
 
-// Gives the file's owner write permission (the "normal" attribute); false
-// when that fails.
-bool makeOwnerWritable(const std::string& path);
-
-// Permission bits with every write bit removed (read-only), or with the
-// owner's write bit given back.
-unsigned readOnlyMode(unsigned mode) noexcept;
-unsigned writableMode(unsigned mode) noexcept;
+// True when a file exists at `path` or the name cannot be looked up (so it
+// must not be taken).
+bool nameTaken(const std::string& path);
 
 }  // namespace korbit::platform

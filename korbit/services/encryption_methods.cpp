@@ -12,9 +12,10 @@
 #include "korbit/control/korbit_control.h"
 #include "korbit/control/type_library.h"
 #include "korbit/engine/container_stream.h"
+#include "korbit/engine/keystream.h"
+#include "korbit/platform/file_metadata.h"
 #include "korbit/platform/file_rewrite.h"
 #include "korbit/platform/text_encoding.h"
-#include "korbit/services/block_loop.h"
 #include "korbit/services/encryption_support.h"
 
 namespace korbit::control {
@@ -49,6 +50,19 @@ std::int16_t KorbitControl::EncryptionProgressPercentage() const noexcept {
     return static_cast<std::int16_t>(std::clamp<std::int64_t>(percent, 0, 100));
 }
 
+namespace {
+
+// What the user reads when a run stops on a failure of the platform.
+Text failureText(const platform::RewriteError& e, const Text& name, bool decrypting) {
+    if (e.kind() == platform::RewriteError::Kind::kChanged) {
+        return name + (decrypting ? u" changed while it was being decrypted; nothing was replaced."
+                                  : u" changed while it was being encrypted; nothing was replaced.");
+    }
+    return platform::fromUtf8(e.what());
+}
+
+}  // namespace
+
 VBool KorbitControl::EncryptionRoutine2(const Text& InFileName, const Text& MyPassword,
                                         const Text& MyApplicationName) {
     ControlState& st = state_;
@@ -67,62 +81,80 @@ VBool KorbitControl::EncryptionRoutine2(const Text& InFileName, const Text& MyPa
 
     st.OperationBusy = kTrue;
     const services::RunEnd runEnd(st);  // every way out leaves the control idle
+    const Text name = GetFileName(InFileName);
+    bool decrypting = false;
+    const auto fail = [&](const Text& text) {
+        host().messageBox(text, box::kCritical, MyApplicationName);
+        return kFalse;
+    };
     try {
         platform::FileRewrite file(*path, services::fallbackFolder(*this));
+        decrypting = services::startsWithSignature(file);
+        if (file.completeInterrupted()) {
+            // An earlier run was stopped while it copied its complete result
+            // into the file; that result is now in place.
+            const bool nowContainer = services::startsWithSignature(file);
+            host().messageBox(u"An interrupted " + Text(nowContainer ? u"encryption" : u"decryption") + u" of " +
+                                  name + u" was completed from its complete copy.",
+                              box::kInformation, MyApplicationName);
+            if (nowContainer != decrypting) {
+                st.CancelRequested = kFalse;
+                return kTrue;  // what was asked is what that run did
+            }
+        }
         if (!services::sizeAllowed(*this, file.inputSize(), MyApplicationName)) {
             return kFalse;
         }
-        const bool decrypting = IsFileEncrypted2(InFileName) != kFalse;
+
+        services::RewriteSource source(file);
+        services::NewContentSink sink(file);
         engine::ContainerHeader header;
+        std::optional<engine::Keystream> keys;
         if (decrypting) {
-            platform::makeOwnerWritable(*path);
-            services::RewriteSource source(file);
-            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword);
+            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword, &keys);
             if (!opened) {
                 if (opened.status().code() == engine::ErrorCode::ReadFailed) {
-                    throw platform::RewriteError(platform::RewriteError::Kind::kIo, EIO, opened.status().message());
+                    return fail(platform::fromUtf8(opened.status().message()));
                 }
                 host().messageBox(u"Invalid Password!!!", box::kExclamation, MyApplicationName);
-                return kFalse;
+                return kFalse;  // nothing written, nothing changed
             }
             header = std::move(opened.value());
         } else {
-            header.PlainExtension = engine::makePlainExtension(GetFileExt(InFileName));
-            header.PlainAttributes = services::attributeWord(file);
-            header.Seed = engine::NewSeed(randomGenerator());
-            platform::makeOwnerWritable(*path);
-            const engine::Result<std::vector<std::uint8_t>> encoded = engine::encodeHeader(header);
-            if (!encoded) {
-                throw platform::RewriteError(platform::RewriteError::Kind::kIo, EINVAL, encoded.status().message());
+            header = services::newContainerHeader(GetFileExt(InFileName), services::attributeWord(file),
+                                                  file.inputSize());
+            keys.emplace(MyPassword, header.Seed);
+            if (const engine::Status started = engine::writeContainerStart(sink, header, *keys); !started) {
+                return fail(platform::fromUtf8(started.message()));
             }
-            file.write(encoded.value());
-        }
-        const engine::Keystream keys(MyPassword, header.Seed);
-        if (!decrypting) {
-            const engine::BlockKey check = keys.passwordCheck();
-            file.write(check);
         }
 
-        st.TotalBlocks = services::totalBlocksFor(file.inputSize());
-        st.BlocksDone = 0;
-        const bool finished = services::runBlockLoop(
-            *this, keys, [&](std::span<std::uint8_t> b) { return file.read(b); },
-            [&](std::span<const std::uint8_t> b) { file.write(b); });
-        if (!finished || st.CancelRequested != kFalse) {
+        const engine::Status moved = services::transformForRun(*this, file.inputSize(), source, sink, *keys);
+        if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != kFalse)) {
             st.CancelRequested = kFalse;
-            return kFalse;  // the temporary file goes with `file`; the input is as it was, writable
+            return kFalse;  // the temporary file goes with `file`; the input is as it was
+        }
+        if (!moved) {
+            return fail(platform::fromUtf8(moved.message()));
         }
 
         st.BlocksDone = st.TotalBlocks;
-        const bool readOnly = !decrypting || (header.PlainAttributes & eFILE_ATTRIBUTE_READONLY) != 0;
-        file.commit(readOnly ? platform::readOnlyMode(file.mode()) : platform::writableMode(file.mode()));
+        const bool readOnly = (header.PlainAttributes & eFILE_ATTRIBUTE_READONLY) != 0;
+        file.commit(decrypting ? platform::decryptedMode(file.mode(), readOnly, platform::fileCreationMask())
+                               : platform::encryptedMode(file.mode()));
         st.CancelRequested = kFalse;
         return kTrue;
     } catch (const platform::RewriteError& e) {
-        if (e.kind() == platform::RewriteError::Kind::kIo) {
-            host().messageBox(platform::fromUtf8(e.what()), box::kCritical, MyApplicationName);
+        switch (e.kind()) {
+        case platform::RewriteError::Kind::kIo:
+        case platform::RewriteError::Kind::kChanged:
+            host().messageBox(failureText(e, name, decrypting),
+                              e.kind() == platform::RewriteError::Kind::kChanged ? box::kExclamation : box::kCritical,
+                              MyApplicationName);
+            return kFalse;
+        default:
+            return kFalse;  // not found, not a regular file, or rewritten by another run right now: nothing touched
         }
-        return kFalse;  // not found, not a regular file, or rewritten by another run right now: nothing touched
     }
 }
 
@@ -133,10 +165,8 @@ namespace korbit::services {
 namespace {
 
 using control::DispatchObject;
-using control::KorbitControl;
 using control::Text;
 using control::Value;
-
 
 }  // namespace
 

@@ -1,10 +1,20 @@
 #include "korbit/services/encryption_support.h"
 
 #include "korbit/control/type_library.h"
+#include "korbit/engine/container_stream.h"
+#include "korbit/platform/secure_random.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/path_helpers.h"
 
 namespace korbit::services {
+
+engine::Result<std::size_t> RewriteSource::read(std::span<std::uint8_t> buffer) {
+    try {
+        return file_.read(buffer);
+    } catch (const platform::RewriteError& e) {
+        return engine::Status{engine::ErrorCode::ReadFailed, e.what()};
+    }
+}
 
 std::string fallbackFolder(control::KorbitControl&) {
     bool ignored = false;
@@ -29,6 +39,50 @@ std::int16_t attributeWord(const platform::FileRewrite& file) noexcept {
         word |= control::eFILE_ATTRIBUTE_HIDDEN;
     }
     return static_cast<std::int16_t>(word);
+}
+
+bool startsWithSignature(platform::FileRewrite& file) {
+    std::uint8_t magic[4] = {};
+    const std::size_t got = file.peek(magic);
+    return engine::hasContainerMagic(std::span(magic, got));
+}
+
+engine::ContainerHeader newContainerHeader(const control::Text& extension, std::int16_t attributes,
+                                           std::uint64_t plainBytes) {
+    engine::ContainerHeader header;
+    header.PlainExtension = engine::makePlainExtension(extension);
+    header.PlainAttributes = attributes;
+    header.Seed = engine::NewSeed(engine::blocksOf(plainBytes), platform::randomWord);
+    return header;
+}
+
+std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept {
+    return static_cast<std::int64_t>(control::roundHalfEven(static_cast<double>(inputLength) / 32.0 + 1.0));
+}
+
+engine::Status transformForRun(control::KorbitControl& control, std::uint64_t inputLength, engine::ByteSource& in,
+                               engine::ByteSink& out, const engine::Keystream& keys) {
+    control::ControlState& state = control.state();
+    control::Host& host = control.host();
+    state.TotalBlocks = totalBlocksFor(inputLength);
+    state.BlocksDone = 0;
+    engine::TransformOptions options;
+    options.eachChunk = [&](engine::ChunkSteps& chunk) {
+        while (!chunk.atEnd()) {
+            if (host.inputPending()) {
+                continue;  // held back for one round; the input is dealt with at the next pump
+            }
+            chunk.transformNext();
+            ++state.BlocksDone;
+            if (state.CancelRequested != control::kFalse) {
+                return false;
+            }
+            host.pumpEvents();
+        }
+        return true;
+    };
+    const engine::Result<std::uint64_t> moved = engine::transformBlocks(in, out, keys, options);
+    return moved ? engine::Status::ok() : moved.status();
 }
 
 }  // namespace korbit::services

@@ -1,4 +1,6 @@
-// What both encryption routines need around the block loop.
+// What both encryption routines share: the run's bookkeeping, the byte
+// streams over the files they read and write, the header of a new container
+// and the block loop with the host's hooks between the blocks.
 #pragma once
 
 #include <cstdint>
@@ -6,6 +8,8 @@
 
 #include "korbit/control/korbit_control.h"
 #include "korbit/engine/byte_stream.h"
+#include "korbit/engine/container.h"
+#include "korbit/engine/keystream.h"
 #include "korbit/platform/file_rewrite.h"
 
 namespace korbit::services {
@@ -26,14 +30,34 @@ private:
     control::ControlState& state_;
 };
 
-// Reads the file being rewritten as the engine's byte source.
+// The file being rewritten (or only read) as the engine's byte source; a
+// failure becomes ReadFailed with the platform's message.
 class RewriteSource final : public engine::ByteSource {
 public:
     explicit RewriteSource(platform::FileRewrite& file) : file_(file) {}
-    engine::Result<std::size_t> read(std::span<std::uint8_t> buffer) override { return file_.read(buffer); }
+    engine::Result<std::size_t> read(std::span<std::uint8_t> buffer) override;
 
 private:
     platform::FileRewrite& file_;
+};
+
+// The new content of a rewrite, or a new file, as the engine's byte sink; a
+// failure becomes WriteFailed with the platform's message.
+template <typename File>
+class NewContentSink final : public engine::ByteSink {
+public:
+    explicit NewContentSink(File& file) : file_(file) {}
+    engine::Status write(std::span<const std::uint8_t> bytes) override {
+        try {
+            file_.write(bytes);
+            return engine::Status::ok();
+        } catch (const platform::RewriteError& e) {
+            return {engine::ErrorCode::WriteFailed, e.what()};
+        }
+    }
+
+private:
+    File& file_;
 };
 
 // The application-data folder, where a temporary file goes when the file's
@@ -50,5 +74,29 @@ bool sizeAllowed(control::KorbitControl& control, std::uint64_t bytes, const con
 // The file's attribute word as containers store it: read-only (1) when it
 // has no write permission, hidden (2) for a dot name, archive (32).
 std::int16_t attributeWord(const platform::FileRewrite& file) noexcept;
+
+// True when the file starts with the container signature (read on the open,
+// locked file).
+bool startsWithSignature(platform::FileRewrite& file);
+
+// The header of a new container for a plain file of `plainBytes` bytes: its
+// extension (without the dot), its attribute word and a fresh Seed from the
+// operating system's random source that suits the file's length.
+engine::ContainerHeader newContainerHeader(const control::Text& extension, std::int16_t attributes,
+                                           std::uint64_t plainBytes);
+
+// The progress denominator of a run over `inputLength` bytes: length / 32 + 1,
+// rounded to the nearest whole number, halves to even.
+std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept;
+
+// Transforms everything left in `in` into `out` for one run of either
+// routine. Sets TotalBlocks for an input of `inputLength` bytes and counts
+// BlocksDone; for every block, in this order: the end-of-input test, the
+// host's input test (input that has arrived holds the block back for one
+// round), the block, the count, the cancel test, the host's event pump.
+// Host calls happen on the calling thread only. Returns the engine's status:
+// Cancelled when a cancel request stopped it after a block.
+engine::Status transformForRun(control::KorbitControl& control, std::uint64_t inputLength, engine::ByteSource& in,
+                               engine::ByteSink& out, const engine::Keystream& keys);
 
 }  // namespace korbit::services

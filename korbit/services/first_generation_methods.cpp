@@ -2,20 +2,17 @@
 // after it with ".xje" (and the plain file goes); a ".xje" file becomes the
 // plain file again under its stored extension. The outcome is told through
 // the last message and, unless suppressed, through title-less boxes.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <optional>
 
 #include "korbit/control/korbit_control.h"
 #include "korbit/control/type_library.h"
 #include "korbit/engine/container_stream.h"
+#include "korbit/engine/keystream.h"
 #include "korbit/engine/windows1252.h"
+#include "korbit/platform/file_metadata.h"
 #include "korbit/platform/file_rewrite.h"
 #include "korbit/platform/text_case.h"
 #include "korbit/platform/text_encoding.h"
-#include "korbit/services/block_loop.h"
 #include "korbit/services/encryption_support.h"
 
 namespace korbit::control {
@@ -30,13 +27,6 @@ Text TextAfterLast(const Text& text, char16_t delimiter, bool emptyWhenMissing) 
         return emptyWhenMissing ? Text() : text;
     }
     return text.substr(at + 1);
-}
-
-// The process's file creation mask (read by setting and restoring it).
-unsigned creationMask() noexcept {
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return mask;
 }
 
 }  // namespace
@@ -79,17 +69,17 @@ void KorbitControl::EncryptionRoutine(const Text& InFileName, const Text& MyPass
     }
 
     try {
-        platform::FileRewrite input(*path, {});
+        platform::FileRewrite input(*path, {});  // opened and locked, only read
         if (!services::sizeAllowed(*this, input.inputSize(), Text())) {
             return;
         }
-        platform::makeOwnerWritable(*path);
         const bool decrypting = IsFileEncrypted(InFileName) != kFalse;
+        services::RewriteSource source(input);
         engine::ContainerHeader header;
+        std::optional<engine::Keystream> keys;
         Text outputName;
         if (decrypting) {
-            services::RewriteSource source(input);
-            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword);
+            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword, &keys);
             if (!opened) {
                 if (opened.status().code() == engine::ErrorCode::NotAContainer) {
                     tell(u"File has been Corrupted!!!", box::kExclamation);
@@ -103,40 +93,37 @@ void KorbitControl::EncryptionRoutine(const Text& InFileName, const Text& MyPass
             header = std::move(opened.value());
             outputName = CutFileExt(InFileName) + engine::fromWindows1252(header.PlainExtension);
         } else {
-            header.PlainExtension = engine::makePlainExtension(GetFileExt(InFileName));
-            header.PlainAttributes = 0;
-            header.Seed = engine::NewSeed(randomGenerator());
+            header = services::newContainerHeader(GetFileExt(InFileName), 0, input.inputSize());
+            keys.emplace(MyPassword, header.Seed);
             outputName = CutFileExt(InFileName) + u".xje";
         }
         const std::optional<std::string> outputPath = platform::toOsPath(outputName);
-        if (!outputPath || ::access(outputPath->c_str(), F_OK) == 0 || errno != ENOENT) {
+        if (!outputPath || platform::nameTaken(*outputPath)) {
             // Never over an existing file: it may be another file's container.
             tell(u"Unable to Encrypt!!! A file named " + outputName + u" exists already.", box::kInformation);
             return;
         }
 
         platform::NewFile output(*outputPath);
-        const engine::Keystream keys(MyPassword, header.Seed);
-        if (!decrypting) {
-            output.write(engine::encodeHeader(header).value());
-            const engine::BlockKey check = keys.passwordCheck();
-            output.write(check);
-        }
-        st.TotalBlocks = services::totalBlocksFor(input.inputSize());
-        st.BlocksDone = 0;
-        const bool finished = services::runBlockLoop(
-            *this, keys, [&](std::span<std::uint8_t> b) { return input.read(b); },
-            [&](std::span<const std::uint8_t> b) { output.write(b); });
-        if (!finished || st.CancelRequested != kFalse) {
-            st.CancelRequested = kFalse;
-            return;  // the partial output goes with `output`
-        }
-        const unsigned created = 0666U & ~creationMask();
-        output.commit(decrypting ? created : platform::readOnlyMode(created));
-        if (::unlink(path->c_str()) != 0) {
+        services::NewContentSink sink(output);
+        if (!decrypting && !engine::writeContainerStart(sink, header, *keys)) {
             tell(u"Unable to Encrypt!!!", box::kInformation);
             return;
         }
+        const engine::Status moved = services::transformForRun(*this, input.inputSize(), source, sink, *keys);
+        if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != kFalse)) {
+            st.CancelRequested = kFalse;
+            return;  // the partial output goes with `output`
+        }
+        if (!moved) {
+            tell(u"Unable to Encrypt!!!", box::kInformation);
+            return;
+        }
+        // A new file gets what the creation mask gives any new file; a
+        // container is read-only.
+        const unsigned created = 0666U & ~platform::fileCreationMask();
+        output.commit(decrypting ? created : platform::encryptedMode(created));
+        input.removeOriginal();
         st.BlocksDone = st.TotalBlocks;
         st.LastMessage = decrypting ? u"Decryption Complete!" : u"Encryption Complete!";
         st.CancelRequested = kFalse;

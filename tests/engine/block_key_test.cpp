@@ -1,6 +1,7 @@
 // From password and Seed to the 32 key bytes of the check and of every block.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <set>
 
@@ -158,34 +159,74 @@ TEST(BlockKeyXor, IsItsOwnInverseAndRefusesUnequalLengths) {
     EXPECT_TRUE(XorBlock({}, {}).empty());
 }
 
-TEST(SeedDrawing, ScalesTheFractionAndRoundsToTheNearest) {
-    EXPECT_EQ(seedFromFraction(0.0F), 0);
-    EXPECT_EQ(seedFromFraction(0.5F), 1073741824);  // 1073741823.5, a tie, to the even neighbour
-    EXPECT_EQ(seedFromFraction(0x1p-24F), 128);     // 127.99999994
-    EXPECT_EQ(seedFromFraction(1.0F - 0x1p-24F), 2147483519);
-    EXPECT_EQ(seedFromFraction(1.0F), kMaxSeed);
+// Random words played from a list, then from a fixed generator.
+class Words {
+public:
+    explicit Words(std::vector<std::uint32_t> first) : first_(std::move(first)) {}
+    std::uint32_t operator()() { return at_ < first_.size() ? first_[at_++] : static_cast<std::uint32_t>(more_()); }
+    std::size_t used() const noexcept { return at_; }
+
+private:
+    std::vector<std::uint32_t> first_;
+    std::size_t at_ = 0;
+    std::mt19937 more_{7};
+};
+
+TEST(SeedDrawing, KeepsEveryDataCounterNegativeOrAtLeastClearOfTheOwnCheck) {
+    struct Case {
+        std::uint64_t blocks;
+        std::int32_t lowest;
+    };
+    constexpr std::uint64_t kBillion = std::uint64_t{1} << 30;
+    for (const Case c : {Case{0, 0}, Case{1, 1}, Case{33554432, 33554432}, Case{kBillion, 1 << 30},
+                         Case{kBillion + 1, (1 << 29) + 1}, Case{kMaxBlocks, 1 << 30}}) {
+        SCOPED_TRACE(c.blocks);
+        EXPECT_EQ(lowestSeedFor(c.blocks), c.lowest);
+        Words words({});
+        for (int i = 0; i < 200; ++i) {
+            const std::int32_t seed = NewSeed(c.blocks, std::ref(words));
+            ASSERT_GE(seed, c.lowest);
+            ASSERT_LE(seed, kMaxSeed);
+            if (c.blocks == 0) {
+                continue;
+            }
+            if (c.blocks <= kBillion) {
+                // Every block's counter is below zero, where no check ever is.
+                ASSERT_LT(blockCounter(seed, c.blocks - 1), 0);
+            } else {
+                // Block 2 Seed + 1 would use the check's own counter.
+                ASSERT_GE(2 * std::uint64_t(seed) + 1, c.blocks);
+            }
+        }
+    }
 }
 
-TEST(SeedDrawing, StaysInRangeAndDiffersBetweenGenerators) {
-    FractionGenerator fixed(99);
-    FractionGenerator same(99);
-    std::set<std::int32_t> seen;
-    for (int i = 0; i < 10000; ++i) {
-        const std::int32_t seed = NewSeed(fixed);
-        ASSERT_GE(seed, 0);
-        ASSERT_LE(seed, kMaxSeed);
-        ASSERT_EQ(seed, NewSeed(same));
-        seen.insert(seed);
-    }
-    EXPECT_GT(seen.size(), 9900U);
+TEST(SeedDrawing, DrawsFromTheWholeRangeAndRejectsWhatIsTooLow) {
+    // The top bit never counts; words below the lowest seed are drawn again.
+    Words words({0xFFFFFFFFU, 5, 99, 100, 0x80000064U});
+    EXPECT_EQ(NewSeed(100, std::ref(words)), kMaxSeed);
+    EXPECT_EQ(NewSeed(100, std::ref(words)), 100);
+    EXPECT_EQ(words.used(), 4U);
+    EXPECT_EQ(NewSeed(100, std::ref(words)), 100);
 
-    FractionGenerator a = FractionGenerator::fromClock();
-    FractionGenerator b = FractionGenerator::fromClock();
-    int equal = 0;
-    for (int i = 0; i < 100; ++i) {
-        equal += NewSeed(a) == NewSeed(b) ? 1 : 0;
+    // A source that only gives low words still ends in range.
+    EXPECT_GE(NewSeed(1000, [] { return 3U; }), 1000);
+
+    // Seeds spread over all 31 bits, low bits included.
+    Words random({});
+    std::set<std::int32_t> seen;
+    int above24Bits = 0;
+    int odd = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const std::int32_t seed = NewSeed(1, std::ref(random));
+        seen.insert(seed);
+        above24Bits += seed >= (1 << 24) ? 1 : 0;
+        odd += seed & 1;
     }
-    EXPECT_LT(equal, 5);
+    EXPECT_EQ(seen.size(), 10000U);
+    EXPECT_GT(above24Bits, 9800);
+    EXPECT_GT(odd, 4700);
+    EXPECT_LT(odd, 5300);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Whole containers written and read through byte streams.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "korbit/engine/container_stream.h"
 #include "support/byte_devices.h"
 
@@ -82,10 +84,11 @@ TEST(ContainerRoundTrip, ChunkSizeAndShortReadsNeverShiftTheBlocks) {
 }
 
 TEST(ContainerRoundTrip, TwoEncryptionsWithNewSeedsDifferButBothDecrypt) {
-    FractionGenerator random(8);
+    std::mt19937 random(8);
+    const auto word = [&] { return static_cast<std::uint32_t>(random()); };
     const auto plain = randomBytes(100, 1);
-    const auto first = encrypt(plain, headerWithSeed(NewSeed(random)));
-    const auto second = encrypt(plain, headerWithSeed(NewSeed(random)));
+    const auto first = encrypt(plain, headerWithSeed(NewSeed(blocksOf(plain.size()), word)));
+    const auto second = encrypt(plain, headerWithSeed(NewSeed(blocksOf(plain.size()), word)));
     EXPECT_NE(first, second);
     for (const auto& container : {first, second}) {
         MemorySource source(container);
@@ -170,26 +173,45 @@ TEST(ContainerFailures, DeviceErrorsAndCancelStopTheTransformAndSayWhy) {
     std::vector<std::uint64_t> progress;
     TransformOptions options;
     options.chunkBytes = 1024;
-    options.afterChunk = [&](std::uint64_t blocks) {
-        progress.push_back(blocks);
+    options.eachChunk = [&](ChunkSteps& chunk) {
+        chunk.transformRest();
+        progress.push_back(chunk.blocks());
         return progress.size() < 3;
     };
     MemorySource again(plain);
     MemorySink partial;
     EXPECT_EQ(writeContainer(again, partial, header, kPassword, options).code(), ErrorCode::Cancelled);
-    EXPECT_EQ(progress, (std::vector<std::uint64_t>{32, 64, 96}));
+    EXPECT_EQ(progress, (std::vector<std::uint64_t>{32, 32, 32}));
+    EXPECT_EQ(partial.bytes().size(), header.encodedSize() + 32 + 3 * 1024);  // the blocks done are written
 }
 
-TEST(ContainerFailures, ReportsProgressUpToTheLastShortBlock) {
-    std::vector<std::uint64_t> progress;
-    TransformOptions options;
-    options.chunkBytes = 64;
-    options.afterChunk = [&](std::uint64_t blocks) {
-        progress.push_back(blocks);
-        return true;
-    };
-    encrypt(randomBytes(100, 9), headerWithSeed(5), options);
-    EXPECT_EQ(progress, (std::vector<std::uint64_t>{2, 4}));
+TEST(ContainerFailures, AChunkCallbackStepsBlockByBlockAndMayStopInsideAChunk) {
+    const ContainerHeader header = headerWithSeed(9);
+    const auto plain = randomBytes(1000, 3);  // 31 full blocks and one of 8 bytes
+    const auto expected = referenceContainer(plain, header, kPassword);
+    for (const std::size_t stopAfter : {1U, 5U, 31U, 32U, 99U}) {
+        SCOPED_TRACE(stopAfter);
+        std::size_t blocks = 0;
+        TransformOptions options;
+        options.chunkBytes = 160;
+        options.eachChunk = [&](ChunkSteps& chunk) {
+            while (!chunk.atEnd()) {
+                chunk.transformNext();
+                if (++blocks == stopAfter) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        MemorySource source(plain);
+        MemorySink sink;
+        const Status status = writeContainer(source, sink, header, kPassword, options);
+        const std::size_t written = std::min<std::size_t>(stopAfter * 32, plain.size());
+        EXPECT_EQ(status.code(), stopAfter <= 32 ? ErrorCode::Cancelled : ErrorCode::None);
+        const std::size_t dataStart = header.encodedSize() + 32;
+        ASSERT_EQ(sink.bytes().size(), dataStart + written);
+        EXPECT_TRUE(std::equal(sink.bytes().begin(), sink.bytes().end(), expected.begin()));
+    }
 }
 
 }  // namespace
