@@ -1,5 +1,6 @@
 #include "cli/json_values.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -30,7 +31,7 @@ const control::RecordInfo* recordTypeOf(const nlohmann::json& object, const cont
     return nullptr;
 }
 
-Value arrayFromJson(const nlohmann::json& json, const control::ParamInfo* param) {
+Value arrayFromJson(const nlohmann::json& json, const control::ParamInfo* param, std::size_t depth) {
     const VarType element = param != nullptr && param->type == control::ParamType::kTextArray ? VarType::kText
                                                                                               : VarType::kVariant;
     const bool twoDimensional = !json.empty() && std::all_of(json.begin(), json.end(), [&](const nlohmann::json& row) {
@@ -39,8 +40,8 @@ Value arrayFromJson(const nlohmann::json& json, const control::ParamInfo* param)
     if (!twoDimensional) {
         Array a(element, {Bound{0, static_cast<std::int32_t>(json.size())}});
         for (std::size_t i = 0; i < json.size(); ++i) {
-            a.elements()[i] = element == VarType::kText ? Value(control::toText(fromJson(json[i], nullptr)))
-                                                        : fromJson(json[i], nullptr);
+            a.elements()[i] = element == VarType::kText ? Value(control::toText(fromJson(json[i], nullptr, depth + 1)))
+                                                        : fromJson(json[i], nullptr, depth + 1);
         }
         return a;
     }
@@ -49,7 +50,7 @@ Value arrayFromJson(const nlohmann::json& json, const control::ParamInfo* param)
     Array a(element, {Bound{0, rows}, Bound{0, columns}});
     for (std::int32_t i = 0; i < rows; ++i) {
         for (std::int32_t j = 0; j < columns; ++j) {
-            const Value v = fromJson(json[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], nullptr);
+            const Value v = fromJson(json[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)], nullptr, depth + 2);
             a.at(i, j) = element == VarType::kText ? Value(control::toText(v)) : v;
         }
     }
@@ -58,7 +59,34 @@ Value arrayFromJson(const nlohmann::json& json, const control::ParamInfo* param)
 
 }  // namespace
 
-Value fromJson(const nlohmann::json& json, const control::ParamInfo* param) {
+std::size_t nestingDepth(std::string_view word) noexcept {
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+Value fromJson(const nlohmann::json& json, const control::ParamInfo* param, std::size_t depth) {
+    if (depth > kMaxNesting) {
+        throw control::AutomationError(control::status::kTypeMismatch, 13,
+                                       "The value nests arrays or records more than 256 levels deep.");
+    }
     switch (json.type()) {
         case nlohmann::json::value_t::null: return control::Null{};
         case nlohmann::json::value_t::boolean: return Value::boolean(json.get<bool>());
@@ -72,7 +100,7 @@ Value fromJson(const nlohmann::json& json, const control::ParamInfo* param) {
         }
         case nlohmann::json::value_t::number_float: return json.get<double>();
         case nlohmann::json::value_t::string: return platform::fromUtf8(json.get<std::string>());
-        case nlohmann::json::value_t::array: return arrayFromJson(json, param);
+        case nlohmann::json::value_t::array: return arrayFromJson(json, param, depth);
         case nlohmann::json::value_t::object: {
             const control::RecordInfo* info = recordTypeOf(json, param);
             if (info == nullptr) {
@@ -84,7 +112,7 @@ Value fromJson(const nlohmann::json& json, const control::ParamInfo* param) {
                     if (!record.hasField(key)) {
                         throw control::AutomationError::typeMismatch();
                     }
-                    record.field(key) = fromJson(item, nullptr);
+                    record.field(key) = fromJson(item, nullptr, depth + 1);
                 }
             }
             return record;

@@ -95,6 +95,20 @@ bool parseCallRequest(const std::vector<std::string>& words, CallRequest& reques
     }
     request.method = words[i++];
     request.arguments.assign(words.begin() + static_cast<std::ptrdiff_t>(i), words.end());
+    for (std::size_t n = 0; n < request.arguments.size(); ++n) {
+        if (nestingDepth(request.arguments[n]) > kMaxNesting) {
+            error = "argument " + std::to_string(n + 1) + " nests arrays or records more than " +
+                    std::to_string(kMaxNesting) + " levels deep";
+            return false;
+        }
+    }
+    for (const auto& [property, value] : request.propertySets) {
+        if (nestingDepth(value) > kMaxNesting) {
+            error = "the value of " + property + " nests arrays or records more than " + std::to_string(kMaxNesting) +
+                    " levels deep";
+            return false;
+        }
+    }
     return true;
 }
 

@@ -1,6 +1,8 @@
 // korbit: the command-line host of the control library.
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -112,7 +114,7 @@ int commandScript(std::vector<std::string> words) {
             std::cout << nlohmann::json{{"error", {{"code", korbit::control::status::kBadParamCount},
                                                    {"description", "unbalanced quotes: " + line}}}}.dump()
                       << std::endl;
-            status = kFailed;
+            status = kUsage;
             continue;
         }
         if (lineWords->empty() || (*lineWords)[0].starts_with("#")) {
@@ -123,16 +125,16 @@ int commandScript(std::vector<std::string> words) {
             std::cout << nlohmann::json{{"error", {{"code", korbit::control::status::kBadParamCount},
                                                    {"description", error}}}}.dump()
                       << std::endl;
-            status = kFailed;
+            status = kUsage;
             continue;
         }
         bool ok = false;
         std::cout << runCall(pool, host, request, ok).dump() << std::endl;
         if (!ok) {
-            status = kFailed;
+            status = std::max(status, kFailed);
         }
     }
-    return status;
+    return status;  // 2 when a line could not be read as a call
 }
 
 // The control library this program came with: beside it, or in the build

@@ -465,10 +465,10 @@ void FileRewrite::commitBeside(unsigned newMode) {
         fail(RewriteError::Kind::kIo, errno, "replacing " + target_);
     }
     tempDone_ = true;
-    step(RewriteStep::kReplaced, "flushing the folder of " + target_);
+    const std::string notFlushed = "the new content of " + target_ + " is in place, but its folder could not be flushed";
+    step(RewriteStep::kReplaced, notFlushed);
     if (!syncFolder(folder_.get())) {
-        fail(RewriteError::Kind::kIo, errno,
-             "the new content of " + target_ + " is in place, but its folder could not be flushed to disk");
+        fail(RewriteError::Kind::kIo, errno, notFlushed);
     }
 }
 

@@ -120,4 +120,19 @@ TEST_F(KorbitCommand, RunsAScriptOneJsonLinePerCall) {
     EXPECT_EQ(lines[3]["result"], "x");
 }
 
+TEST_F(KorbitCommand, RefusesArgumentsNestedTooDeeplyInsteadOfOverflowingItsStack) {
+    const std::string deep = std::string(60000, '[') + std::string(60000, ']');
+    const std::string fine = std::string(256, '[') + "1" + std::string(256, ']');
+    EXPECT_EQ(korbit("call IsInArray2 1 '" + deep + "'").status, 2);
+    EXPECT_EQ(korbit("call TrimNull '\"" + deep + "\"'").status, 0);  // brackets inside a text are text
+    EXPECT_NE(korbit("call IsInArray2 1 '" + fine + "'").status, 2);
+
+    const std::filesystem::path script = home_ / "deep.txt";
+    std::ofstream(script) << "IsInArray2 1 " << deep << "\nSetBytes 1536\n";
+    const CommandRun run = korbit("script -", script.string());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("256 levels"), std::string::npos);
+    EXPECT_NE(run.out.find("1.50 KB"), std::string::npos);  // the next line still ran
+}
+
 }  // namespace

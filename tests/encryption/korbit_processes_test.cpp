@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -127,6 +128,56 @@ TEST(KorbitProcesses, AKillAtAnyMomentLeavesTheFileWholeAndNothingToMistake) {
     }
     EXPECT_EQ(contentOf(file), plain);
     EXPECT_EQ(temporaryFilesIn(folder.path()), 0U);
+}
+
+std::size_t completeCopiesIn(const std::string& folder) {
+    std::size_t n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        n += entry.path().filename().string().find(".korbit-complete-") != std::string::npos ? 1U : 0U;
+    }
+    return n;
+}
+
+TEST(KorbitProcesses, AKillDuringTheCopyIntoAHardLinkedFileIsFinishedByTheNextRun) {
+    // A file with two names is rewritten in place: its complete result is
+    // written and marked first, then copied into the file. A kill in the
+    // middle of that copy leaves the file half-written; the next run must
+    // finish it from the marked copy before it does anything else.
+    ScratchFolder folder;
+    const std::string file = folder / "data.bin";
+    const auto plain = korbit::testing::randomBytes(std::size_t{32} << 20, 78);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(plain.data()),
+                                                static_cast<std::streamsize>(plain.size()));
+    ASSERT_EQ(::link(file.c_str(), (folder / "second name").c_str()), 0);
+
+    Clock::duration oneRun = Clock::duration::max();
+    for (const char* verb : {"encrypt", "decrypt"}) {
+        const auto started = Clock::now();
+        ASSERT_EQ(waitFor(startKorbit(folder, verb, file)), 0);
+        oneRun = std::min(oneRun, Clock::now() - started);
+    }
+    ASSERT_EQ(contentOf(file), plain);
+
+    std::mt19937 random(20261208U);
+    int duringCopy = 0;
+    for (int kill = 0; kill < 40; ++kill) {
+        const pid_t pid = startKorbit(folder, startsWithSignature(file) ? "decrypt" : "encrypt", file);
+        // The copy into the file is the second half of a run.
+        const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(oneRun) *
+                           std::uniform_real_distribution<double>(0.3, 1.2)(random);
+        std::this_thread::sleep_for(delay);
+        ::kill(pid, SIGKILL);
+        waitFor(pid);
+        duringCopy += completeCopiesIn(folder.path()) > 0 ? 1 : 0;
+        // One more run, in the direction the file now looks like.
+        ASSERT_EQ(waitFor(startKorbit(folder, startsWithSignature(file) ? "decrypt" : "encrypt", file)), 0)
+            << "after kill " << kill;
+        ASSERT_TRUE(isPlainOrWholeContainer(contentOf(file), plain)) << "after kill " << kill;
+        ASSERT_EQ(contentOf(folder / "second name"), contentOf(file));
+        ASSERT_EQ(temporaryFilesIn(folder.path()), 0U) << "after kill " << kill;
+    }
+    std::printf("%d of 40 kills stopped a copy into the file\n", duringCopy);
+    EXPECT_GE(duringCopy, 3);
 }
 
 TEST(KorbitProcesses, TwoRunsOnTwoFilesBothWorkAndTwoOnOneFileNeverClash) {
