@@ -381,6 +381,9 @@ void MainWindow::encDecClicked() {
     if (encryptMode_ && !running()) {
         if (confirm_ == nullptr) {
             confirm_ = new ConfirmPasswordDialog(this);
+            // The keyboard comes back to this window (F1, Escape for Cancel,
+            // Ctrl+Q) even where no window manager hands it back.
+            connect(confirm_, &QDialog::finished, this, [this] { activateWindow(); });
             connect(confirm_, &QDialog::accepted, this, &MainWindow::runRoutine);
             connect(confirm_, &QDialog::rejected, this, [this] { passwordTxt_->setFocus(); });
         }
