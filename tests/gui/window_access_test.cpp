@@ -15,6 +15,7 @@
 #include "corvane/app/single_instance.h"
 #include "corvane/app/window_parts.h"
 #include "gui/desktop_fixture.h"
+#include "support/dark_palette.h"
 
 namespace corvane::testing {
 namespace {
@@ -204,18 +205,6 @@ struct PaletteGuard {
     QPalette saved = QApplication::palette();
     ~PaletteGuard() { QApplication::setPalette(saved); }
 };
-
-QPalette darkPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
-    p.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    p.setColor(QPalette::Base, QColor(0x1b, 0x1b, 0x1b));
-    p.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
-    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    p.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
-    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    return p;
-}
 
 TEST_F(WindowAccess, OnADarkPaletteTheWindowsHuesTurnLighterAndReadable) {
     const PaletteGuard guard;
