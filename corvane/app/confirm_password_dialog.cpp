@@ -57,6 +57,7 @@ ConfirmPasswordDialog::ConfirmPasswordDialog(QWidget* owner) : QDialog(owner) {
     layout->addWidget(prompt);
     layout->addWidget(again_);
     layout->addWidget(mismatch_);
+    layout->addSpacing(6);
     layout->addWidget(strength_);
     layout->addWidget(latin1_);
     layout->addWidget(buttons);

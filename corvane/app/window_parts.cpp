@@ -148,9 +148,11 @@ QCursor handCursor() {
             picture.setDevicePixelRatio(ratio);
         }
     }
-    // The hot spot is given in logical pixels, whatever the picture's ratio.
+    // X11 places the hot spot in the picture's own pixels, whatever its
+    // ratio; other platforms in logical pixels.
+    const qreal hotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? picture.devicePixelRatio() : 1.0;
     const QPoint hot = resources::cursorHotSpot();
-    return QCursor(picture, hot.x(), hot.y());
+    return QCursor(picture, qRound(hot.x() * hotScale), qRound(hot.y() * hotScale));
 }
 
 QPixmap bitmapResource(int id, qreal ratio) {

@@ -161,9 +161,9 @@ press_return_for_run() {
     fi
 }
 
-# Presses Return to encrypt and confirms the password in the dialog that
-# opens: $1 is the file's yes/no state as for press_return_for_run.
-press_return_and_confirm() {
+# Presses Return to encrypt and waits for the dialog that asks for the
+# password again; sets $confirm to it and gives it the keyboard.
+open_confirmation() {
     xdotool key Return
     if ! wait_until 5 window_shown "$confirm_title"; then
         echo "[corvane e2e] no confirmation yet; pressing Return once more"
@@ -173,6 +173,12 @@ press_return_and_confirm() {
     fi
     confirm=$(find_window "$confirm_title")
     focus_window "$confirm"
+}
+
+# Presses Return to encrypt and confirms the password: $1 is the file's
+# yes/no state as for press_return_for_run.
+press_return_and_confirm() {
+    open_confirmation
     xdotool type --delay 15 "$password"
     xdotool key Return
     wait_until 10 window_gone "$confirm_title" || fail "the confirmation dialog did not close"
@@ -262,10 +268,7 @@ xdotool type --delay 15 "$password"
 screenshot "$main_window" "$screenshot_dir/main_window.png"
 
 step "pressing Return to encrypt: the confirmation refuses a different password"
-xdotool key Return
-wait_until 10 window_shown "$confirm_title" || fail "the confirmation dialog did not appear"
-confirm=$(find_window "$confirm_title")
-focus_window "$confirm"
+open_confirmation
 xdotool type --delay 15 "not the password"
 xdotool key Return
 sleep 0.5
@@ -326,6 +329,26 @@ wait_until 30 main_window_up || fail "no window at scale 2 within 30 s"
 main_window=$(find_window "$main_title")
 sleep 0.5
 screenshot "$main_window" "$screenshot_dir/main_window_scale2.png"
+
+step "the hand cursor at scale 2"
+# Over the logo, the widest picture, at the bottom left of the fixed-size
+# window: the cursor is the 2x drawing with its hot spot on the fingertip.
+read -r _ _ width height < <(xdotool getwindowgeometry "$main_window" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/x x \1 \2/p')
+xdotool mousemove --window "$main_window" $((width * 19 / 100)) $((height * 90 / 100))
+sleep 0.3
+cursor_status=77
+cursor="python3 is not installed"
+if command -v python3 >/dev/null 2>&1; then
+    cursor_status=0
+    cursor=$(python3 "$(dirname "$0")/tools/cursor_image.py") || cursor_status=$?
+fi
+if [[ $cursor_status -eq 77 ]]; then
+    echo "[corvane e2e] cursor not checked: $cursor"
+elif [[ $cursor != "64 64 24 2" ]]; then
+    fail "the cursor over the logo is '$cursor' (width height hot-x hot-y), not the 2x hand '64 64 24 2'"
+else
+    echo "[corvane e2e] cursor: 64x64, hot spot on the fingertip (24, 2)"
+fi
 
 if [[ -n $picture_tool ]]; then
     step "the window on a dark palette"
