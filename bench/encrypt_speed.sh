@@ -18,7 +18,7 @@ work=$(mktemp -d "${TMPDIR:-/var/tmp}/korbit-speed-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" GNUPGHOME="$work/gnupg"
 mkdir -m 700 "$GNUPGHOME"
-password="correct horse battery staple"
+password="correct horse battery"  # Corvane takes at most 26 characters
 
 head -c "$((size_mib * 1024 * 1024))" /dev/urandom > "$work/data.bin"
 sync
