@@ -277,6 +277,12 @@ TEST_F(WindowAccess, PicturesArePaintedFromTheDrawingForTheScreensScale) {
     EXPECT_NE(paintedAt(help, 2.0), expectedAt(help, stretched, 2.0));
     EXPECT_EQ(bitmapResource(104, 1.5).size(), QSize(48, 48));
     EXPECT_EQ(bitmapResource(104, 1.5).devicePixelRatio(), 1.5);
+
+    // With the focus, a ring around it shows where the keyboard is.
+    const QImage unfocused = paintedAt(help, 1.0);
+    help->setFocus();
+    ASSERT_TRUE(help->hasFocus());
+    EXPECT_NE(paintedAt(help, 1.0), unfocused);
 }
 
 }  // namespace
