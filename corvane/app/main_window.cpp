@@ -1,13 +1,9 @@
 #include "corvane/app/main_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -40,41 +36,12 @@ const QString kWarning = QStringLiteral(
 const QString kLimitReached = QStringLiteral("26 characters: the most a password can have.");
 const QString kLimitRefused =
     QStringLiteral("A password has at most 26 characters: that would have made it longer, so it was not taken.");
-const QString kOneFileAtATime = QStringLiteral("Corvane takes one file at a time: drop a single file.");
-const QString kNoSuchFile = QStringLiteral("There is no file at \u201c%1\u201d.");
-const QString kBusy =
-    QStringLiteral("Busy: \u201c%1\u201d was not selected. Choose it again when this is done.");
 
 constexpr std::uint32_t kWarningColor = 0x000080;  // dark red
 constexpr int kTipPlain = 0;
 constexpr int kTipIconInformation = 1;
 constexpr qint32 kTipBackColor = 0xFFFFFF;
 constexpr qint32 kTipTextColor = 0x004000;
-
-// The local files a drop carries; folders and remote addresses are not files
-// the program can take.
-QStringList droppedFiles(const QMimeData* data) {
-    QStringList files;
-    if (data == nullptr || !data->hasUrls()) {
-        return files;
-    }
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) {
-            files << url.toLocalFile();
-        }
-    }
-    return files;
-}
-
-// A path as typed: "~" is the home folder, a relative path starts from the
-// program's current folder.
-QString typedPath(const QString& text) {
-    QString path = text.trimmed();
-    if (path == QStringLiteral("~") || path.startsWith(QStringLiteral("~/"))) {
-        path = QDir::homePath() + path.mid(1);
-    }
-    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
-}
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -322,53 +289,6 @@ void MainWindow::selectFileClicked() {
     fileChosen(Dialogs::openFileName(this, initialFolder));
 }
 
-void MainWindow::fileChosen(const QString& path) {
-    myFileTxt_->setText(path);
-    if (path.isEmpty()) {
-        return;
-    }
-    showWindowNote(QString());
-    chosenFile_ = path;
-    encDecButton_->setEnabled(true);
-    setMode();
-    passwordTxt_->setFocus();
-    firstFileSelect_ = false;
-}
-
-void MainWindow::typedPathEntered() {
-    const QString path = typedPath(myFileTxt_->text());
-    if (path.isEmpty()) {
-        return;
-    }
-    if (!QFileInfo(path).isFile()) {
-        showWindowNote(kNoSuchFile.arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    fileChosen(path);
-}
-
-HandOver MainWindow::takeForwardedFile(const QString& path) {
-    if (isMinimized()) {
-        showNormal();
-    }
-    show();
-    raise();
-    activateWindow();
-    if (path.isEmpty()) {
-        return HandOver::kTaken;
-    }
-    if (running() || QApplication::activeModalWidget() != nullptr) {
-        showWindowNote(kBusy.arg(QDir::toNativeSeparators(path)));
-        return HandOver::kBusy;
-    }
-    if (!QFileInfo(path).isFile()) {
-        showWindowNote(kNoSuchFile.arg(QDir::toNativeSeparators(path)));
-        return HandOver::kNotAFile;
-    }
-    fileChosen(path);
-    return HandOver::kTaken;
-}
-
 void MainWindow::encDecClicked() {
     if (passwordLength(passwordTxt_->text()) < kMinimumPassword) {
         Dialogs::messageBox(this, kPasswordRule, korbit::control::box::kInformation | korbit::control::box::kOkOnly,
@@ -505,25 +425,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     removeToolTip();
     event->accept();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFiles(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QStringList files = droppedFiles(event->mimeData());
-    if (files.isEmpty()) {
-        return;
-    }
-    event->acceptProposedAction();
-    if (files.size() > 1) {
-        showWindowNote(kOneFileAtATime);
-        return;
-    }
-    fileChosen(files.front());
 }
 
 }  // namespace corvane
