@@ -22,7 +22,7 @@ korbit="$(cd "$(dirname "$build/cli/korbit")" && pwd)/korbit"
 for tool in openssl gpg age age-keygen bc; do
     command -v "$tool" >/dev/null || { echo "$tool is needed (apt-get install openssl gnupg age bc)" >&2; exit 2; }
 done
-password="correct horse battery staple"
+password="correct horse battery"  # Corvane takes at most 26 characters
 
 median() { printf '%s\n' "$@" | sort -g | sed -n "$(( ($# + 1) / 2 ))p"; }
 

@@ -15,6 +15,7 @@
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
 #include "korbit/hosting/dispatch_call.h"
+#include "korbit/hosting/password_rule.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::cli {
@@ -27,8 +28,6 @@ using control::Value;
 volatile std::sig_atomic_t interruptRequested = 0;
 
 extern "C" void onInterrupt(int) { interruptRequested = 1; }
-
-constexpr std::size_t kMinimumPassword = 6;
 
 // Reads a line from the terminal without echoing it.
 std::optional<std::string> askHidden(const char* prompt) {
@@ -179,8 +178,16 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
             passwordStdin = true;
         } else if (words[i] == "--quiet" || words[i] == "-q") {
             quiet = true;
-        } else if (words[i] == "--answer" && i + 1 < words.size() && parseAnswer(words[i + 1])) {
+        } else if (words[i] == "--answer") {
+            if (i + 1 == words.size()) {
+                std::cerr << "korbit: --answer needs a value: ok, yes, no or cancel\n";
+                return 2;
+            }
             answer = parseAnswer(words[++i]);
+            if (!answer) {
+                std::cerr << "korbit: --answer takes ok, yes, no or cancel, not '" << words[i] << "'\n";
+                return 2;
+            }
         } else if (words[i] == "--") {
             files.insert(files.end(), words.begin() + static_cast<std::ptrdiff_t>(i + 1), words.end());
             break;
@@ -213,10 +220,20 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         std::cerr << "korbit: no password given\n";
         return 1;
     }
+    // Containers made here must open in Corvane, whose box takes 26
+    // characters; a container made elsewhere may have a longer password.
     const Text passwordText = platform::fromUtf8(*password);
-    if (passwordText.size() < kMinimumPassword) {
-        std::cerr << "Passwords must be 6 or more characters!\n";
+    const hosting::PasswordVerdict verdict = hosting::checkNewPassword(passwordText);
+    if (verdict == hosting::PasswordVerdict::kTooShort ||
+        (encrypting && verdict == hosting::PasswordVerdict::kTooLong)) {
+        std::cerr << "korbit: "
+                  << (verdict == hosting::PasswordVerdict::kTooShort ? hosting::kPasswordTooShort
+                                                                     : hosting::kPasswordTooLong)
+                  << '\n';
         return 1;
+    }
+    if (hosting::hasCharactersBeyondLatin1(passwordText)) {
+        std::cerr << "korbit: warning: " << hosting::kBeyondLatin1Warning << '\n';
     }
 
     hosting::ComPtr<com::IDispatch> control;
@@ -268,7 +285,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         host.clearBar();
         if (done) {
             if (!quiet) {
-                std::cerr << file << (encrypting ? ": encrypted\n" : ": decrypted\n");
+                std::cerr << "korbit: " << file << (encrypting ? ": encrypted\n" : ": decrypted\n");
             }
             continue;
         }

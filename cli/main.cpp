@@ -60,8 +60,12 @@ bool takeAnswer(std::vector<std::string>& words, std::optional<std::int32_t>& an
         if (words[i] != "--answer") {
             continue;
         }
-        if (i + 1 == words.size() || !(answer = parseAnswer(words[i + 1]))) {
-            error = "--answer takes ok, yes, no or cancel";
+        if (i + 1 == words.size()) {
+            error = "--answer needs a value: ok, yes, no or cancel";
+            return false;
+        }
+        if (!(answer = parseAnswer(words[i + 1]))) {
+            error = "--answer takes ok, yes, no or cancel, not '" + words[i + 1] + "'";
             return false;
         }
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i), words.begin() + static_cast<std::ptrdiff_t>(i + 2));

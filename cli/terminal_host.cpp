@@ -30,7 +30,9 @@ std::int32_t TerminalHost::messageBox(const control::Text& text, std::int32_t st
     const std::string utf8Title = platform::toUtf8(title);
     boxes_.push_back({{"text", utf8Text}, {"style", style}, {"title", utf8Title}});
     if (echo_ || (!answer_ && interactive_)) {
-        std::cerr << "[" << utf8Title << "] " << utf8Text << '\n';
+        // The program's own name as the title would only repeat the prefix.
+        std::cerr << "korbit: " << (utf8Title.empty() || utf8Title == "korbit" ? "" : utf8Title + ": ") << utf8Text
+                  << '\n';
     }
     if (answer_) {
         return *answer_;

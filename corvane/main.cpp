@@ -3,10 +3,12 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTextStream>
 #include <exception>
 #include <memory>
 
 #include "corvane/app/branding.h"
+#include "corvane/app/instance_channel.h"
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
 #include "corvane/app/single_instance.h"
@@ -30,27 +32,50 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(corvane::resources::applicationIcon()));
     QApplication::setDesktopFileName(QStringLiteral("corvane"));
 
-    // A second copy ends at once, silently.
-    const corvane::SingleInstance instance(QStringLiteral("corvane"));
-    if (!instance.acquired()) {
-        return 0;
-    }
-
     // A file named on the command line (the desktop's "Open with") is
     // selected as if chosen in the dialog.
     const QStringList arguments = QApplication::arguments();
     const QString fileArgument = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
 
+    // A second copy hands its file to the running one and ends at once.
+    const QString name = QStringLiteral("corvane");
+    const corvane::SingleInstance instance(name);
+    if (!instance.acquired()) {
+        using corvane::HandOver;
+        const HandOver answer = corvane::handOverToRunningCopy(name, fileArgument);
+        if (fileArgument.isEmpty() || answer == HandOver::kTaken) {
+            return 0;
+        }
+        QTextStream(stderr) << "corvane: "
+                            << (answer == HandOver::kBusy        ? QStringLiteral("the running copy is busy; %1 was not selected")
+                                : answer == HandOver::kNotAFile ? QStringLiteral("%1 is not a file")
+                                                                 : QStringLiteral("the running copy did not answer; %1 was not selected"))
+                                   .arg(fileArgument)
+                            << '\n';
+        return 1;
+    }
+
     corvane::SoundModule sounds;
     std::unique_ptr<corvane::MainWindow> mainWindow;
     std::unique_ptr<corvane::LoadingForm> splash;
+    // Files handed over while the splash still shows wait for the window.
+    QString pendingFile = fileArgument;
+    const corvane::InstanceServer server(name, [&](const QString& file) {
+        if (mainWindow == nullptr) {
+            if (!file.isEmpty()) {
+                pendingFile = file;
+            }
+            return corvane::HandOver::kTaken;
+        }
+        return mainWindow->takeForwardedFile(file);
+    });
     try {
         splash = std::make_unique<corvane::LoadingForm>([&](const corvane::AppFolders& folders) {
             try {
                 mainWindow = std::make_unique<corvane::MainWindow>(folders.iniFile, sounds);
                 mainWindow->show();
-                if (!fileArgument.isEmpty()) {
-                    mainWindow->fileChosen(fileArgument);
+                if (!pendingFile.isEmpty()) {
+                    mainWindow->fileChosen(pendingFile);
                 }
             } catch (const std::exception& e) {
                 cannotStart(e);

@@ -7,12 +7,12 @@ namespace corvane::resources {
 QStringList missingResources() {
     QStringList expected;
     for (int id = 101; id <= 107; ++id) {
-        expected << bitmap(id);
+        expected << bitmap(id) << bitmap2x(id);
     }
     for (int id = 101; id <= 105; ++id) {
         expected << wave(id);
     }
-    expected << cursorImage(101) << help(105) << applicationIcon();
+    expected << cursorImage(101) << cursorImage2x(101) << help(105) << applicationIcon();
 
     QStringList missing;
     for (const QString& path : expected) {

@@ -10,13 +10,18 @@ namespace corvane::resources {
 
 inline QString bitmap(int id) { return QStringLiteral(":/bitmap/%1").arg(id); }
 inline QString cursorImage(int id) { return QStringLiteral(":/cursor/%1").arg(id); }
+// The same pictures drawn at twice the size, for screens of two or more
+// device pixels per logical pixel.
+inline QString bitmap2x(int id) { return QStringLiteral(":/bitmap/%1@2x").arg(id); }
+inline QString cursorImage2x(int id) { return QStringLiteral(":/cursor/%1@2x").arg(id); }
 inline QString wave(int id) { return QStringLiteral(":/wave/%1").arg(id); }
 inline QString help(int id) { return QStringLiteral(":/help/%1").arg(id); }
 
 // The application's icon (windows, the desktop entry).
 inline QString applicationIcon() { return QStringLiteral(":/icon/corvane"); }
 
-// The point of cursor 101 that clicks: the tip of the pointing finger.
+// The point of cursor 101 that clicks: the tip of the pointing finger, in
+// the pixels of the 1x picture.
 inline QPoint cursorHotSpot() { return {12, 1}; }
 
 // The resource paths the program relies on that are not in the resource

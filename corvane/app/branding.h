@@ -17,7 +17,9 @@ inline const QString kHelpFileName = QStringLiteral("ArdenvaleHelp.html");
 inline const QString kMainCaption = QStringLiteral("  Ardentis \u2122");
 inline const QString kBoxTitle = QStringLiteral(" Ardentis \u2122");
 
-// Opened by the logo, and shown as its tooltip.
+// Opened by the logo, and shown as its tooltip; the logo's name for screen
+// readers.
 inline const QString kMakerWebAddress = QStringLiteral("https://www.velmora-software.example/");
+inline const QString kMakerSiteName = QStringLiteral("Velmora Software web site");
 
 }  // namespace corvane::branding

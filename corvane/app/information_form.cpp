@@ -12,10 +12,9 @@ namespace corvane {
 InformationForm::InformationForm(QWidget* owner) : QDialog(owner) {
     setWindowTitle(branding::kBoxTitle);
     setModal(true);
-    auto* image1 = new QLabel(this);
+    auto* image1 = new Picture(103, this);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(bitmapResource(103));
-    image1->setAlignment(Qt::AlignCenter);
+    image1->setAccessibleName(QStringLiteral("Ardentis"));
     auto* about = new QLabel(QStringLiteral("%1 %2\nPassword file encryption\n%3")
                                  .arg(branding::kProgramTitle, QStringLiteral(KORBIT_VERSION), branding::kMakerFolder),
                              this);
@@ -23,7 +22,7 @@ InformationForm::InformationForm(QWidget* owner) : QDialog(owner) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(image1);
+    layout->addWidget(image1, 0, Qt::AlignHCenter);
     layout->addWidget(about);
     layout->addWidget(buttons);
     setFixedSize(sizeHint());

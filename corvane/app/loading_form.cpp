@@ -22,16 +22,15 @@ LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidge
     host_ = std::make_unique<QtHost>(this);
     control_ = std::make_unique<ControlClient>(*host_);
 
-    image1_ = new QLabel(this);
-    image1_->setPixmap(bitmapResource(102));
-    image1_->setAlignment(Qt::AlignCenter);
+    image1_ = new Picture(102, this);
+    image1_->setObjectName(QStringLiteral("Image1"));
     label1_ = new QLabel(QStringLiteral("Loading...."), this);
     label1_->setMinimumWidth(label1_->fontMetrics().horizontalAdvance(QStringLiteral("Loading....")) + 8);
     progress_ = new XjProgressBar(kTicks, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(image1_);
+    layout->addWidget(image1_, 0, Qt::AlignHCenter);
     layout->addWidget(label1_);
     layout->addWidget(progress_);
 

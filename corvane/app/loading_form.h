@@ -14,6 +14,7 @@
 namespace corvane {
 
 class ControlClient;
+class Picture;
 class QtHost;
 class XjProgressBar;
 
@@ -49,7 +50,7 @@ private:
     std::unique_ptr<ControlClient> control_;
     std::function<void(const AppFolders&)> finished_;
     AppFolders folders_;
-    QLabel* image1_ = nullptr;
+    Picture* image1_ = nullptr;
     QLabel* label1_ = nullptr;
     XjProgressBar* progress_ = nullptr;
     QTimer timer1_;

@@ -2,23 +2,26 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMimeData>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "corvane/app/app_folders.h"
 #include "corvane/app/branding.h"
+#include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/control_client.h"
 #include "corvane/app/dialogs.h"
 #include "corvane/app/information_form.h"
+#include "corvane/app/password_field.h"
 #include "corvane/app/qt_host.h"
+#include "corvane/app/readable_colors.h"
 #include "corvane/app/window_parts.h"
 #include "corvane/sound/sound_module.h"
 #include "corvane/tooltip/tooltip_module.h"
 #include "korbit/control/host.h"
+#include "korbit/hosting/password_rule.h"
 
 namespace corvane {
 
@@ -30,22 +33,17 @@ const QString kPasswordTipTitle = QStringLiteral("Password Entry");
 const QString kWarning = QStringLiteral(
     "WARNING!!! DO NOT lose your password. The technology to restore your file without the password DOES NOT EXIST.");
 
+const QString kLimitReached = QStringLiteral("26 characters: the most a password can have.");
+const QString kLimitRefused =
+    QStringLiteral("A password has at most 26 characters: that would have made it longer, so it was not taken.");
+
+constexpr std::uint32_t kWarningColor = 0x000080;  // dark red
 constexpr int kTipPlain = 0;
 constexpr int kTipIconInformation = 1;
 constexpr qint32 kTipBackColor = 0xFFFFFF;
 constexpr qint32 kTipTextColor = 0x004000;
 
-// The local file a drop carries, when it carries exactly one.
-QString droppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
-        return {};
-    }
-    const QUrl url = data->urls().front();
-    if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile()) {
-        return {};
-    }
-    return url.toLocalFile();
-}
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -56,11 +54,11 @@ MainWindow::MainWindow(const QString& iniFile, CuePlayer& cues, QWidget* parent)
     buildWindow();
 
     image1_->showBitmap(101);
-    headingPictureBox_->setPixmap(bitmapResource(103));
     helpImage_->showBitmap(104);
     infoImage_->showBitmap(107);
-    soundImage_->showBitmap(soundOn() ? 105 : 106);
+    showSoundState(soundOn());
     firstFileSelect_ = true;
+    applyColors();
 
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &MainWindow::progressTick);
@@ -73,9 +71,9 @@ void MainWindow::buildWindow() {
     setWindowTitle(branding::kMainCaption);
     setAcceptDrops(true);
 
-    headingPictureBox_ = new QLabel(this);
+    headingPictureBox_ = new Picture(103, this);
     headingPictureBox_->setObjectName(QStringLiteral("HeadingPictureBox"));
-    headingPictureBox_->setAlignment(Qt::AlignCenter);
+    headingPictureBox_->setAccessibleName(QStringLiteral("Ardentis, password file encryption"));
 
     frame1_ = new XjFrame(this);
     frame1_->setObjectName(QStringLiteral("XjFrameControl1"));
@@ -83,6 +81,7 @@ void MainWindow::buildWindow() {
     myFileTxt_->setObjectName(QStringLiteral("MyFileTxt"));
     myFileTxt_->setMouseTracking(true);
     myFileTxt_->setMinimumWidth(300);
+    myFileTxt_->setAccessibleName(QStringLiteral("File to encrypt or decrypt"));
     selectFileButton_ = new XjButton(QStringLiteral("Select File"), frame1_);
     selectFileButton_->setObjectName(QStringLiteral("SelectFileButton"));
     label2_ = new QLabel(QStringLiteral("SHA-256 Bit Encryption U.S. Patent 6,829,355 "), frame1_);
@@ -101,12 +100,17 @@ void MainWindow::buildWindow() {
     label1_->setObjectName(QStringLiteral("Label1"));
     passwordTxt_ = new QLineEdit(frame4_);
     passwordTxt_->setObjectName(QStringLiteral("PasswordTxt"));
-    passwordTxt_->setEchoMode(QLineEdit::Password);
-    passwordTxt_->setMaxLength(kMaximumPassword);
+    makePasswordBox(passwordTxt_);
+    passwordTxt_->setAccessibleName(QStringLiteral("Password"));
     passwordTxt_->setMouseTracking(true);
     passwordTxt_->setStyleSheet(QStringLiteral(
         "QLineEdit { background-color: #FFFFC0; color: black; lineedit-password-character: 42; }"));
     label1_->setBuddy(passwordTxt_);
+    passwordNote_ = new QLabel(frame4_);
+    passwordNote_->setObjectName(QStringLiteral("PasswordNote"));
+    passwordNote_->setWordWrap(true);
+    passwordNote_->setTextFormat(Qt::PlainText);
+    passwordNote_->hide();
     encDecButton_ = new XjButton(QStringLiteral("Encrypt"), frame4_);
     encDecButton_->setObjectName(QStringLiteral("EncDecButton"));
     encDecButton_->setEnabled(false);
@@ -119,13 +123,17 @@ void MainWindow::buildWindow() {
     percentageLabel_->setObjectName(QStringLiteral("PercentageLabel"));
     percentageLabel_->setMinimumWidth(percentageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);
     percentageLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    percentageLabel_->setAccessibleName(QStringLiteral("Progress"));
+    percentageLabel_->setAccessibleDescription(percentageLabel_->text());
+    progressBar_->setAccessibleName(QStringLiteral("Progress"));
     auto* frame4Layout = new QGridLayout(frame4_);
     frame4Layout->addWidget(label1_, 0, 0);
     frame4Layout->addWidget(passwordTxt_, 0, 1, 1, 2);
-    frame4Layout->addWidget(encDecButton_, 1, 1);
-    frame4Layout->addWidget(cancelButton_, 1, 2);
-    frame4Layout->addWidget(progressBar_, 2, 0, 1, 3);
-    frame4Layout->addWidget(percentageLabel_, 2, 3);
+    frame4Layout->addWidget(passwordNote_, 1, 1, 1, 3);
+    frame4Layout->addWidget(encDecButton_, 2, 1);
+    frame4Layout->addWidget(cancelButton_, 2, 2);
+    frame4Layout->addWidget(progressBar_, 3, 0, 1, 3);
+    frame4Layout->addWidget(percentageLabel_, 3, 3);
 
     label6_ = new QLabel(kWarning, this);
     label6_->setObjectName(QStringLiteral("Label6"));
@@ -134,17 +142,21 @@ void MainWindow::buildWindow() {
     QFont warningFont(QStringLiteral("Verdana"));
     warningFont.setPointSizeF(6.75);
     label6_->setFont(warningFont);
-    QPalette warningPalette = label6_->palette();
-    warningPalette.setColor(QPalette::WindowText, fromBgr(0x000080));
-    label6_->setPalette(warningPalette);
 
-    image1_ = new ClickableImage(branding::kMakerWebAddress, this);
+    windowNote_ = new QLabel(this);
+    windowNote_->setObjectName(QStringLiteral("WindowNote"));
+    windowNote_->setWordWrap(true);
+    windowNote_->setTextFormat(Qt::PlainText);
+    windowNote_->hide();
+
+    image1_ = new PictureButton(branding::kMakerWebAddress, branding::kMakerSiteName, this);
     image1_->setObjectName(QStringLiteral("Image1"));
-    helpImage_ = new ClickableImage(QStringLiteral("Help"), this);
+    image1_->setAccessibleDescription(branding::kMakerWebAddress);
+    helpImage_ = new PictureButton(QStringLiteral("Help"), QStringLiteral("Help"), this);
     helpImage_->setObjectName(QStringLiteral("HelpImage"));
-    infoImage_ = new ClickableImage(QStringLiteral("Information"), this);
+    infoImage_ = new PictureButton(QStringLiteral("Information"), QStringLiteral("Information"), this);
     infoImage_->setObjectName(QStringLiteral("InfoImage"));
-    soundImage_ = new ClickableImage(QStringLiteral("Sound"), this);
+    soundImage_ = new PictureButton(QStringLiteral("Sound"), QString(), this);
     soundImage_->setObjectName(QStringLiteral("SoundImage"));
     auto* imageRow = new QHBoxLayout;
     imageRow->addWidget(image1_);
@@ -158,25 +170,92 @@ void MainWindow::buildWindow() {
     layout->addWidget(frame1_);
     layout->addWidget(frame4_);
     layout->addWidget(label6_);
+    layout->addWidget(windowNote_);
     layout->addLayout(imageRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The order the eye reads the window in.
+    setTabOrder(myFileTxt_, selectFileButton_);
+    setTabOrder(selectFileButton_, passwordTxt_);
+    setTabOrder(passwordTxt_, encDecButton_);
+    setTabOrder(encDecButton_, cancelButton_);
+    setTabOrder(cancelButton_, image1_);
+    setTabOrder(image1_, helpImage_);
+    setTabOrder(helpImage_, infoImage_);
+    setTabOrder(infoImage_, soundImage_);
 
     connect(selectFileButton_, &QPushButton::clicked, this, &MainWindow::selectFileClicked);
     connect(encDecButton_, &QPushButton::clicked, this, &MainWindow::encDecClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &MainWindow::cancelClicked);
-    connect(helpImage_, &ClickableImage::clicked, this, &MainWindow::helpClicked);
-    connect(infoImage_, &ClickableImage::clicked, this, &MainWindow::infoClicked);
-    connect(soundImage_, &ClickableImage::clicked, this, &MainWindow::soundClicked);
-    connect(image1_, &ClickableImage::clicked, this, &MainWindow::logoClicked);
+    connect(helpImage_, &QAbstractButton::clicked, this, &MainWindow::helpClicked);
+    connect(infoImage_, &QAbstractButton::clicked, this, &MainWindow::infoClicked);
+    connect(soundImage_, &QAbstractButton::clicked, this, &MainWindow::soundClicked);
+    connect(image1_, &QAbstractButton::clicked, this, &MainWindow::logoClicked);
     // Enter in the password box presses the action button.
     connect(passwordTxt_, &QLineEdit::returnPressed, this, [this] {
         if (encDecButton_->isEnabled()) {
             encDecButton_->click();
         }
     });
+    connect(passwordTxt_, &QLineEdit::textChanged, this, [this] { updatePasswordNote(false); });
+    connect(passwordTxt_, &QLineEdit::inputRejected, this, [this] { updatePasswordNote(true); });
+    // A typed path counts once Enter takes it; until then the button's
+    // caption, set for the chosen file, would not be true of it.
+    connect(myFileTxt_, &QLineEdit::returnPressed, this, &MainWindow::typedPathEntered);
+    connect(myFileTxt_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!running()) {
+            encDecButton_->setEnabled(!text.isEmpty() && text == chosenFile_);
+        }
+    });
     myFileTxt_->installEventFilter(this);
     passwordTxt_->installEventFilter(this);
     label6_->installEventFilter(this);
+    addShortcuts();
+}
+
+void MainWindow::addShortcuts() {
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::helpClicked);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (running() && cancelButton_->isEnabled()) {
+            cancelButton_->click();
+        }
+    });
+}
+
+void MainWindow::showSoundState(bool on) {
+    soundImage_->showBitmap(on ? 105 : 106);
+    soundImage_->setAccessibleName(on ? QStringLiteral("Sound on") : QStringLiteral("Sound off"));
+}
+
+void MainWindow::applyColors() {
+    if (applyingColors_) {
+        return;
+    }
+    applyingColors_ = true;
+    QPalette warningPalette = label6_->palette();
+    warningPalette.setColor(QPalette::WindowText, textColorFor(fromBgr(kWarningColor), palette(), QPalette::Window));
+    label6_->setPalette(warningPalette);
+    applyingColors_ = false;
+}
+
+void MainWindow::updatePasswordNote(bool refused) {
+    QStringList lines;
+    if (refused) {
+        lines << kLimitRefused;
+    } else if (passwordLength(passwordTxt_->text()) >= kMaximumPassword) {
+        lines << kLimitReached;
+    }
+    if (hasCharactersBeyondLatin1(passwordTxt_->text())) {
+        lines << utf8(korbit::hosting::kBeyondLatin1Warning);
+    }
+    passwordNote_->setText(lines.join(QLatin1Char('\n')));
+    passwordNote_->setVisible(!lines.isEmpty());
+}
+
+void MainWindow::showWindowNote(const QString& text) {
+    windowNote_->setText(text);
+    windowNote_->setVisible(!text.isEmpty());
 }
 
 bool MainWindow::soundOn() {
@@ -210,24 +289,31 @@ void MainWindow::selectFileClicked() {
     fileChosen(Dialogs::openFileName(this, initialFolder));
 }
 
-void MainWindow::fileChosen(const QString& path) {
-    myFileTxt_->setText(path);
-    if (path.isEmpty()) {
-        return;
-    }
-    encDecButton_->setEnabled(true);
-    setMode();
-    passwordTxt_->setFocus();
-    firstFileSelect_ = false;
-}
-
 void MainWindow::encDecClicked() {
-    if (passwordTxt_->text().toUcs4().size() < kMinimumPassword) {
+    if (passwordLength(passwordTxt_->text()) < kMinimumPassword) {
         Dialogs::messageBox(this, kPasswordRule, korbit::control::box::kInformation | korbit::control::box::kOkOnly,
                             branding::kBoxTitle);
         passwordTxt_->setFocus();
         return;
     }
+    // A press from inside a run (Cancel enabled the button again) goes
+    // straight to the control, which refuses it while it is busy.
+    if (encryptMode_ && !running()) {
+        if (confirm_ == nullptr) {
+            confirm_ = new ConfirmPasswordDialog(this);
+            // The keyboard comes back to this window (F1, Escape for Cancel,
+            // Ctrl+Q) even where no window manager hands it back.
+            connect(confirm_, &QDialog::finished, this, [this] { activateWindow(); });
+            connect(confirm_, &QDialog::accepted, this, &MainWindow::runRoutine);
+            connect(confirm_, &QDialog::rejected, this, [this] { passwordTxt_->setFocus(); });
+        }
+        confirm_->ask(passwordTxt_->text());
+        return;
+    }
+    runRoutine();
+}
+
+void MainWindow::runRoutine() {
     playCue(cue::kRunStarts);
     cancelButton_->setEnabled(true);
     encDecButton_->setEnabled(false);
@@ -257,7 +343,11 @@ void MainWindow::progressTick() {
     ++pollTicks_;
     const int percent = control_->encryptionProgressPercentage();
     progressBar_->setValue(percent);
-    percentageLabel_->setText(QString::number(percent) + QLatin1Char('%'));
+    const QString shown = QString::number(percent) + QLatin1Char('%');
+    if (shown != percentageLabel_->text()) {
+        percentageLabel_->setText(shown);
+        percentageLabel_->setAccessibleDescription(shown);
+    }
     emit progressPolled(percent);
 }
 
@@ -284,10 +374,10 @@ void MainWindow::infoClicked() {
 
 void MainWindow::soundClicked() {
     if (soundOn()) {
-        soundImage_->showBitmap(106);
+        showSoundState(false);
         control_->profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("0"), iniFile_);
     } else {
-        soundImage_->showBitmap(105);
+        showSoundState(true);
         control_->profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("1"), iniFile_);
     }
 }
@@ -317,6 +407,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        applyColors();  // the desktop's palette changed: light or dark
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (runDepth_ > 0) {
         // The run is still on the stack below this event: stop it, and close
@@ -328,21 +425,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     removeToolTip();
     event->accept();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFile(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty()) {
-        return;
-    }
-    event->acceptProposedAction();
-    fileChosen(path);
 }
 
 }  // namespace corvane

@@ -1,7 +1,7 @@
 // Form1, the working window: pick a file, type a password, press one button.
 // The button encrypts a plain file or decrypts a container, in place, through
 // the window's own control, while a 1 ms timer polls the progress and Cancel
-// stays live.
+// stays live. Encrypting asks for the password a second time first.
 #pragma once
 
 #include <QLabel>
@@ -12,11 +12,15 @@
 #include <functional>
 #include <memory>
 
+#include "corvane/app/instance_channel.h"
+
 namespace corvane {
 
-class ClickableImage;
+class ConfirmPasswordDialog;
 class ControlClient;
 class CuePlayer;
+class Picture;
+class PictureButton;
 class QtHost;
 class XjButton;
 class XjFrame;
@@ -58,6 +62,13 @@ public:
     void logoClicked();
     // A file given by a drop (or on the command line): as chosen in the dialog.
     void fileChosen(const QString& path);
+    // Enter in the file box: the typed path, when it names a file, as chosen.
+    void typedPathEntered();
+    // A file handed over by a second copy of the program (empty: none, the
+    // window is only to be seen). Raises the window; selects the file when
+    // no run and no dialog is under way, otherwise says in the window that
+    // it is busy.
+    HandOver takeForwardedFile(const QString& path);
 
     // For tests and the curious.
     XjButton* encDecButton() const { return encDecButton_; }
@@ -67,8 +78,15 @@ public:
     QLineEdit* passwordBox() const { return passwordTxt_; }
     QLabel* percentageLabel() const { return percentageLabel_; }
     QLabel* warningLabel() const { return label6_; }
+    QLabel* passwordNote() const { return passwordNote_; }
+    QLabel* windowNote() const { return windowNote_; }
     XjProgressBar* progressBar() const { return progressBar_; }
-    ClickableImage* soundImage() const { return soundImage_; }
+    PictureButton* logoImage() const { return image1_; }
+    PictureButton* helpImage() const { return helpImage_; }
+    PictureButton* infoImage() const { return infoImage_; }
+    PictureButton* soundImage() const { return soundImage_; }
+    // The dialog that asks for the password again; null until first asked.
+    ConfirmPasswordDialog* confirmDialog() const { return confirm_; }
     bool encryptMode() const noexcept { return encryptMode_; }
     bool running() const noexcept { return runDepth_ > 0; }
     bool pollActive() const { return timer1_.isActive(); }
@@ -80,12 +98,19 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void buildWindow();
+    void addShortcuts();
+    void runRoutine();  // the run itself, once the password was accepted
+    void showSoundState(bool on);
+    void applyColors();
+    void updatePasswordNote(bool refused);
+    void showWindowNote(const QString& text);
     bool soundOn();
     void playCue(int id);
     void setMode();  // relabels the action button from the file's state
@@ -102,7 +127,10 @@ private:
     bool encryptMode_ = true;
     int runDepth_ = 0;  // runs on the stack: a run's yields may start another, which the control refuses
     bool closeRequested_ = false;
+    bool applyingColors_ = false;
     int pollTicks_ = 0;
+    QString chosenFile_;  // the file the button's caption was set for
+    ConfirmPasswordDialog* confirm_ = nullptr;
 
     QLabel* percentageLabel_ = nullptr;
     QLineEdit* myFileTxt_ = nullptr;
@@ -115,11 +143,13 @@ private:
     QLabel* label6_ = nullptr;
     XjButton* cancelButton_ = nullptr;
     QTimer timer1_;
-    ClickableImage* image1_ = nullptr;
-    QLabel* headingPictureBox_ = nullptr;
-    ClickableImage* helpImage_ = nullptr;
-    ClickableImage* infoImage_ = nullptr;
-    ClickableImage* soundImage_ = nullptr;
+    QLabel* passwordNote_ = nullptr;
+    QLabel* windowNote_ = nullptr;
+    PictureButton* image1_ = nullptr;
+    Picture* headingPictureBox_ = nullptr;
+    PictureButton* helpImage_ = nullptr;
+    PictureButton* infoImage_ = nullptr;
+    PictureButton* soundImage_ = nullptr;
     QLabel* label1_ = nullptr;
     XjProgressBar* progressBar_ = nullptr;
 };

@@ -5,12 +5,16 @@
 
 namespace corvane {
 
-SingleInstance::SingleInstance(const QString& name) {
+QString runtimeFilePath(const QString& fileName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
     }
-    lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(name + QStringLiteral(".lock")));
+    return QDir(folder).filePath(fileName);
+}
+
+SingleInstance::SingleInstance(const QString& name) {
+    lock_ = std::make_unique<QLockFile>(runtimeFilePath(name + QStringLiteral(".lock")));
     // Held for the whole run, so never stale by age; a live holder is never
     // waited for.
     lock_->setStaleLockTime(0);

@@ -7,6 +7,10 @@
 
 namespace corvane {
 
+// `fileName` in the user's runtime folder ($XDG_RUNTIME_DIR, or a private
+// folder Qt makes when it is not set).
+QString runtimeFilePath(const QString& fileName);
+
 class SingleInstance {
 public:
     // Tries to become the one running copy; the lock lives in the user's

@@ -1,7 +1,9 @@
 // The small pieces the windows are made of: the button whose caption shows a
-// colour, the progress bar, the group frame and the clickable picture.
+// colour, the progress bar, the group frame, the pictures and the picture
+// buttons.
 #pragma once
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -18,12 +20,20 @@ class XjButton final : public QPushButton {
 public:
     explicit XjButton(const QString& caption, QWidget* parent = nullptr);
 
-    // The caption's colour, 0x00BBGGRR.
+    // The caption's colour, 0x00BBGGRR. On a dark palette the caption shows
+    // a lighter colour of the same hue that reads on the button's face.
     void setCaptionColor(std::uint32_t bgr);
     std::uint32_t captionColor() const noexcept { return color_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void applyCaptionColor();
+
     std::uint32_t color_ = 0;
+    bool captionColorSet_ = false;
+    bool applying_ = false;
 };
 
 class XjProgressBar final : public QProgressBar {
@@ -38,30 +48,59 @@ public:
     explicit XjFrame(QWidget* parent = nullptr);
 };
 
-// A picture that reports clicks, with the program's pointing-hand cursor.
-class ClickableImage final : public QLabel {
+// A bitmap resource, drawn for the device pixel ratio it is painted at.
+class Picture final : public QWidget {
     Q_OBJECT
 public:
-    explicit ClickableImage(const QString& toolTip, QWidget* parent = nullptr);
+    explicit Picture(int id, QWidget* parent = nullptr);
+
+    int bitmapId() const noexcept { return bitmap_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int bitmap_;
+};
+
+// A picture that works as a button: the pointing-hand cursor, a click or
+// Space or Enter presses it, and a ring shows when it has the focus.
+class PictureButton final : public QAbstractButton {
+    Q_OBJECT
+public:
+    // `toolTip` shows on hover; `accessibleName` is what a screen reader says.
+    PictureButton(const QString& toolTip, const QString& accessibleName, QWidget* parent = nullptr);
 
     // Shows bitmap resource `id`; remembers the id for tests and the curious.
     void showBitmap(int id);
     int bitmapId() const noexcept { return bitmap_; }
 
-signals:
-    void clicked();
+    QSize sizeHint() const override;
+
+    // Room around the picture for the focus ring.
+    static constexpr int kMargin = 3;
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int bitmap_ = 0;
 };
 
-// Cursor resource 101, the program's pointing hand.
+// Cursor resource 101, the program's pointing hand, drawn for the screen's
+// device pixel ratio.
 QCursor handCursor();
 
-// The pixmap of bitmap resource `id` (null when there is none).
-QPixmap bitmapResource(int id);
+// Bitmap resource `id` drawn for `ratio` device pixels per logical pixel:
+// the 1x drawing at 1, the 2x drawing at 2, and in between or beyond the 2x
+// drawing scaled smoothly to the exact size, so that it never shows as a
+// blurred upscale. Its logical size is the 1x size. Null when there is no
+// such resource.
+QPixmap bitmapResource(int id, qreal ratio = 1.0);
+
+// The logical size of bitmap resource `id` (empty when there is none).
+QSize bitmapSize(int id);
 
 }  // namespace corvane

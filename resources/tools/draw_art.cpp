@@ -1,7 +1,8 @@
 // Draws the program's pictures: the maker's logo, the splash, the heading
 // banner, the small button images, the hand cursor, the application icon and
-// the icon of encrypted files. Run once after a change; the PNG files it
-// writes are kept with the sources.
+// the icon of encrypted files. The window's pictures and the cursor are drawn
+// twice, at their size and at twice it (NAME@2x.png). Run once after a
+// change; the PNG files it writes are kept with the sources.
 //
 //   corvane_draw_art RESOURCES_DIR
 #include <QColor>
@@ -35,13 +36,18 @@ const QColor kGoldLight(0xf3, 0xd3, 0x7a);
 const QColor kWhite(0xff, 0xff, 0xff);
 const QColor kCross(0xc2, 0x3b, 0x32);
 
+// Device pixels per logical pixel of the picture being drawn: every picture
+// is drawn in its 1x coordinates, and again at 2 for high-density screens.
+qreal gScale = 1;
+
 QImage canvas(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(width * gScale), qRound(height * gScale), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
 void prepare(QPainter& p) {
+    p.scale(gScale, gScale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -497,23 +503,30 @@ int main(int argc, char** argv) {
     }
 
     const struct {
-        const char* file;
+        const char* file;  // without ".png"
         std::function<QImage()> draw;
+        bool twice;        // also at 2x
     } pictures[] = {
-        {"bitmaps/101_maker_logo.png", makerLogo},
-        {"bitmaps/102_splash.png", splash},
-        {"bitmaps/103_banner.png", banner},
-        {"bitmaps/104_help.png", helpIcon},
-        {"bitmaps/105_sound_on.png", soundOn},
-        {"bitmaps/106_sound_off.png", soundOff},
-        {"bitmaps/107_information.png", infoIcon},
-        {"cursors/101_hand.png", handCursor},
-        {"icons/corvane.png", applicationIcon},
-        {"icons/application-x-corvane-encrypted.png", encryptedFileIcon},
+        {"bitmaps/101_maker_logo", makerLogo, true},
+        {"bitmaps/102_splash", splash, true},
+        {"bitmaps/103_banner", banner, true},
+        {"bitmaps/104_help", helpIcon, true},
+        {"bitmaps/105_sound_on", soundOn, true},
+        {"bitmaps/106_sound_off", soundOff, true},
+        {"bitmaps/107_information", infoIcon, true},
+        {"cursors/101_hand", handCursor, true},
+        {"icons/corvane", applicationIcon, false},
+        {"icons/application-x-corvane-encrypted", encryptedFileIcon, false},
     };
     bool ok = true;
     for (const auto& picture : pictures) {
-        ok = save(picture.draw(), root.filePath(QString::fromLatin1(picture.file)), log) && ok;
+        const QString name = root.filePath(QString::fromLatin1(picture.file));
+        gScale = 1;
+        ok = save(picture.draw(), name + QStringLiteral(".png"), log) && ok;
+        if (picture.twice) {
+            gScale = 2;
+            ok = save(picture.draw(), name + QStringLiteral("@2x.png"), log) && ok;
+        }
     }
     return ok ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -17,6 +18,7 @@ namespace {
 struct CommandRun {
     int status;
     std::string out;
+    std::string err;
 };
 
 class KorbitCommand : public ::testing::Test {
@@ -34,9 +36,9 @@ protected:
     CommandRun korbit(const std::string& arguments, const std::string& input = "/dev/null") const {
         const std::string command = "env XDG_DATA_HOME='" + home_.string() +
                                     "/data' XDG_CONFIG_HOME='" + home_.string() + "/config' '" KORBIT_PROGRAM "' " +
-                                    arguments + " <'" + input + "' 2>/dev/null";
+                                    arguments + " <'" + input + "' 2>'" + (home_ / "stderr.txt").string() + "'";
         FILE* pipe = ::popen(command.c_str(), "r");
-        CommandRun run{-1, {}};
+        CommandRun run{-1, {}, {}};
         char buffer[4096];
         std::size_t n = 0;
         while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
@@ -44,6 +46,8 @@ protected:
         }
         const int raw = ::pclose(pipe);
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        std::ifstream err(home_ / "stderr.txt");
+        run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
         return run;
     }
 
@@ -133,6 +137,93 @@ TEST_F(KorbitCommand, RefusesArgumentsNestedTooDeeplyInsteadOfOverflowingItsStac
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("256 levels"), std::string::npos);
     EXPECT_NE(run.out.find("1.50 KB"), std::string::npos);  // the next line still ran
+}
+
+// Writes `text` to a file in the scratch home and returns its path.
+std::string fileWith(const std::filesystem::path& folder, const std::string& name, const std::string& text) {
+    const std::filesystem::path path = folder / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+}
+
+std::string contentOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(KorbitCommand, EncryptTakesSixToTwentySixCharactersAndDecryptAnyLongerOne) {
+    const std::string plain = "a file encrypted from the command line\n";
+    const std::string key = "\xF0\x9F\x94\x91";  // one character, two 16-bit units
+    struct Case {
+        std::string password;
+        int status;
+        std::string message;  // on standard error
+    };
+    const Case cases[] = {
+        {"abcde", 1, "korbit: Passwords must be 6 or more characters!\n"},
+        {key + key + key, 1, "korbit: Passwords must be 6 or more characters!\n"},
+        {std::string(27, 'p'), 1, "korbit: Passwords must be 26 or fewer characters!\n"},
+        {std::string(26, 'p'), 0, ""},
+        {key + key + key + key + key + key, 0, "korbit: warning: This password holds characters beyond U+00FF."},
+    };
+    for (const Case& c : cases) {
+        const std::string file = fileWith(home_, "plain.txt", plain);
+        const std::string input = fileWith(home_, "password.txt", c.password + "\n");
+        const CommandRun run = korbit("encrypt --password-stdin --quiet '" + file + "'", input);
+        EXPECT_EQ(run.status, c.status) << c.password;
+        EXPECT_TRUE(c.message.empty() ? run.err.empty() : run.err.starts_with(c.message)) << run.err;
+        EXPECT_EQ(contentOf(file).starts_with("xjeS"), c.status == 0) << c.password;
+        std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        std::filesystem::remove(file);
+    }
+
+    // A container made with a longer password elsewhere still opens.
+    const std::string file = fileWith(home_, "long.txt", plain);
+    const std::string longPassword(40, 'L');
+    ASSERT_EQ(korbit("call EncryptionRoutine2 '" + file + "' " + longPassword + " korbit").status, 0);
+    ASSERT_TRUE(contentOf(file).starts_with("xjeS"));
+    const CommandRun run =
+        korbit("decrypt --password-stdin '" + file + "'", fileWith(home_, "long-password.txt", longPassword + "\n"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(contentOf(file), plain);
+}
+
+TEST_F(KorbitCommand, EveryMessageOnStandardErrorStartsWithTheProgramsName) {
+    const std::string file = fileWith(home_, "report.txt", "quarterly figures\n");
+    const std::string right = fileWith(home_, "right.txt", "right password\n");
+    ASSERT_EQ(korbit("encrypt --password-stdin '" + file + "'", right).status, 0);
+    const std::string container = contentOf(file);
+
+    struct Case {
+        std::string arguments;
+        std::string input;
+        int status;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"encrypt --answer maybe '" + file + "'", "/dev/null", 2,
+         "korbit: --answer takes ok, yes, no or cancel, not 'maybe'"},
+        {"call --answer maybe GetFileExt x", "/dev/null", 2, "korbit: --answer takes ok, yes, no or cancel, not 'maybe'"},
+        {"decrypt --answer", "/dev/null", 2, "korbit: --answer needs a value"},
+        {"decrypt --password-stdin '" + file + "'", fileWith(home_, "wrong.txt", "wrong password\n"), 1,
+         "korbit: Invalid Password!!!\n"},
+        {"decrypt --password-stdin '" + file + "'",
+         fileWith(home_, "wide.txt", "\xD1\x84\xD1\x84\xD1\x84\xD1\x84\xD1\x84\xD1\x84\n"), 1,
+         "korbit: warning: This password holds characters beyond U+00FF."},
+        {"decrypt --password-stdin '" + file + "'", right, 0, "korbit: " + file + ": decrypted\n"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun run = korbit(c.arguments, c.input);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.arguments << "\n" << run.err;
+        std::size_t start = 0;
+        for (std::size_t end; (end = run.err.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = run.err.substr(start, end - start);
+            EXPECT_TRUE(line.starts_with("korbit: ") || line == "Try 'korbit --help'.") << line;
+        }
+    }
+    EXPECT_EQ(contentOf(file), "quarterly figures\n");
+    EXPECT_NE(container, contentOf(file));
 }
 
 }  // namespace

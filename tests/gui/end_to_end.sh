@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Corvane run as a user runs it: on a private bare X server, with real key
 # presses sent through the X server (xdotool), one file is chosen in the Open
-# dialog, encrypted with a password and decrypted again.
+# dialog, encrypted with a password typed twice (a first, wrong confirmation
+# is refused) and decrypted again; a second `corvane FILE` hands another file
+# to the running window, which encrypts it; Ctrl+Q ends the program. Last,
+# pictures of the window at scale 2 and, with PICTURE_TOOL, on a dark palette.
 #
-#   end_to_end.sh CORVANE GRAB_TOOL SCREENSHOT_DIR
+#   end_to_end.sh CORVANE GRAB_TOOL SCREENSHOT_DIR [PICTURE_TOOL]
 #
 # Exits 0 when the file came back byte for byte, 77 when Xvfb or xdotool are
 # not installed, and otherwise 1 after naming the step that failed.
@@ -14,16 +17,18 @@
 # gives the focus to the first widget of its tab chain, the file box; Tab
 # moves to "Select File" and Space presses it. The Open dialog starts with the
 # focus in its file-name field. After a choice the program puts the focus in
-# the password box, where Return presses "Encrypt" (later "Decrypt").
+# the password box, where Return presses "Encrypt" (later "Decrypt"). Encrypt
+# opens the confirmation dialog with the focus in its password box.
 set -euo pipefail
 
-if [[ $# -ne 3 ]]; then
-    echo "usage: $0 CORVANE GRAB_TOOL SCREENSHOT_DIR" >&2
+if [[ $# -ne 3 && $# -ne 4 ]]; then
+    echo "usage: $0 CORVANE GRAB_TOOL SCREENSHOT_DIR [PICTURE_TOOL]" >&2
     exit 2
 fi
 corvane=$1
 grab_tool=$2
 screenshot_dir=$3
+picture_tool=${4:-}
 
 for tool in Xvfb xdotool timeout cmp; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -41,6 +46,7 @@ done
 readonly password='correct horse'
 readonly main_title='^  Ardentis'  # the main window's caption starts with two blanks
 readonly open_title='^Open$'      # Qt's own Open dialog
+readonly confirm_title='^ Ardentis' # the confirmation: one blank, unlike the main window
 
 step_name="setting up"
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-e2e.XXXXXX")
@@ -155,6 +161,30 @@ press_return_for_run() {
     fi
 }
 
+# Presses Return to encrypt and waits for the dialog that asks for the
+# password again; sets $confirm to it and gives it the keyboard.
+open_confirmation() {
+    xdotool key Return
+    if ! wait_until 5 window_shown "$confirm_title"; then
+        echo "[corvane e2e] no confirmation yet; pressing Return once more"
+        focus_window "$main_window"
+        xdotool key Return
+        wait_until 10 window_shown "$confirm_title" || fail "the confirmation dialog did not appear"
+    fi
+    confirm=$(find_window "$confirm_title")
+    focus_window "$confirm"
+}
+
+# Presses Return to encrypt and confirms the password: $1 is the file's
+# yes/no state as for press_return_for_run.
+press_return_and_confirm() {
+    open_confirmation
+    xdotool type --delay 15 "$password"
+    xdotool key Return
+    wait_until 10 window_gone "$confirm_title" || fail "the confirmation dialog did not close"
+    wait_until 10 run_state_changed "$1" || fail "no run after the confirmation"
+}
+
 step "starting a private X server (Xvfb)"
 display_file=$work/display
 : >"$display_file"
@@ -237,8 +267,20 @@ focus_window "$main_window"
 xdotool type --delay 15 "$password"
 screenshot "$main_window" "$screenshot_dir/main_window.png"
 
-step "pressing Return to encrypt"
-press_return_for_run no
+step "pressing Return to encrypt: the confirmation refuses a different password"
+open_confirmation
+xdotool type --delay 15 "not the password"
+xdotool key Return
+sleep 0.5
+window_shown "$confirm_title" || fail "the dialog closed on a password that does not match"
+same_bytes "$file" "$original" || fail "the file changed after a confirmation that did not match"
+screenshot "$confirm" "$screenshot_dir/confirm_mismatch.png"
+
+step "confirming with the same password"
+xdotool type --delay 15 "$password"
+xdotool key Return
+wait_until 10 window_gone "$confirm_title" || fail "the confirmation dialog did not close"
+focus_window "$main_window"
 wait_until 60 starts_with_container_tag "$file" || fail "the file does not start with \"xjeS\" after 60 s"
 if grep -qF "$marker" "$file"; then
     fail "the encrypted file still holds the original text"
@@ -254,7 +296,65 @@ wait_until 10 folder_holds_only "$file" || fail "files left beside the decrypted
 kill -0 "$corvane_pid" 2>/dev/null || fail "corvane exited"
 echo "[corvane e2e] decrypted: byte-identical to the original"
 
-step "taking the final screenshot"
+step "taking the screenshot after the run"
 # The file is back before the window has repainted the ended run.
 sleep 0.5
 screenshot "$main_window" "$screenshot_dir/main_window_done.png"
+
+step "handing a second file over with a second 'corvane FILE'"
+second_file=$data_dir/Second-file.txt
+printf 'A second file, handed over by a second copy of the program.\n' >"$second_file"
+cp "$second_file" "$work/second.orig"
+timeout 20 "$corvane" "$second_file" >>"$work/corvane.log" 2>&1 || fail "the second copy did not hand the file over (status $?)"
+kill -0 "$corvane_pid" 2>/dev/null || fail "the running copy exited"
+focus_window "$main_window"
+# The window selected the file and put the focus in the password box, which
+# still holds the password.
+press_return_and_confirm no
+wait_until 60 starts_with_container_tag "$second_file" || fail "the handed-over file was not encrypted"
+same_bytes "$file" "$original" || fail "the first file changed when the second was encrypted"
+echo "[corvane e2e] the second copy's file was encrypted by the running window"
+
+step "Ctrl+Q ends the program"
+focus_window "$main_window"
+xdotool key ctrl+q
+wait_until 10 bash -c "! kill -0 $corvane_pid 2>/dev/null" || fail "corvane still runs after Ctrl+Q"
+wait "$corvane_pid" 2>/dev/null || true
+corvane_pid=""
+
+step "the window at scale 2"
+QT_SCALE_FACTOR=2 "$corvane" "$second_file" >"$work/corvane.log" 2>&1 &
+corvane_pid=$!
+wait_until 30 main_window_up || fail "no window at scale 2 within 30 s"
+main_window=$(find_window "$main_title")
+sleep 0.5
+screenshot "$main_window" "$screenshot_dir/main_window_scale2.png"
+
+step "the hand cursor at scale 2"
+# Over the logo, the widest picture, at the bottom left of the fixed-size
+# window: the cursor is the 2x drawing with its hot spot on the fingertip.
+read -r _ _ width height < <(xdotool getwindowgeometry "$main_window" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/x x \1 \2/p')
+xdotool mousemove --window "$main_window" $((width * 19 / 100)) $((height * 90 / 100))
+sleep 0.3
+cursor_status=77
+cursor="python3 is not installed"
+if command -v python3 >/dev/null 2>&1; then
+    cursor_status=0
+    cursor=$(python3 "$(dirname "$0")/tools/cursor_image.py") || cursor_status=$?
+fi
+if [[ $cursor_status -eq 77 ]]; then
+    echo "[corvane e2e] cursor not checked: $cursor"
+elif [[ $cursor != "64 64 24 2" ]]; then
+    fail "the cursor over the logo is '$cursor' (width height hot-x hot-y), not the 2x hand '64 64 24 2'"
+else
+    echo "[corvane e2e] cursor: 64x64, hot spot on the fingertip (24, 2)"
+fi
+
+if [[ -n $picture_tool ]]; then
+    step "the window on a dark palette"
+    stop_process "$corvane_pid"
+    corvane_pid=""
+    QT_QPA_PLATFORM=offscreen "$picture_tool" "$screenshot_dir/main_window_dark.png" --dark "$file" \
+        || fail "could not draw the window on a dark palette"
+    echo "[corvane e2e] screenshot: $screenshot_dir/main_window_dark.png"
+fi

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "corvane/app/branding.h"
+#include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/window_parts.h"
 #include "corvane/tooltip/tooltip_module.h"
 #include "gui/desktop_fixture.h"
@@ -33,9 +34,16 @@ protected:
         QTest::mouseClick(window.selectFileButton(), Qt::LeftButton);
     }
 
+    // Types the password and presses the button; when the window asks for
+    // the password again, types it again and confirms.
     void run(MainWindow& window, const QString& password) {
         window.passwordBox()->setText(password);
         QTest::mouseClick(window.encDecButton(), Qt::LeftButton);
+        ConfirmPasswordDialog* confirm = window.confirmDialog();
+        if (confirm != nullptr && confirm->isVisible()) {
+            QTest::keyClicks(confirm->againBox(), password);
+            QTest::keyClick(confirm->againBox(), Qt::Key_Return);
+        }
     }
 
     void setSoundToggle(const QString& value) {
@@ -125,11 +133,93 @@ TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
     EXPECT_EQ(readAll(file), original);
 }
 
-TEST_F(MainWindowTest, TheBoxTakesNoMoreThanTwentySixCharacters) {
+TEST_F(MainWindowTest, TheBoxTakesNoMoreThanTwentySixCharactersAndSaysSo) {
     auto window = mainWindow();
-    QTest::keyClicks(window->passwordBox(), QString(30, 'k'));
-    EXPECT_EQ(window->passwordBox()->text(), QString(26, 'k'));
-    EXPECT_EQ(window->passwordBox()->echoMode(), QLineEdit::Password);
+    QLineEdit* box = window->passwordBox();
+    QLabel* note = window->passwordNote();
+    EXPECT_FALSE(note->isVisible());
+    QTest::keyClicks(box, QString(30, 'k'));
+    EXPECT_EQ(box->text(), QString(26, 'k'));
+    EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains("so it was not taken")) << note->text().toStdString();
+
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_FALSE(note->isVisible());
+    QTest::keyClick(box, 'z');
+    EXPECT_EQ(note->text(), QStringLiteral("26 characters: the most a password can have."));
+
+    // A pasted passphrase that does not fit is refused whole, not cut.
+    box->clear();
+    box->insert(QString(40, 'p'));
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_TRUE(note->text().contains("so it was not taken"));
+
+    // Characters count, not 16-bit units; those beyond U+00FF are named.
+    const QString key = QStringLiteral("\U0001F511");
+    box->clear();
+    for (int i = 0; i < 27; ++i) {
+        box->insert(key);
+    }
+    EXPECT_EQ(box->text(), key.repeated(26));
+    EXPECT_TRUE(note->text().contains("characters beyond U+00FF")) << note->text().toStdString();
+    box->setText(QStringLiteral("\u00e9t\u00e9 \u00e0 Paris"));
+    EXPECT_FALSE(note->isVisible());
+}
+
+TEST_F(MainWindowTest, EncryptingAsksForThePasswordAgainAndRunsOnlyOnAMatch) {
+    auto window = mainWindow();
+    const QByteArray original = "a file worth a second look at the password\n";
+    const QString file = plainFile(original);
+    choose(*window, file);
+    cues.played.clear();
+
+    window->passwordBox()->setText("secret1");
+    QTest::mouseClick(window->encDecButton(), Qt::LeftButton);
+    ConfirmPasswordDialog* confirm = window->confirmDialog();
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_TRUE(confirm->isVisible());
+    EXPECT_TRUE(confirm->isModal());
+    EXPECT_EQ(confirm->focusWidget(), confirm->againBox());
+    EXPECT_TRUE(confirm->strengthHint()->text().startsWith("Weak: one graphics card (10 billion guesses a second)"));
+    EXPECT_FALSE(confirm->latin1Warning()->isVisible());
+    EXPECT_TRUE(cues.played.empty());  // nothing before the confirmation
+
+    // A mismatch says so, runs nothing and lets the user type again.
+    QTest::keyClicks(confirm->againBox(), "secret2");
+    QTest::keyClick(confirm->againBox(), Qt::Key_Return);
+    EXPECT_TRUE(confirm->isVisible());
+    EXPECT_TRUE(confirm->mismatchNote()->isVisible());
+    EXPECT_TRUE(confirm->againBox()->text().isEmpty());
+    EXPECT_EQ(readAll(file), original);
+
+    // Escape: nothing runs, both boxes keep what they hold.
+    QTest::keyClick(confirm->againBox(), Qt::Key_Escape);
+    EXPECT_FALSE(confirm->isVisible());
+    EXPECT_EQ(readAll(file), original);
+    EXPECT_EQ(window->passwordBox()->text(), QStringLiteral("secret1"));
+    EXPECT_EQ(window->fileBox()->text(), file);
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+    EXPECT_TRUE(cues.played.empty());
+    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+
+    // The same password twice: the run.
+    run(*window, "secret1");
+    EXPECT_FALSE(confirm->isVisible());
+    EXPECT_FALSE(confirm->mismatchNote()->isVisible());
+    EXPECT_TRUE(readAll(file).startsWith(kMagic));
+    EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kRunSucceeded}));
+
+    // Decrypting never asks twice.
+    QTest::mouseClick(window->encDecButton(), Qt::LeftButton);
+    EXPECT_FALSE(confirm->isVisible());
+    EXPECT_EQ(readAll(file), original);
+
+    // The dialog names characters whose upper bits do not count.
+    window->passwordBox()->setText(QStringLiteral("\u0444\u0444\u0444\u0444\u0444\u0444"));
+    QTest::mouseClick(window->encDecButton(), Qt::LeftButton);
+    EXPECT_TRUE(confirm->latin1Warning()->isVisible());
+    confirm->reject();
 }
 
 TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
@@ -312,8 +402,8 @@ TEST_F(MainWindowTest, TheInformationWindowIsModalAndShowsTheHeading) {
         ASSERT_NE(shown, nullptr);
         caption = shown->windowTitle();
         modal = shown->isModal();
-        auto* image = shown->findChild<QLabel*>(QStringLiteral("Image1"));
-        EXPECT_TRUE(image != nullptr && !image->pixmap().isNull());
+        auto* image = shown->findChild<Picture*>(QStringLiteral("Image1"));
+        EXPECT_TRUE(image != nullptr && image->bitmapId() == 103);
         shown->close();
     });
     window->infoClicked();
@@ -336,13 +426,26 @@ TEST_F(MainWindowTest, DroppingAFileSelectsItAsTheDialogWould) {
     EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
     EXPECT_TRUE(window->encDecButton()->isEnabled());
 
-    // A folder, or two files, are not taken.
-    QMimeData two;
-    two.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(file)});
-    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+    // A folder is not taken; two files are, to say that one is the limit.
+    QMimeData folderOnly;
+    folderOnly.setUrls({QUrl::fromLocalFile(scratch("Documents"))});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &folderOnly, Qt::LeftButton, Qt::NoModifier);
     refused.setAccepted(false);
     QApplication::sendEvent(window.get(), &refused);
     EXPECT_FALSE(refused.isAccepted());
+
+    const QString other = scratch("Documents/other.txt");
+    writeAll(other, "another file");
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(other), QUrl::fromLocalFile(file)});
+    QDragEnterEvent enterTwo(QPoint(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enterTwo);
+    EXPECT_TRUE(enterTwo.isAccepted());
+    QDropEvent dropTwo(QPointF(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropTwo);
+    EXPECT_EQ(window->fileBox()->text(), file);
+    EXPECT_TRUE(window->windowNote()->isVisible());
+    EXPECT_EQ(window->windowNote()->text(), QStringLiteral("Corvane takes one file at a time: drop a single file."));
 }
 
 TEST_F(MainWindowTest, TheWarningGrowsWhilePressedAndTheFileBoxTipFollowsItsText) {

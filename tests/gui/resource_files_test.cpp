@@ -89,6 +89,12 @@ TEST_P(Bitmaps, LoadsAtItsLayoutSizeAndIsDrawn) {
     EXPECT_EQ(image.height(), c.height);
     EXPECT_GE(coverage(image), c.minCoverage);
     EXPECT_GE(colourCount(image), 16) << "looks like a flat placeholder";
+
+    // The drawing for high-density screens: twice the size, the same picture.
+    const QImage large(res::bitmap2x(c.id));
+    ASSERT_FALSE(large.isNull()) << res::bitmap2x(c.id).toStdString();
+    EXPECT_EQ(large.size(), image.size() * 2);
+    EXPECT_NEAR(coverage(large), coverage(image), 0.05);
 }
 
 // The logo, splash and banner fill their rectangles; the 32x32 button images
@@ -111,6 +117,7 @@ TEST(HandCursor, HotSpotIsOnTheDrawnFingerTip) {
     const QImage cursor = QImage(res::cursorImage(101)).convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(cursor.isNull());
     EXPECT_EQ(cursor.size(), QSize(32, 32));
+    EXPECT_EQ(QImage(res::cursorImage2x(101)).size(), QSize(64, 64));
 
     const QPoint hot = res::cursorHotSpot();
     ASSERT_TRUE(cursor.rect().contains(hot)) << hot.x() << "," << hot.y();

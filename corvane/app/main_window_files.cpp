@@ -1,0 +1,115 @@
+// How files reach the main window: the Open dialog's choice, a typed path, a
+// drop, and a file handed over by a second copy of the program.
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+#include "corvane/app/main_window.h"
+#include "corvane/app/window_parts.h"
+
+namespace corvane {
+
+namespace {
+
+const QString kOneFileAtATime = QStringLiteral("Corvane takes one file at a time: drop a single file.");
+const QString kNoSuchFile = QStringLiteral("There is no file at \u201c%1\u201d.");
+const QString kBusy =
+    QStringLiteral("Busy: \u201c%1\u201d was not selected. Choose it again when this is done.");
+
+// The local files a drop carries; folders and remote addresses are not files
+// the program can take.
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) {
+        return files;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) {
+            files << url.toLocalFile();
+        }
+    }
+    return files;
+}
+
+// A path as typed: "~" is the home folder, a relative path starts from the
+// program's current folder.
+QString typedPath(const QString& text) {
+    QString path = text.trimmed();
+    if (path == QStringLiteral("~") || path.startsWith(QStringLiteral("~/"))) {
+        path = QDir::homePath() + path.mid(1);
+    }
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
+}  // namespace
+
+void MainWindow::fileChosen(const QString& path) {
+    myFileTxt_->setText(path);
+    if (path.isEmpty()) {
+        return;
+    }
+    showWindowNote(QString());
+    chosenFile_ = path;
+    encDecButton_->setEnabled(true);
+    setMode();
+    passwordTxt_->setFocus();
+    firstFileSelect_ = false;
+}
+
+void MainWindow::typedPathEntered() {
+    const QString path = typedPath(myFileTxt_->text());
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!QFileInfo(path).isFile()) {
+        showWindowNote(kNoSuchFile.arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    fileChosen(path);
+}
+
+HandOver MainWindow::takeForwardedFile(const QString& path) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
+    if (path.isEmpty()) {
+        return HandOver::kTaken;
+    }
+    if (running() || QApplication::activeModalWidget() != nullptr) {
+        showWindowNote(kBusy.arg(QDir::toNativeSeparators(path)));
+        return HandOver::kBusy;
+    }
+    if (!QFileInfo(path).isFile()) {
+        showWindowNote(kNoSuchFile.arg(QDir::toNativeSeparators(path)));
+        return HandOver::kNotAFile;
+    }
+    fileChosen(path);
+    return HandOver::kTaken;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    if (files.size() > 1) {
+        showWindowNote(kOneFileAtATime);
+        return;
+    }
+    fileChosen(files.front());
+}
+
+}  // namespace corvane
