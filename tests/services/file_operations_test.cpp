@@ -85,7 +85,8 @@ TEST_F(FileOperations, MoveRewritesTheTargetAndRespectsExistingFiles) {
 
     scratch.file("a/x.txt", 5);
     args = {text(from), text(scratch / "b/")};
-    EXPECT_EQ(callMethod(control, "MoveMyFile", args).result, kTrueValue);  // refused, yet True
+    EXPECT_EQ(callMethod(control, "MoveMyFile", args).result, kFalseValue);  // refused: both stay
+    EXPECT_EQ(args[1], text(scratch / "b/x.txt"));
     EXPECT_EQ(fs::file_size(from), 5U);
     EXPECT_EQ(fs::file_size(scratch / "b/x.txt"), 1U);
 
@@ -102,7 +103,59 @@ TEST_F(FileOperations, CopyReplacesTheTargetAndLeavesTheArgument) {
     EXPECT_EQ(callMethod(control, "CopyMyFile", args).result, kTrueValue);
     EXPECT_EQ(args[1], text(scratch / "to"));
     EXPECT_EQ(fs::file_size(scratch / "to/x.txt"), 4U);
-    EXPECT_EQ(call(control, "CopyMyFile", {text(from), text(scratch / "nowhere")}), kTrueValue);
+    EXPECT_EQ(fs::last_write_time(scratch / "to/x.txt"), fs::last_write_time(from));
+}
+
+// Every operation that did not happen answers False and changes nothing.
+TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
+    const std::string file = scratch.file("x.txt", 4);
+    const std::string other = scratch.file("b/x.txt", 9);
+    const std::string readOnly = scratch.file("ro/x.txt", 2);
+    ::chmod(readOnly.c_str(), 0444);
+    scratch.folder("folder.txt");
+    const struct {
+        const char* method;
+        std::string path;
+        std::string folder;
+    } cases[] = {
+        {"CopyMyFile", file, scratch / "nowhere"},
+        {"CopyMyFile", file, scratch / "ro"},  // onto a read-only file
+        {"CopyMyFile", file, scratch.path()},  // onto itself
+        {"CopyMyFile", scratch / "missing.txt", scratch / "b"},
+        {"CopyMyFile", scratch / "folder.txt", scratch / "b"},
+        {"MoveMyFile", file, scratch / "b"},  // onto an existing file
+        {"MoveMyFile", scratch / "missing.txt", scratch / "b"},
+        {"MoveMyFile", file, scratch / "nowhere"},
+        {"MoveMyFileReplaceExisting", scratch / "missing.txt", scratch / "b"},
+        {"MoveMyFileReplaceExisting", file, scratch / "nowhere"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(call(control, c.method, {text(c.path), text(c.folder)}), kFalseValue) << c.method << " " << c.path
+                                                                                          << " " << c.folder;
+    }
+    EXPECT_EQ(fs::file_size(file), 4U);
+    EXPECT_EQ(fs::file_size(other), 9U);
+    EXPECT_EQ(fs::file_size(readOnly), 2U);
+    EXPECT_FALSE(fs::exists(scratch / "nowhere"));
+    EXPECT_FALSE(fs::exists(scratch / "b/missing.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch / "ro"), {}), 1) << "no temporary file left";
+
+    const fs::path before = fs::current_path();
+    for (const std::string& place : {scratch / "missing", file}) {
+        EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(place)}), kFalseValue) << place;
+        EXPECT_EQ(fs::current_path(), before);
+    }
+
+    // One file that cannot be destroyed: the others still are, and the answer says so.
+    const std::string folder = scratch.folder("victims");
+    const std::string kept = scratch.file("victims/kept.txt", 1);
+    ::chmod(kept.c_str(), 0444);
+    scratch.file("victims/gone.txt", 1);
+    host.answers = {control::box::kYes};
+    EXPECT_EQ(call(control, "DestroyAllFilesInFolder", {text(folder)}), kFalseValue);
+    fs::current_path(before);
+    EXPECT_TRUE(fs::exists(kept));
+    EXPECT_FALSE(fs::exists(scratch / "victims/gone.txt"));
 }
 
 TEST_F(FileOperations, DestroyFileRefusesWhatItMustNotTouch) {
@@ -202,7 +255,7 @@ TEST_F(FileOperations, CurrentFolderIsPaddedAndLongOnesKeptWhole) {
                                             std::string(100, 'c'));
     call(control, "SetMyCurrentDirectory", {text(deep)});
     EXPECT_EQ(call(control, "GetMyCurrentDirectory"), text(deep));
-    EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(scratch / "missing")}), kTrueValue);
+    EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(scratch / "missing")}), kFalseValue);
     EXPECT_EQ(call(control, "GetMyCurrentDirectory"), text(deep));
     fs::current_path(before);
 }
