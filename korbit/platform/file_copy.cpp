@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 
 #include "korbit/platform/regular_file.h"
@@ -27,22 +26,7 @@ bool copyBytes(int from, int to) {
         }
         return false;
     }
-    std::array<char, 65536> buffer{};
-    for (;;) {
-        const ssize_t n = ::read(from, buffer.data(), buffer.size());
-        if (n == 0) {
-            return true;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        if (!writeAll(to, std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
-            return false;
-        }
-    }
+    return readChunks(from, [to](std::string_view chunk) { return writeAll(to, chunk); });
 }
 
 // The content, permission bits and modification time of `source` into `out`.

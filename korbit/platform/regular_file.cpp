@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 
@@ -49,7 +50,11 @@ Descriptor openRegularFile(const std::string& path, int flags) {
 std::optional<std::string> readRegularFile(const std::string& path) {
     const Descriptor in = openRegularFile(path, O_RDONLY);
     std::string content;
-    if (!in.valid() || !readAll(in.get(), content)) {
+    const auto append = [&](std::string_view chunk) {
+        content.append(chunk);
+        return true;
+    };
+    if (!in.valid() || !readChunks(in.get(), append)) {
         return std::nullopt;
     }
     return content;
@@ -109,10 +114,10 @@ int appendToRegularFile(const std::string& path, std::string_view content) {
     return 0;
 }
 
-bool readAll(int fd, std::string& out) {
-    char buffer[65536];
+bool readChunks(int fd, const std::function<bool(std::string_view chunk)>& take) {
+    std::array<char, 65536> buffer{};
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
         if (n == 0) {
             return true;
         }
@@ -122,7 +127,9 @@ bool readAll(int fd, std::string& out) {
             }
             return false;
         }
-        out.append(buffer, static_cast<std::size_t>(n));
+        if (!take(std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
+            return false;
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,8 +48,9 @@ int appendToRegularFile(const std::string& path, std::string_view content);
 // left alone.
 bool writableRegularFile(const struct stat& info, const std::string& path);
 
-// Reads `fd` to its end into `out` (appending); false on a read error.
-bool readAll(int fd, std::string& out);
+// Reads `fd` to its end, handing `take` one chunk at a time; false on a read
+// error or when `take` answers false.
+bool readChunks(int fd, const std::function<bool(std::string_view chunk)>& take);
 
 // Writes all of `data` to `fd`; false on a write error.
 bool writeAll(int fd, std::string_view data);
