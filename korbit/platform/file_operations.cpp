@@ -79,7 +79,9 @@ int moveEntry(const std::string& from, const std::string& to, bool replace) {
     if (const int copied = copyRegularFile(from, to, ExistingTarget::kKeep); copied != 0) {
         return copied;
     }
-    if (::unlink(from.c_str()) != 0) {
+    // The copy becomes the only one: it is on the disk before the original goes.
+    const Descriptor copy(::open(to.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!copy.valid() || ::fsync(copy.get()) != 0 || ::unlink(from.c_str()) != 0) {
         const int failure = lastError();
         ::unlink(to.c_str());  // one file, where it was
         return failure;

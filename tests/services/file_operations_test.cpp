@@ -6,8 +6,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "korbit/control/type_library.h"
@@ -94,6 +96,35 @@ TEST_F(FileOperations, MoveRewritesTheTargetAndRespectsExistingFiles) {
     EXPECT_EQ(callMethod(control, "MoveMyFileReplaceExisting", args).result, kTrueValue);
     EXPECT_FALSE(fs::exists(from));
     EXPECT_EQ(fs::file_size(scratch / "b/x.txt"), 5U);
+}
+
+TEST_F(FileOperations, MovesAcrossFileSystemsAreWholeOrNotAtAll) {
+    struct stat here {};
+    struct stat there {};
+    if (::stat(scratch.path().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev ||
+        ::access("/dev/shm", W_OK) != 0) {
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    }
+    std::optional<ScratchFolder> elsewhere;
+    {
+        const ScopedVariable shm{"TMPDIR", std::string("/dev/shm")};
+        elsewhere.emplace();
+    }
+    const std::string from = scratch.file("x.txt", 6);
+    fs::last_write_time(from, fs::file_time_type::clock::now() - std::chrono::hours(3));
+    const auto modified = fs::last_write_time(from);
+    const std::string taken = elsewhere->file("taken/x.txt", 2);
+
+    EXPECT_EQ(call(control, "MoveMyFile", {text(from), text(elsewhere->path() + "/taken")}), kFalseValue);
+    EXPECT_EQ(call(control, "MoveMyFileReplaceExisting", {text(from), text(elsewhere->path())}), kFalseValue);
+    EXPECT_EQ(fs::file_size(from), 6U);
+    EXPECT_EQ(fs::file_size(taken), 2U);
+    EXPECT_FALSE(fs::exists(*elsewhere / "x.txt"));
+
+    EXPECT_EQ(call(control, "MoveMyFile", {text(from), text(elsewhere->path())}), kTrueValue);
+    EXPECT_FALSE(fs::exists(from));
+    EXPECT_EQ(fs::file_size(*elsewhere / "x.txt"), 6U);
+    EXPECT_EQ(fs::last_write_time(*elsewhere / "x.txt"), modified);
 }
 
 TEST_F(FileOperations, CopyReplacesTheTargetAndLeavesTheArgument) {
