@@ -97,20 +97,14 @@ TEST_F(KorbitCommand, ListsEveryMethodWithItsDispatchIdentifier) {
     EXPECT_EQ(classes[1]["class"], "SHA256");
     EXPECT_EQ(classes[2]["class"], "BinHexDecCls");
     bool found = false;
-    int timeNotes = 0;
     for (const auto& m : classes[0]["members"]) {
         if (m["name"] == "EncryptionRoutine2") {
             found = true;
             EXPECT_EQ(m["dispid"], 0x6003009b);
             EXPECT_EQ(m["params"][2]["default"], "Velmora Software");
         }
-        // The creation time's limits on this platform are told where a host programmer looks.
-        if (m["name"] == "SetFileCreatedDate" || m["name"] == "SetFileTimes") {
-            timeNotes += m.value("note", "").find("birth") != std::string::npos ? 1 : 0;
-        }
     }
     EXPECT_TRUE(found);
-    EXPECT_EQ(timeNotes, 2);
 }
 
 TEST_F(KorbitCommand, RunsAScriptOneJsonLinePerCall) {
