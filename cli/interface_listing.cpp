@@ -50,6 +50,9 @@ nlohmann::json describeInterface(const control::InterfaceInfo& info) {
                                                 ? nlohmann::json(nullptr)
                                                 : nlohmann::json(control::resultTypeName(m.result))},
                                  {"implemented", m.handler != nullptr}};
+        if (!m.note.empty()) {
+            member["note"] = m.note;
+        }
         members.push_back(std::move(member));
     }
     return {{"interface", info.name()}, {"members", std::move(members)}};
@@ -109,6 +112,9 @@ bool listInterfaces(std::ostream& out, bool json) {
                 out << "  (not implemented yet)";
             }
             out << '\n';
+            if (m.contains("note")) {
+                out << "              " << m["note"].get<std::string>() << '\n';
+            }
         }
     }
     return true;

@@ -1,7 +1,10 @@
 #include "corvane/app/app_folders.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include "corvane/app/branding.h"
 #include "corvane/app/control_client.h"
@@ -9,9 +12,37 @@
 
 namespace corvane {
 
+namespace {
+
+// Makes `path` and its missing parents, each for the user alone.
+bool makePrivateFolders(const QString& path) {
+    const QFileInfo folder(path);
+    if (folder.isDir()) {
+        return true;
+    }
+    const QString parent = folder.path();
+    if (parent == path || !makePrivateFolders(parent)) {
+        return false;
+    }
+    return QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) || QFileInfo(path).isDir();
+}
+
+// The control only finds the application-data folder; on a first start it
+// may not be there yet.
+QString applicationDataFolder(ControlClient& control) {
+    QString folder = control.getSpecialFolderA(kFolderAppData);
+    const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty() && !expected.isEmpty() && makePrivateFolders(expected)) {
+        folder = control.getSpecialFolderA(kFolderAppData);
+    }
+    return folder;
+}
+
+}  // namespace
+
 AppFolders setupAppFolders(ControlClient& control) {
     AppFolders f;
-    f.appData = control.backSlashNeeded(control.getSpecialFolderA(kFolderAppData));
+    f.appData = control.backSlashNeeded(applicationDataFolder(control));
     f.maker = control.backSlashNeeded(f.appData + branding::kMakerFolder);
     f.application = control.backSlashNeeded(f.maker + branding::kProgramTitle);
     f.media = control.backSlashNeeded(f.maker + branding::kMediaFolder);

@@ -32,7 +32,7 @@ inline constexpr int kHelpResourceId = 105;
 inline const QString kHelpResourceType = QStringLiteral("HELP");
 
 // Builds the folder chain through the control, creates the folders that are
-// missing, writes the default settings when the settings file does not exist
+// missing (the application-data folder too, which the control only finds), writes the default settings when the settings file does not exist
 // yet (an existing one is never rewritten) and writes the help page from the
 // program's resource when it is missing.
 AppFolders setupAppFolders(ControlClient& control);

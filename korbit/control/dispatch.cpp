@@ -94,6 +94,16 @@ void InterfaceInfo::bind(std::string_view name, MethodHandler handler, MemberKin
     throw std::logic_error("no member " + std::string(name) + " in " + std::string(name_));
 }
 
+void InterfaceInfo::annotate(std::string_view name, std::string_view note) {
+    for (MethodInfo& m : methods_) {
+        if (m.name == name && m.kind == MemberKind::kMethod) {
+            m.note = note;
+            return;
+        }
+    }
+    throw std::logic_error("no method " + std::string(name) + " in " + std::string(name_));
+}
+
 std::size_t InterfaceInfo::implementedCount() const noexcept {
     std::size_t n = 0;
     for (const MethodInfo& m : methods_) {

@@ -67,6 +67,7 @@ struct MethodInfo {
     std::vector<ParamInfo> params;
     MethodHandler handler = nullptr;  // nullptr: not implemented yet
     MemberKind kind = MemberKind::kMethod;
+    std::string_view note = {};  // how the member behaves on this platform, where that needs saying
 };
 
 class InterfaceInfo {
@@ -85,6 +86,10 @@ public:
     // std::logic_error when there is none (a misspelt binding must not pass
     // unnoticed).
     void bind(std::string_view name, MethodHandler handler, MemberKind kind = MemberKind::kMethod);
+
+    // Gives the method of that name its note (text with static storage);
+    // throws std::logic_error when there is none.
+    void annotate(std::string_view name, std::string_view note);
 
     std::size_t implementedCount() const noexcept;
 

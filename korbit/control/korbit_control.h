@@ -88,12 +88,14 @@ public:
     Text ProfileGetSection(const Text& lpSectionName, const Text& IniFile, Array& ArrayINI);  // NUL-joined key names
     VBool IsArrayGood(const Value& AnyArray);
 
-    // File and folder operations (services/file_operation_methods.cpp).
+    // File and folder operations (services/file_operation_methods.cpp). The
+    // Boolean ones answer True only when what was asked for happened, and
+    // False, with everything as it was, when the system refused it.
     void FreezeControl(std::int32_t CtrlHWND, VBool FreezeMe);
     VBool IsProcedureAvailable(const Text& ProcedureName, const Text& DllFilename);
     void DisplayFileIcon(const Text& MyFile, std::int32_t PictureBoxHDC, VBool SelectedIcon = kFalse,
                          std::int32_t ICON32or16 = 32);
-    VBool BrowserLaunch(const Text& WebSite);
+    VBool BrowserLaunch(const Text& WebSite);  // False when the desktop's opener could not be started
     VBool CreateMyFile(const Text& MyFile);
     Text File2String(const Text& MyTxtFile);
     Text GetThreadUserName();
@@ -103,14 +105,17 @@ public:
     void StartRunOpenFile(const Text& FileName, std::int32_t FormHWND);
     Text GetMyCurrentDirectory();  // NUL-padded to 255 characters
     VBool SetMyCurrentDirectory(const Text& MyDir);
-    VBool DeleteFileOrFolderToBin(const Text& MyFile);  // asks first; failures shown in a box
+    // The deletes: False for a missing entry, a declined question and a
+    // refused delete (each but the declined question shown in a box).
+    VBool DeleteFileOrFolderToBin(const Text& MyFile);  // asks first
     VBool DeleteFileOrFolderSilentToBin(const Text& MyFile);
     VBool DeleteFileOrFolderSilent(const Text& MyFile);  // permanent; links removed, never followed
     VBool CreateMyDIR(const Text& MyDir);
     VBool MoveMyFileReplaceExisting(const Text& MyFile, Text& MoveToDir);  // MoveToDir becomes the target path
     VBool MoveMyFile(const Text& MyFile, Text& MoveToDir);                 // MoveToDir becomes the target path
     VBool CopyMyFile(const Text& MyFile, const Text& CopyToDir);
-    VBool DestroyAllFilesInFolder(const Text& PathName);  // asks first; changes the current folder
+    VBool DestroyAllFilesInFolder(const Text& PathName);  // asks first; changes the current folder; False when a
+                                                          // file could not be destroyed (the others still are)
     VBool DestroyFileQ(const Text& PathName);
     Text BrowseForFolderQ(std::int32_t hwndOwner, const Text& sPrompt = {});
     double GetDiskAvailSpace(const Text& sDrive);
@@ -123,11 +128,15 @@ public:
     std::int32_t FileCompareCreatedDates(const Text& Source_File, const Text& Target_File);
     std::int32_t FileCompareAccessDates(const Text& Source_File, const Text& Target_File);
     std::int32_t FileCompareModDates(const Text& Source_File, const Text& Target_File);
-    VBool SetFileCreatedDate(const Text& file_name, Date created_date, VBool local_times);
+    VBool SetFileCreatedDate(const Text& file_name, Date created_date, VBool local_times);  // always False: a
+                                                                                          // birth time can't be set
     VBool SetFileAccessedDate(const Text& file_name, Date accessed_date, VBool local_times);
     VBool SetFileModifiedDate(const Text& file_name, Date modified_date, VBool local_times);
+    // Sets the accessed and modified stamps (the birth time cannot be set
+    // here; creation_date must still be a date a stamp can hold). True when
+    // both were set; False for a missing or read-only file.
     VBool SetFileTimes(const Text& file_name, Date creation_date, Date access_date, Date modified_date,
-                       VBool local_times = kFalse);  // False when a stamp, the birth time above all, can't be set
+                       VBool local_times = kFalse);
     VBool GetFileTimes(const Text& file_name, Date& creation_date, Date& access_date, Date& modified_date,
                        VBool local_time = kTrue);
 

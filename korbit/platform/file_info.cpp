@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QFile>
 #include <QMimeDatabase>
@@ -10,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::platform {
@@ -19,6 +19,20 @@ namespace {
 namespace fs = std::filesystem;
 
 std::uint64_t sizeOf(const struct stat& info) { return static_cast<std::uint64_t>(info.st_size); }
+
+// The database may look into a regular file's first bytes; a pipe, socket or
+// device is named by its kind instead, so it is never opened.
+QMimeType mimeTypeOf(const std::string& path) {
+    const QMimeDatabase database;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        return database.mimeTypeForName(S_ISFIFO(info.st_mode)  ? QStringLiteral("inode/fifo")
+                                        : S_ISCHR(info.st_mode) ? QStringLiteral("inode/chardevice")
+                                        : S_ISBLK(info.st_mode) ? QStringLiteral("inode/blockdevice")
+                                                                : QStringLiteral("inode/socket"));
+    }
+    return database.mimeTypeForFile(QFile::decodeName(QByteArray::fromStdString(path)));
+}
 
 }  // namespace
 
@@ -41,26 +55,21 @@ std::optional<std::uint64_t> fileLength(const std::string& path) {
 }
 
 std::optional<std::uint64_t> readableFileSize(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0) {
-        return std::nullopt;
-    }
+    const Descriptor file = openRegularFile(path, O_RDONLY);
     struct stat info {};
-    const bool ok = ::fstat(descriptor, &info) == 0 && !S_ISDIR(info.st_mode);
-    ::close(descriptor);
-    if (!ok) {
+    if (!file.valid() || ::fstat(file.get(), &info) != 0) {
         return std::nullopt;
     }
     return sizeOf(info);
 }
 
+std::string mimeTypeName(const std::string& path) { return mimeTypeOf(path).name().toStdString(); }
+
 std::optional<std::u16string> typeDescription(const std::string& path) {
     if (!entryExists(path)) {
         return std::nullopt;
     }
-    const QMimeDatabase database;
-    const QMimeType type = database.mimeTypeForFile(QFile::decodeName(QByteArray::fromStdString(path)));
-    return type.comment().toStdU16String();
+    return mimeTypeOf(path).comment().toStdU16String();
 }
 
 std::optional<std::u16string> displayName(const std::string& path) {

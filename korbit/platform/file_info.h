@@ -20,14 +20,18 @@ bool isFolder(const std::string& path);
 // the folder entry: the file is not opened.
 std::optional<std::uint64_t> fileLength(const std::string& path);
 
-// The size of the file at `path` when it can be opened for reading; nothing
-// for folders and for files that cannot be opened. A pipe or device is opened
-// without waiting for a writer and reports its size (usually 0).
+// The size of the regular file at `path` when it can be opened for reading;
+// nothing for files that cannot be opened and for everything that is not a
+// regular file (folders, pipes, sockets, devices: those are never opened).
 std::optional<std::uint64_t> readableFileSize(const std::string& path);
 
-// The description of the entry's type from the shared MIME database, in the
-// language of the user's locale ("plain text document", "folder"); nothing
-// when there is no such entry.
+// The entry's type in the shared MIME database ("text/plain",
+// "inode/directory"). Only a regular file is looked into; a pipe, socket or
+// device is named by its kind without being opened.
+std::string mimeTypeName(const std::string& path);
+
+// The description of that type, in the language of the user's locale
+// ("plain text document", "folder"); nothing when there is no such entry.
 std::optional<std::u16string> typeDescription(const std::string& path);
 
 // The name a file manager shows for the entry: its file name, or a folder's

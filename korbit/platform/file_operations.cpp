@@ -11,12 +11,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#include "korbit/platform/profile_file.h"
+#include "korbit/platform/file_copy.h"
+#include "korbit/platform/regular_file.h"
 
 namespace korbit::platform {
 
@@ -77,28 +76,16 @@ int moveEntry(const std::string& from, const std::string& to, bool replace) {
     if (error != EXDEV || ::lstat(from.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return error;
     }
-    std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::none, ec);
-    if (ec) {
-        return errorOf(ec);
+    if (const int copied = copyRegularFile(from, to, ExistingTarget::kKeep); copied != 0) {
+        return copied;
     }
-    const struct timespec times[2] = {{0, UTIME_OMIT}, info.st_mtim};
-    ::utimensat(AT_FDCWD, to.c_str(), times, 0);
-    return ::unlink(from.c_str()) == 0 ? 0 : lastError();
-}
-
-int copyFile(const std::string& from, const std::string& to) {
-    struct stat info {};
-    if (::stat(from.c_str(), &info) != 0) {
-        return lastError();
+    // The copy becomes the only one: it is on the disk before the original goes.
+    const Descriptor copy(::open(to.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!copy.valid() || ::fsync(copy.get()) != 0 || ::unlink(from.c_str()) != 0) {
+        const int failure = lastError();
+        ::unlink(to.c_str());  // one file, where it was
+        return failure;
     }
-    std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        return errorOf(ec);
-    }
-    const struct timespec times[2] = {{0, UTIME_OMIT}, info.st_mtim};
-    ::utimensat(AT_FDCWD, to.c_str(), times, 0);
     return 0;
 }
 
@@ -174,28 +161,29 @@ std::optional<std::vector<std::string>> fileNamesIn(const std::string& path) {
     return names;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) { return readProfileFile(path); }
-
 bool openableAndUnlocked(const std::string& path) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    return fd.valid() && ::fstat(fd.get(), &info) == 0 && !S_ISDIR(info.st_mode) && !lockedElsewhere(fd.get());
+    const Descriptor fd = openRegularFile(path, O_RDONLY);
+    return fd.valid() && !lockedElsewhere(fd.get());
 }
 
 bool openExclusivelyForRandomAccess(const std::string& path) {
-    Descriptor fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    Descriptor fd = openRegularFile(path, O_RDWR | O_CREAT);
     if (!fd.valid() && (errno == EACCES || errno == EROFS)) {
         fd.closeNow();
-        Descriptor readOnly(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-        struct stat info {};
-        return readOnly.valid() && ::fstat(readOnly.get(), &info) == 0 && !S_ISDIR(info.st_mode) &&
-               !lockedElsewhere(readOnly.get());
+        const Descriptor readOnly = openRegularFile(path, O_RDONLY);
+        return readOnly.valid() && !lockedElsewhere(readOnly.get());
     }
     return fd.valid() && !lockedElsewhere(fd.get());
 }
 
 bool libraryExports(const std::string& library, const std::string& symbol) {
     if (library.empty() || symbol.empty()) {
+        return false;
+    }
+    // A path is looked at first: loading reads whatever it names, and would
+    // wait on a pipe.
+    struct stat info {};
+    if (library.find('/') != std::string::npos && (::stat(library.c_str(), &info) != 0 || !S_ISREG(info.st_mode))) {
         return false;
     }
     void* handle = ::dlopen(library.c_str(), RTLD_LAZY | RTLD_LOCAL);

@@ -22,14 +22,11 @@ int createFolder(const std::string& path);
 int createNewFile(const std::string& path);
 
 // Renames `from` to `to`. Without `replace`, an existing `to` is left alone
-// and the move fails; a file that cannot be renamed across file systems is
-// copied and the original removed. With `replace`, an existing `to` is
+// and the move fails; a regular file that cannot be renamed across file
+// systems is copied whole and the original removed (when it cannot be
+// removed, the copy is taken back). With `replace`, an existing `to` is
 // replaced and a move across file systems fails.
 int moveEntry(const std::string& from, const std::string& to, bool replace);
-
-// Copies the file `from` (links followed) to `to`, replacing a file there,
-// with its permission bits and modification time.
-int copyFile(const std::string& from, const std::string& to);
 
 // Removes `path` and, for a folder, everything in it. Symbolic links are
 // removed themselves, never followed.
@@ -52,21 +49,20 @@ int changeFolder(const std::string& path);
 // cannot be read to its end.
 std::optional<std::vector<std::string>> fileNamesIn(const std::string& path);
 
-// The whole content of the regular file `path`; nothing when it is missing,
-// not a regular file, or unreadable.
-std::optional<std::string> readWholeFile(const std::string& path);
-
-// True when `path` can be opened for reading and no other process (or other
-// open file of this one) holds a lock on it. Folders cannot be opened this way.
+// True when the regular file `path` can be opened for reading and no other
+// process (or other open file of this one) holds a lock on it. Folders,
+// pipes, sockets and devices give false without being opened.
 bool openableAndUnlocked(const std::string& path);
 
-// Opens `path` for reading and writing (reading alone when writing is not
-// allowed), creating an empty file when nothing is there, and closes it
-// again. True when that worked and nobody holds a lock on the file.
+// Opens the regular file `path` for reading and writing (reading alone when
+// writing is not allowed), creating an empty file when nothing is there, and
+// closes it again. True when that worked and nobody holds a lock on the
+// file; false for anything but a regular file, which is not opened.
 bool openExclusivelyForRandomAccess(const std::string& path);
 
 // True when the shared library `library` can be loaded and exports `symbol`.
-// The library is unloaded again.
+// The library is unloaded again. A `library` holding a "/" is a path, which
+// must name a regular file (nothing else is read).
 bool libraryExports(const std::string& library, const std::string& symbol);
 
 // The folder holding the control library.

@@ -59,29 +59,20 @@ std::optional<FileStamps> readFileStamps(const std::string& path) {
     return stamps;
 }
 
-bool writeFileStamps(const std::string& path, std::optional<std::int64_t> created,
-                     std::optional<std::int64_t> accessed, std::optional<std::int64_t> modified) {
+bool writeFileStamps(const std::string& path, std::optional<std::int64_t> accessed,
+                     std::optional<std::int64_t> modified) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || (info.st_mode & kAnyWrite) == 0) {
         return false;
     }
-    if (accessed || modified) {
-        const auto stamp = [](std::optional<std::int64_t> seconds) {
-            struct timespec t {};
-            t.tv_sec = seconds ? *seconds : 0;
-            t.tv_nsec = seconds ? 0 : UTIME_OMIT;
-            return t;
-        };
-        const struct timespec times[2] = {stamp(accessed), stamp(modified)};
-        if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) {
-            return false;
-        }
-    }
-    if (!created) {
-        return true;
-    }
-    const auto now = readFileStamps(path);
-    return now && now->birthTimeKnown && now->created == *created;
+    const auto stamp = [](std::optional<std::int64_t> seconds) {
+        struct timespec t {};
+        t.tv_sec = seconds ? *seconds : 0;
+        t.tv_nsec = seconds ? 0 : UTIME_OMIT;
+        return t;
+    };
+    const struct timespec times[2] = {stamp(accessed), stamp(modified)};
+    return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
 std::optional<std::int64_t> utcToLocal(std::int64_t utc) {

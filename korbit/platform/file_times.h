@@ -21,12 +21,12 @@ struct FileStamps {
 // The stamps of the entry at `path` (links followed); nothing when it cannot be asked.
 std::optional<FileStamps> readFileStamps(const std::string& path);
 
-// Sets the stamps given (whole seconds) and leaves the others; a file
-// without any write permission bit is left alone (false). Creation
-// times cannot be set here: a request for one is met only when the file
-// already has that birth time. True when every requested stamp now holds.
-bool writeFileStamps(const std::string& path, std::optional<std::int64_t> created,
-                     std::optional<std::int64_t> accessed, std::optional<std::int64_t> modified);
+// Sets the stamps given (whole seconds) and leaves the other; true when they
+// were set. False, nothing changed, when there is no such entry or it has no
+// write permission bit (a read-only file). The birth time has no setter on
+// this system: it is the moment the file was made, kept by the file system.
+bool writeFileStamps(const std::string& path, std::optional<std::int64_t> accessed,
+                     std::optional<std::int64_t> modified);
 
 // UTC to the local wall clock at that moment, and back (for a wall-clock time
 // that occurs twice, the first; for one skipped by a change, shifted by the

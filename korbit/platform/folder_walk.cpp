@@ -1,14 +1,10 @@
 #include "korbit/platform/folder_walk.h"
-#include "korbit/platform/descriptor.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 
 namespace korbit::platform {
 
@@ -35,45 +31,6 @@ std::string joined(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-
-bool copyBytes(int from, int to) {
-    for (;;) {
-        const ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, std::size_t{1} << 30, 0);
-        if (n == 0) {
-            return true;
-        }
-        if (n > 0) {
-            continue;
-        }
-        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) {
-            break;
-        }
-        return false;
-    }
-    std::array<char, 65536> buffer{};
-    for (;;) {
-        const ssize_t n = ::read(from, buffer.data(), buffer.size());
-        if (n == 0) {
-            return true;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(to, buffer.data() + done, static_cast<std::size_t>(n - done));
-            if (w < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return false;
-            }
-            done += w;
-        }
-    }
-}
 
 }  // namespace
 
@@ -139,42 +96,6 @@ bool staysInside(const std::string& root, const std::string& folder) {
         at = slash;
     }
     return true;
-}
-
-int copyFileNoFollow(const std::string& from, const std::string& to) {
-    struct stat source {};
-    if (::stat(from.c_str(), &source) != 0) {
-        return errno;
-    }
-    if (!S_ISREG(source.st_mode)) {
-        return EINVAL;  // a pipe, socket or device is not copied: reading one may never end
-    }
-    const Descriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (in.get() < 0) {
-        return errno;
-    }
-    const auto create = [&] {
-        return ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, source.st_mode & 07777);
-    };
-    int fd = create();
-    if (fd < 0 && errno == ELOOP) {  // a symbolic link is there: replace it
-        if (::unlink(to.c_str()) != 0) {
-            return errno;
-        }
-        fd = create();
-    }
-    const Descriptor out(fd);
-    if (out.get() < 0) {
-        return errno;
-    }
-    const struct timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
-    if (!copyBytes(in.get(), out.get()) || ::fchmod(out.get(), source.st_mode & 07777) != 0 ||
-        ::futimens(out.get(), times) != 0) {
-        const int error = errno != 0 ? errno : EIO;
-        ::unlink(to.c_str());  // a partial copy would look newer than its source and never be repaired
-        return error;
-    }
-    return 0;
 }
 
 }  // namespace korbit::platform

@@ -1,5 +1,5 @@
-// Folder listings for the tree walks of the search and backup methods, and
-// the copy the backup makes. Paths are UTF-8.
+// Folder listings for the tree walks of the search and backup methods.
+// Paths are UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -28,11 +28,5 @@ std::optional<std::uint64_t> deviceOf(const std::string& path);
 // none a symbolic link, so that writing below it stays inside `root`. A
 // `folder` that does not start with `root` gives false.
 bool staysInside(const std::string& root, const std::string& folder);
-
-// Copies the file `from` (links followed) to `to` with its permission bits
-// and modification time. A symbolic link at `to` is replaced, never written
-// through. On failure nothing is left at `to`. Returns the system's error
-// number, 0 for success.
-int copyFileNoFollow(const std::string& from, const std::string& to);
 
 }  // namespace korbit::platform

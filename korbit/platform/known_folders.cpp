@@ -8,12 +8,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
 #include "korbit/platform/file_info.h"
+#include "korbit/platform/regular_file.h"
 
 namespace korbit::platform {
 
@@ -84,10 +83,8 @@ std::optional<std::string> userDir(std::string_view key, std::string_view defaul
         return std::nullopt;
     }
     if (const auto config = baseFolder("XDG_CONFIG_HOME", ".config")) {
-        std::ifstream file(*config + "/user-dirs.dirs", std::ios::binary);
-        if (file) {
-            const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-            if (auto assigned = userDirFromConfig(text, key, *home)) {
+        if (const auto text = readRegularFile(*config + "/user-dirs.dirs")) {
+            if (auto assigned = userDirFromConfig(*text, key, *home)) {
                 return assigned;
             }
         }

@@ -2,11 +2,12 @@
 
 #include <sys/stat.h>
 
-#include <QMimeDatabase>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <atomic>
+
+#include "korbit/platform/file_info.h"
 
 namespace korbit::platform {
 
@@ -15,7 +16,7 @@ namespace {
 // True unless the desktop's database says for sure that no application
 // opens files of `path`'s type.
 bool someApplicationOpens(const std::string& path) {
-    const QString type = QMimeDatabase().mimeTypeForFile(QString::fromStdString(path)).name();
+    const QString type = QString::fromStdString(mimeTypeName(path));
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
     if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {

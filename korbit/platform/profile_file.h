@@ -2,7 +2,8 @@
 // file in one step (a temporary file beside it, flushed, renamed over it)
 // while holding an exclusive advisory lock on the folder, so writers in
 // several processes never lose each other's changes and a crash never leaves
-// a half-written file. Readers need no lock.
+// a half-written file. Readers need no lock: they read the file whole with
+// readRegularFile (regular_file.h).
 #pragma once
 
 #include <functional>
@@ -10,9 +11,6 @@
 #include <string>
 
 namespace korbit::platform {
-
-// The bytes of the file at `path`; nothing when it is missing or unreadable.
-std::optional<std::string> readProfileFile(const std::string& path);
 
 // Locks the file's folder, hands `edit` the current content (empty for a
 // missing file) and, when `edit` returns true, writes the edited content in

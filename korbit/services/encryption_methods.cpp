@@ -3,7 +3,6 @@
 // four bytes. Plus the progress, cancel and message methods both
 // generations share.
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "korbit/engine/keystream.h"
 #include "korbit/platform/file_metadata.h"
 #include "korbit/platform/file_rewrite.h"
+#include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/encryption_support.h"
 
@@ -25,20 +25,15 @@ VBool KorbitControl::IsFileEncrypted2(const Text& FileNameSTR) {
     if (!path) {
         throw AutomationError::fileNotFound();
     }
-    const int fd = ::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
+    const platform::Descriptor file = platform::openRegularFile(*path, O_RDONLY);
+    if (!file.valid()) {
+        if (errno == EISDIR || errno == EINVAL) {
+            return kFalse;  // folders, pipes and devices are no containers
+        }
         throw errno == EACCES ? AutomationError::permissionDenied() : AutomationError::fileNotFound();
     }
     std::uint8_t magic[4] = {};
-    std::size_t got = 0;
-    while (got < sizeof magic) {
-        const ssize_t n = ::read(fd, magic + got, sizeof magic - got);
-        if (n <= 0) {
-            break;  // short files and unreadable entries (a folder, say) are no containers
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
+    const std::size_t got = platform::readAtMost(file.get(), magic);
     return toVBool(engine::hasContainerMagic(std::span(magic, got)));
 }
 

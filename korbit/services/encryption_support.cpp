@@ -16,10 +16,7 @@ engine::Result<std::size_t> RewriteSource::read(std::span<std::uint8_t> buffer) 
     }
 }
 
-std::string fallbackFolder(control::KorbitControl&) {
-    bool ignored = false;
-    return platform::toUtf8(GetSpecialFolderA(control::CSIDL_APPDATA, ignored));
-}
+std::string fallbackFolder(control::KorbitControl&) { return platform::toUtf8(ApplicationDataFolderMade()); }
 
 bool sizeAllowed(control::KorbitControl& control, std::uint64_t bytes, const control::Text& title) {
     if (bytes <= kMaxFileBytes) {

@@ -60,8 +60,8 @@ private:
     File& file_;
 };
 
-// The application-data folder, where a temporary file goes when the file's
-// own folder cannot be written; "" when there is none.
+// The application-data folder, made when missing, where a temporary file
+// goes when the file's own folder cannot be written; "" when there is none.
 std::string fallbackFolder(control::KorbitControl& control);
 
 // Files whose blocks the 32-bit counter can number whatever the seed: 64 GiB.

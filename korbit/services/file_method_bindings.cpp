@@ -133,6 +133,13 @@ void bindFileTimeMethods(control::InterfaceInfo& info) {
         a[3] = modified;
         return Boolean{result};
     });
+
+    info.annotate("SetFileCreatedDate", "Always False: Linux keeps a file's creation (birth) time itself and "
+                                        "offers no way to set it.");
+    info.annotate("SetFileTimes", "Sets the accessed and modified times; True when both were set. The creation "
+                                  "(birth) time cannot be set on Linux: creation_date is checked, then left unused.");
+    info.annotate("GetFileTimes", "creation_date is the birth time where the file system keeps one, otherwise the "
+                                  "earlier of the last change of the file's status and its last modification.");
 }
 
 }  // namespace korbit::services

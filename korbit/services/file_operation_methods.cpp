@@ -6,9 +6,11 @@
 
 #include "korbit/control/korbit_control.h"
 #include "korbit/control/type_library.h"
+#include "korbit/platform/file_copy.h"
 #include "korbit/platform/file_info.h"
 #include "korbit/platform/file_operations.h"
 #include "korbit/platform/launcher.h"
+#include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/platform/trash.h"
 #include "korbit/services/file_operations.h"
@@ -41,25 +43,28 @@ void showDeleteError(control::Host& host, const Text& path, int error) {
 
 enum class Removal { kTrashAsking, kTrash, kPermanent };
 
+// True only when the entry is gone because of this call: a missing entry,
+// a declined question and a refused delete answer False, the last two after
+// the box that says why.
 VBool removeEntry(control::Host& host, const Text& MyFile, Removal how) {
     const std::string path = osPath(MyFile);
     if (path.empty() || !platform::entryExists(path)) {
         showDeleteError(host, MyFile, ENOENT);
-        return control::kTrue;
+        return control::kFalse;
     }
     if (how == Removal::kTrashAsking) {
         const bool folder = platform::isFolder(path);
         const Text text = u"Are you sure you want to move \"" + MyFile + u"\" to the trash?";
         if (host.messageBox(text, control::box::kYesNo | control::box::kQuestion,
                             folder ? u"Delete Folder" : u"Delete File") != control::box::kYes) {
-            return control::kTrue;
+            return control::kFalse;
         }
     }
     const int error = how == Removal::kPermanent ? platform::removeTree(path) : platform::moveToTrash(path);
     if (error != 0) {
         showDeleteError(host, MyFile, error);
     }
-    return control::kTrue;
+    return control::toVBool(error == 0);
 }
 
 VBool move(const Text& MyFile, Text& MoveToDir, bool replace) {
@@ -68,10 +73,7 @@ VBool move(const Text& MyFile, Text& MoveToDir, bool replace) {
         MoveToDir = target;
         const std::string from = osPath(MyFile);
         const std::string to = osPath(target);
-        if (!from.empty() && !to.empty()) {
-            platform::moveEntry(from, to, replace);
-        }
-        return control::kTrue;
+        return control::toVBool(!from.empty() && !to.empty() && platform::moveEntry(from, to, replace) == 0);
     });
 }
 
@@ -131,10 +133,9 @@ void KorbitControl::DisplayFileIcon(const Text& MyFile, std::int32_t PictureBoxH
 
 VBool KorbitControl::BrowserLaunch(const Text& WebSite) {
     return services::guarded(kFalse, [&] {
-        if (const std::string target = osPath(WebSite); !target.empty()) {
-            platform::launcher().open(target, "open", "");
-        }
-        return kTrue;
+        const std::string target = osPath(WebSite);
+        return toVBool(!target.empty() &&
+                       platform::launcher().open(target, "open", "") == platform::LaunchResult::kStarted);
     });
 }
 
@@ -151,7 +152,7 @@ Text KorbitControl::File2String(const Text& MyTxtFile) {
         if (services::GetFileExt(MyTxtFile) != u"txt") {
             return Text();
         }
-        const auto content = platform::readWholeFile(osPath(MyTxtFile));
+        const auto content = platform::readRegularFile(osPath(MyTxtFile));
         return content ? platform::fromUtf8(*content) : Text();
     });
 }
@@ -190,10 +191,8 @@ Text KorbitControl::GetMyCurrentDirectory() {
 }
 
 VBool KorbitControl::SetMyCurrentDirectory(const Text& MyDir) {
-    if (const std::string path = osPath(MyDir); !path.empty()) {
-        platform::changeFolder(path);
-    }
-    return kTrue;
+    const std::string path = osPath(MyDir);
+    return toVBool(!path.empty() && platform::changeFolder(path) == 0);
 }
 
 VBool KorbitControl::DeleteFileOrFolderToBin(const Text& MyFile) {
@@ -225,10 +224,9 @@ VBool KorbitControl::CopyMyFile(const Text& MyFile, const Text& CopyToDir) {
     return services::guarded(kFalse, [&] {
         const Text target = services::TrimNull(services::BackSlashNeeded(CopyToDir) + services::CutFilePath(MyFile));
         const std::string from = osPath(MyFile);
-        if (!from.empty() && !target.empty()) {
-            platform::copyFile(from, osPath(target));
-        }
-        return kTrue;
+        const std::string to = osPath(target);
+        return toVBool(!from.empty() && !to.empty() &&
+                       platform::copyRegularFile(from, to, platform::ExistingTarget::kReplace) == 0);
     });
 }
 
@@ -248,11 +246,13 @@ VBool KorbitControl::DestroyAllFilesInFolder(const Text& PathName) {
     if (!names || folder.empty()) {
         return kFalse;
     }
+    // A file that cannot be destroyed is passed over; the answer says so.
+    bool allDestroyed = true;
     for (const std::string& name : *names) {
         host().pumpEvents();
-        platform::destroyFile(folder == "/" ? "/" + name : folder + "/" + name);
+        allDestroyed = platform::destroyFile(folder == "/" ? "/" + name : folder + "/" + name) && allDestroyed;
     }
-    return kTrue;
+    return toVBool(allDestroyed);
 }
 
 VBool KorbitControl::DestroyFileQ(const Text& PathName) {

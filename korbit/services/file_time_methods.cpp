@@ -45,13 +45,14 @@ std::optional<Date> dateOfStamp(std::int64_t utc, bool local) {
 
 enum class Stamp { kCreated, kAccessed, kModified };
 
+// SetFileAccessedDate and SetFileModifiedDate: True when the stamp was set.
 VBool setOneStamp(const Text& file, Date date, VBool local, Stamp which) {
     try {
         const std::int64_t seconds = stampOf(date, local);
+        const std::string path = osPath(file);
         const auto only = [&](Stamp s) { return s == which ? std::optional<std::int64_t>(seconds) : std::nullopt; };
-        platform::writeFileStamps(osPath(file), only(Stamp::kCreated), only(Stamp::kAccessed),
-                                  only(Stamp::kModified));
-        return control::kTrue;
+        return control::toVBool(!path.empty() &&
+                                platform::writeFileStamps(path, only(Stamp::kAccessed), only(Stamp::kModified)));
     } catch (...) {
         return control::kFalse;
     }
@@ -107,8 +108,8 @@ std::int32_t KorbitControl::FileCompareModDates(const Text& Source_File, const T
     return services::compareStamps(*this, Source_File, Target_File, services::Stamp::kModified);
 }
 
-VBool KorbitControl::SetFileCreatedDate(const Text& file_name, Date created_date, VBool local_times) {
-    return services::setOneStamp(file_name, created_date, local_times, services::Stamp::kCreated);
+VBool KorbitControl::SetFileCreatedDate(const Text&, Date, VBool) {
+    return kFalse;  // the system keeps the birth time itself and offers no way to set it
 }
 
 VBool KorbitControl::SetFileAccessedDate(const Text& file_name, Date accessed_date, VBool local_times) {
@@ -122,11 +123,11 @@ VBool KorbitControl::SetFileModifiedDate(const Text& file_name, Date modified_da
 VBool KorbitControl::SetFileTimes(const Text& file_name, Date creation_date, Date access_date, Date modified_date,
                                   VBool local_times) {
     try {
-        const std::int64_t created = services::stampOf(creation_date, local_times);
+        services::stampOf(creation_date, local_times);  // checked like the others, though it cannot be set
         const std::int64_t accessed = services::stampOf(access_date, local_times);
         const std::int64_t modified = services::stampOf(modified_date, local_times);
         const std::string path = services::osPath(file_name);
-        return toVBool(!path.empty() && platform::writeFileStamps(path, created, accessed, modified));
+        return toVBool(!path.empty() && platform::writeFileStamps(path, accessed, modified));
     } catch (...) {
         return kFalse;
     }

@@ -123,8 +123,6 @@ constexpr std::array<FolderMapping, 22> kSpecialFolders = {{
     {46, UserFolder::Documents},        // CSIDL_COMMON_DOCUMENTS
 }};
 
-constexpr std::int32_t kApplicationData = 26;  // CSIDL_APPDATA
-
 }  // namespace
 
 std::u16string GetDriveLetter(const std::u16string& MyFile) {
@@ -221,8 +219,7 @@ std::u16string GetSpecialFolderA(std::int32_t eSpecialFolder, bool& messageBoxDu
         if (mapping.id != eSpecialFolder) {
             continue;
         }
-        const platform::FolderLocation location =
-            platform::locateUserFolder(mapping.folder, eSpecialFolder == kApplicationData);
+        const platform::FolderLocation location = platform::locateUserFolder(mapping.folder, false);
         switch (location.state) {
             case platform::FolderState::Present:
                 return BackSlashNeeded(platform::fromUtf8(location.path));
@@ -234,6 +231,12 @@ std::u16string GetSpecialFolderA(std::int32_t eSpecialFolder, bool& messageBoxDu
         }
     }
     return {};
+}
+
+std::u16string ApplicationDataFolderMade() {
+    const platform::FolderLocation location = platform::locateUserFolder(UserFolder::Config, true);
+    return location.state == platform::FolderState::Present ? BackSlashNeeded(platform::fromUtf8(location.path))
+                                                            : std::u16string{};
 }
 
 std::u16string GetFileType(const std::u16string& MyFile) {

@@ -81,11 +81,15 @@ std::int16_t IsDriveWritable(const std::u16string& MyFile);
 
 // The special folder `eSpecialFolder` (an mceIDLPaths value) with exactly one
 // "/" appended. Empty when the id has no counterpart here or the folder is
-// missing; only the application-data folder (26) is created when missing.
-// `messageBoxDue` is set when nothing could be found out at all (no home
-// folder, or the application-data folder cannot be created): the caller then
-// shows kSpecialFolderMessage with an OK button. The result is empty then.
+// missing; nothing is ever created. `messageBoxDue` is set when nothing
+// could be found out at all (no home folder): the caller then shows
+// kSpecialFolderMessage with an OK button. The result is empty then.
 std::u16string GetSpecialFolderA(std::int32_t eSpecialFolder, bool& messageBoxDue);
+
+// The application-data folder (what GetSpecialFolderA gives for 26), with
+// its missing parents created first, each for the user alone (mode 0700).
+// Empty when it cannot be found or made.
+std::u16string ApplicationDataFolderMade();
 
 // The description of the file's type ("plain text document", "folder");
 // empty when the file does not exist; "File Type Error" when the path cannot

@@ -9,6 +9,7 @@
 #include "korbit/control/bindings.h"
 #include "korbit/control/korbit_control.h"
 #include "korbit/platform/profile_file.h"
+#include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/settings_store.h"
 
@@ -29,7 +30,7 @@ std::optional<SettingsText> load(const Text& file) {
     if (!path || path->empty()) {
         return std::nullopt;
     }
-    const auto content = platform::readProfileFile(*path);
+    const auto content = platform::readRegularFile(*path);
     if (!content) {
         return std::nullopt;
     }

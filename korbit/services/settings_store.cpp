@@ -21,6 +21,8 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     return trimBlanks(inner.substr(0, inner.find(']')));
 }
 
+bool isComment(std::string_view line) { return trimBlanks(line).starts_with(';'); }
+
 struct KeyLine {
     std::string_view key;
     std::string_view value;
@@ -192,9 +194,11 @@ bool SettingsText::removeSection(std::string_view section) {
     bool removed = false;
     std::size_t from = 0;
     while (const auto span = findSection(section, from)) {
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(span->header),
-                     lines_.begin() + static_cast<std::ptrdiff_t>(span->end));
-        from = span->header;
+        const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(span->header);
+        const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(span->end);
+        const auto comments = std::remove_if(first, last, [](const std::string& line) { return !isComment(line); });
+        from = span->header + static_cast<std::size_t>(comments - first);
+        lines_.erase(comments, last);
         removed = true;
     }
     return removed;

@@ -46,8 +46,8 @@ public:
     // there was none.
     bool removeKey(std::string_view section, std::string_view key);
 
-    // Removes every matching section with all its lines; false when there
-    // was none.
+    // Removes every matching section with all its lines but its comments,
+    // which stay where they stood; false when there was none.
     bool removeSection(std::string_view section);
 
     // The whole text, every line ended.

@@ -1,6 +1,7 @@
 // The folder backup and mirroring methods of the control and their bindings.
 #include "korbit/control/bindings.h"
 #include "korbit/control/type_library.h"
+#include "korbit/platform/file_copy.h"
 #include "korbit/platform/folder_walk.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/path_helpers.h"
@@ -48,7 +49,7 @@ bool copyInto(const Text& from, const Text& to, TargetTree& tree) {
         return false;
     }
     tree.checkedFolder = folder;
-    return platform::copyFileNoFollow(systemPath(from), target) == 0;
+    return platform::copyRegularFile(systemPath(from), target, platform::ExistingTarget::kReplace) == 0;
 }
 
 // Step of BackUpFiles for one source file: copy it, or replace an older copy.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "korbit/platform/file_copy.h"
 #include "korbit/platform/folder_walk.h"
 #include "platform/scratch_folder.h"
 
@@ -76,7 +77,7 @@ TEST(NoFollowCopy, CopiesContentModeAndTime) {
     const std::string from = s.file("from", 100000);
     ::chmod(from.c_str(), 0640);
     fs::last_write_time(from, fs::file_time_type::clock::now() - std::chrono::hours(5));
-    ASSERT_EQ(copyFileNoFollow(from, s / "to"), 0);
+    ASSERT_EQ(copyRegularFile(from, s / "to", ExistingTarget::kReplace), 0);
     EXPECT_EQ(content(s / "to"), content(from));
     EXPECT_EQ(fs::last_write_time(s / "to"), fs::last_write_time(from));
     EXPECT_EQ(fs::status(s / "to").permissions(), fs::status(from).permissions());
@@ -87,7 +88,7 @@ TEST(NoFollowCopy, ReplacesALinkInsteadOfWritingThroughIt) {
     const std::string from = s.file("from", 10);
     const std::string victim = s.file("victim", 3);
     fs::create_symlink(victim, s / "to");
-    ASSERT_EQ(copyFileNoFollow(from, s / "to"), 0);
+    ASSERT_EQ(copyRegularFile(from, s / "to", ExistingTarget::kReplace), 0);
     EXPECT_FALSE(fs::is_symlink(s / "to"));
     EXPECT_EQ(content(victim), "xxx");
     EXPECT_EQ(content(s / "to"), std::string(10, 'x'));
@@ -96,9 +97,9 @@ TEST(NoFollowCopy, ReplacesALinkInsteadOfWritingThroughIt) {
 TEST(NoFollowCopy, RefusesWhatIsNoRegularFileAndLeavesNothing) {
     const ScratchFolder s;
     ASSERT_EQ(::mkfifo((s / "pipe").c_str(), 0600), 0);
-    EXPECT_EQ(copyFileNoFollow(s / "pipe", s / "to"), EINVAL);
-    EXPECT_EQ(copyFileNoFollow(s / "missing", s / "to"), ENOENT);
-    EXPECT_NE(copyFileNoFollow(s.file("f", 1), s / "no/such/folder/to"), 0);
+    EXPECT_EQ(copyRegularFile(s / "pipe", s / "to", ExistingTarget::kReplace), EINVAL);
+    EXPECT_EQ(copyRegularFile(s / "missing", s / "to", ExistingTarget::kReplace), ENOENT);
+    EXPECT_NE(copyRegularFile(s.file("f", 1), s / "no/such/folder/to", ExistingTarget::kReplace), 0);
     EXPECT_FALSE(fs::exists(s / "to"));
 }
 

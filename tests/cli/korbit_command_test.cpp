@@ -71,6 +71,10 @@ TEST_F(KorbitCommand, CallsMethodsLateBoundAndPrintsOneJsonObject) {
     EXPECT_EQ(nlohmann::json::parse(run.out)["result"], "/");
 
     run = korbit("call getspecialfoldera 26");  // names are case-insensitive
+    EXPECT_EQ(nlohmann::json::parse(run.out)["result"], "");  // a missing folder is looked up, not made
+    EXPECT_FALSE(std::filesystem::exists(home_ / "config"));
+    std::filesystem::create_directories(home_ / "config");
+    run = korbit("call GetSpecialFolderA 26");
     EXPECT_EQ(nlohmann::json::parse(run.out)["result"], home_.string() + "/config/");
 }
 

@@ -2,6 +2,9 @@
 // host would: arguments left out, of the wrong type, or fine. Whatever comes
 // in, the answer is a status and never a crash.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -132,28 +135,30 @@ TEST_F(WiredMethods, AnswerEveryKindOfCallWithAStatus) {
 }
 
 TEST_F(WiredMethods, ShowTheirBoxesThroughTheHost) {
-    // An application-data folder that cannot be made: below a plain file.
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "korbit-wired-blocker";
-    { std::FILE* f = std::fopen(file.c_str(), "w"); std::fclose(f); }
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedValue = saved != nullptr ? saved : "";
-    ::setenv("XDG_CONFIG_HOME", (file / "config").c_str(), 1);
-
-    std::vector<Value> args{Value(std::int32_t{26})};
-    const InvokeResult r = invoke(control, control.interfaceInfo().find("GetSpecialFolderA")->dispid, args);
-
-    if (saved != nullptr) {
-        ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
-    } else {
-        ::unsetenv("XDG_CONFIG_HOME");
+    // No home folder can be found for a user the password database does not know, without HOME: the
+    // special folders cannot be looked up at all. Only the superuser can become such a user.
+    constexpr uid_t kStranger = 54321;
+    if (::geteuid() != 0 || ::getpwuid(kStranger) != nullptr) {
+        GTEST_SKIP() << "needs root, and a user id without a password entry, to run without a home folder";
     }
-    std::filesystem::remove(file);
-
-    ASSERT_TRUE(r.ok()) << r.description;
-    EXPECT_EQ(r.result, Value(Text()));
-    ASSERT_EQ(host.boxes.size(), 1U);
-    EXPECT_EQ(host.boxes[0].text, u"GetSpecialFolderA");
-    EXPECT_EQ(host.boxes[0].style, box::kOkOnly);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::unsetenv("HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        if (::setgid(kStranger) != 0 || ::setuid(kStranger) != 0) {
+            ::_exit(2);
+        }
+        std::vector<Value> args{Value(std::int32_t{26})};
+        const InvokeResult r = invoke(control, control.interfaceInfo().find("GetSpecialFolderA")->dispid, args);
+        const bool shown = r.ok() && r.result == Value(Text()) && host.boxes.size() == 1 &&
+                           host.boxes[0].text == u"GetSpecialFolderA" && host.boxes[0].style == box::kOkOnly;
+        ::_exit(shown ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no box, or not the expected one; 2: could not switch users";
 }
 
 }  // namespace

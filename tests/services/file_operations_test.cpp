@@ -6,8 +6,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "korbit/control/type_library.h"
@@ -85,7 +87,8 @@ TEST_F(FileOperations, MoveRewritesTheTargetAndRespectsExistingFiles) {
 
     scratch.file("a/x.txt", 5);
     args = {text(from), text(scratch / "b/")};
-    EXPECT_EQ(callMethod(control, "MoveMyFile", args).result, kTrueValue);  // refused, yet True
+    EXPECT_EQ(callMethod(control, "MoveMyFile", args).result, kFalseValue);  // refused: both stay
+    EXPECT_EQ(args[1], text(scratch / "b/x.txt"));
     EXPECT_EQ(fs::file_size(from), 5U);
     EXPECT_EQ(fs::file_size(scratch / "b/x.txt"), 1U);
 
@@ -95,6 +98,35 @@ TEST_F(FileOperations, MoveRewritesTheTargetAndRespectsExistingFiles) {
     EXPECT_EQ(fs::file_size(scratch / "b/x.txt"), 5U);
 }
 
+TEST_F(FileOperations, MovesAcrossFileSystemsAreWholeOrNotAtAll) {
+    struct stat here {};
+    struct stat there {};
+    if (::stat(scratch.path().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev ||
+        ::access("/dev/shm", W_OK) != 0) {
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    }
+    std::optional<ScratchFolder> elsewhere;
+    {
+        const ScopedVariable shm{"TMPDIR", std::string("/dev/shm")};
+        elsewhere.emplace();
+    }
+    const std::string from = scratch.file("x.txt", 6);
+    fs::last_write_time(from, fs::file_time_type::clock::now() - std::chrono::hours(3));
+    const auto modified = fs::last_write_time(from);
+    const std::string taken = elsewhere->file("taken/x.txt", 2);
+
+    EXPECT_EQ(call(control, "MoveMyFile", {text(from), text(elsewhere->path() + "/taken")}), kFalseValue);
+    EXPECT_EQ(call(control, "MoveMyFileReplaceExisting", {text(from), text(elsewhere->path())}), kFalseValue);
+    EXPECT_EQ(fs::file_size(from), 6U);
+    EXPECT_EQ(fs::file_size(taken), 2U);
+    EXPECT_FALSE(fs::exists(*elsewhere / "x.txt"));
+
+    EXPECT_EQ(call(control, "MoveMyFile", {text(from), text(elsewhere->path())}), kTrueValue);
+    EXPECT_FALSE(fs::exists(from));
+    EXPECT_EQ(fs::file_size(*elsewhere / "x.txt"), 6U);
+    EXPECT_EQ(fs::last_write_time(*elsewhere / "x.txt"), modified);
+}
+
 TEST_F(FileOperations, CopyReplacesTheTargetAndLeavesTheArgument) {
     const std::string from = scratch.file("x.txt", 4);
     scratch.file("to/x.txt", 9);
@@ -102,7 +134,59 @@ TEST_F(FileOperations, CopyReplacesTheTargetAndLeavesTheArgument) {
     EXPECT_EQ(callMethod(control, "CopyMyFile", args).result, kTrueValue);
     EXPECT_EQ(args[1], text(scratch / "to"));
     EXPECT_EQ(fs::file_size(scratch / "to/x.txt"), 4U);
-    EXPECT_EQ(call(control, "CopyMyFile", {text(from), text(scratch / "nowhere")}), kTrueValue);
+    EXPECT_EQ(fs::last_write_time(scratch / "to/x.txt"), fs::last_write_time(from));
+}
+
+// Every operation that did not happen answers False and changes nothing.
+TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
+    const std::string file = scratch.file("x.txt", 4);
+    const std::string other = scratch.file("b/x.txt", 9);
+    const std::string readOnly = scratch.file("ro/x.txt", 2);
+    ::chmod(readOnly.c_str(), 0444);
+    scratch.folder("folder.txt");
+    const struct {
+        const char* method;
+        std::string path;
+        std::string folder;
+    } cases[] = {
+        {"CopyMyFile", file, scratch / "nowhere"},
+        {"CopyMyFile", file, scratch / "ro"},  // onto a read-only file
+        {"CopyMyFile", file, scratch.path()},  // onto itself
+        {"CopyMyFile", scratch / "missing.txt", scratch / "b"},
+        {"CopyMyFile", scratch / "folder.txt", scratch / "b"},
+        {"MoveMyFile", file, scratch / "b"},  // onto an existing file
+        {"MoveMyFile", scratch / "missing.txt", scratch / "b"},
+        {"MoveMyFile", file, scratch / "nowhere"},
+        {"MoveMyFileReplaceExisting", scratch / "missing.txt", scratch / "b"},
+        {"MoveMyFileReplaceExisting", file, scratch / "nowhere"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(call(control, c.method, {text(c.path), text(c.folder)}), kFalseValue) << c.method << " " << c.path
+                                                                                          << " " << c.folder;
+    }
+    EXPECT_EQ(fs::file_size(file), 4U);
+    EXPECT_EQ(fs::file_size(other), 9U);
+    EXPECT_EQ(fs::file_size(readOnly), 2U);
+    EXPECT_FALSE(fs::exists(scratch / "nowhere"));
+    EXPECT_FALSE(fs::exists(scratch / "b/missing.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch / "ro"), {}), 1) << "no temporary file left";
+
+    const fs::path before = fs::current_path();
+    for (const std::string& place : {scratch / "missing", file}) {
+        EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(place)}), kFalseValue) << place;
+        EXPECT_EQ(fs::current_path(), before);
+    }
+
+    // One file that cannot be destroyed: the others still are, and the answer says so.
+    const std::string folder = scratch.folder("victims");
+    const std::string kept = scratch.file("victims/kept.txt", 1);
+    ::chmod(kept.c_str(), 0444);
+    scratch.file("victims/gone.txt", 1);
+    host.answers = {control::box::kYes};
+    EXPECT_EQ(call(control, "DestroyAllFilesInFolder", {text(folder)}), kFalseValue);
+    fs::current_path(before);
+    EXPECT_TRUE(fs::exists(kept));
+    EXPECT_FALSE(fs::exists(scratch / "victims/gone.txt"));
 }
 
 TEST_F(FileOperations, DestroyFileRefusesWhatItMustNotTouch) {
@@ -202,7 +286,7 @@ TEST_F(FileOperations, CurrentFolderIsPaddedAndLongOnesKeptWhole) {
                                             std::string(100, 'c'));
     call(control, "SetMyCurrentDirectory", {text(deep)});
     EXPECT_EQ(call(control, "GetMyCurrentDirectory"), text(deep));
-    EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(scratch / "missing")}), kTrueValue);
+    EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(scratch / "missing")}), kFalseValue);
     EXPECT_EQ(call(control, "GetMyCurrentDirectory"), text(deep));
     fs::current_path(before);
 }

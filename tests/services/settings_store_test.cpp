@@ -93,7 +93,9 @@ const Case kCases[] = {
     {"delete removes duplicates", "[A]\nx=1\nX=2\n", Op::kDelete, "A", "x", "", "", "[A]\n"},
     {"delete of nothing leaves bytes", "[A]\r\nx=1", Op::kDelete, "A", "z", "", "", {}},
     {"delete makes no file", {}, Op::kDelete, "A", "x", "", "", {}},
-    {"delete section", "[A]\nx=1\n;c\n[B]\ny=2\n", Op::kDeleteSection, "a", "", "", "", "[B]\ny=2\n"},
+    {"delete section, its comments stay", "[A]\nx=1\n;c\n[B]\ny=2\n", Op::kDeleteSection, "a", "", "", "",
+     ";c\n[B]\ny=2\n"},
+    {"comments around a deleted section", ";a\r\n[S]\r\n;b\r\n", Op::kDeleteSection, "S", "", "", "", ";a\r\n;b\r\n"},
     {"delete every copy of a section", "[A]\nx=1\n[B]\ny=2\n[a]\nz=3\n", Op::kDeleteSection, "A", "", "", "",
      "[B]\ny=2\n"},
 };

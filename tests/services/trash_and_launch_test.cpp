@@ -65,7 +65,7 @@ TEST_F(TrashAndLaunch, SilentTrashKeepsARecordOfTheOrigin) {
 TEST_F(TrashAndLaunch, TrashWithConfirmationAsksFirst) {
     const std::string file = scratch.file("doc.txt", 2);
     host.answers = {control::box::kNo, control::box::kYes};
-    EXPECT_EQ(call(control, "DeleteFileOrFolderToBin", {text(file)}), kTrueValue);
+    EXPECT_EQ(call(control, "DeleteFileOrFolderToBin", {text(file)}), kFalseValue);  // declined: still there
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(call(control, "DeleteFileOrFolderToBin", {text(file)}), kTrueValue);
     EXPECT_FALSE(fs::exists(file));
@@ -76,15 +76,24 @@ TEST_F(TrashAndLaunch, TrashWithConfirmationAsksFirst) {
     EXPECT_NE(host.boxes[0].text.find(text(file).get<Text>()), Text::npos);
 }
 
-TEST_F(TrashAndLaunch, FailedDeletesShowTheSystemsErrorAndStillAnswerTrue) {
+TEST_F(TrashAndLaunch, FailedDeletesShowTheSystemsErrorAndAnswerFalse) {
     for (const char* method : {"DeleteFileOrFolderToBin", "DeleteFileOrFolderSilentToBin", "DeleteFileOrFolderSilent"}) {
         host.boxes.clear();
-        EXPECT_EQ(call(control, method, {text(scratch / "missing")}), kTrueValue) << method;
+        EXPECT_EQ(call(control, method, {text(scratch / "missing")}), kFalseValue) << method;
         ASSERT_EQ(host.boxes.size(), 1U) << method;
         EXPECT_EQ(host.boxes[0].style, control::box::kCritical);
         EXPECT_EQ(host.boxes[0].title, u"Error Deleting File or Folder");
         EXPECT_NE(host.boxes[0].text.find(u"No such file or directory"), Text::npos) << method;
     }
+
+    // No trash can be made below a file: the entry stays where it is.
+    const std::string file = scratch.file("doc.txt", 2);
+    scratch.file("blocker");
+    const ScopedVariable noTrash{"XDG_DATA_HOME", scratch / "blocker/data"};
+    host.boxes.clear();
+    EXPECT_EQ(call(control, "DeleteFileOrFolderSilentToBin", {text(file)}), kFalseValue);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(host.boxes.size(), 1U);
 }
 
 TEST_F(TrashAndLaunch, PermanentDeleteRemovesTheTreeButNothingALinkNames) {
@@ -126,10 +135,11 @@ TEST_F(TrashAndLaunch, StartRunOpenFilePicksTheVerbAndStartsOnlyExistingFiles) {
     EXPECT_EQ(host.boxes[0].style, control::box::kInformation);
 }
 
-TEST_F(TrashAndLaunch, BrowserLaunchHandsTheAddressOver) {
-    launcher.answer = platform::LaunchResult::kFailed;
+TEST_F(TrashAndLaunch, BrowserLaunchHandsTheAddressOverAndTellsWhetherItStarted) {
     EXPECT_EQ(call(control, "BrowserLaunch", {text("https://example.org/")}), kTrueValue);
-    ASSERT_EQ(launcher.launches.size(), 1U);
+    launcher.answer = platform::LaunchResult::kFailed;
+    EXPECT_EQ(call(control, "BrowserLaunch", {text("https://example.org/")}), kFalseValue);
+    ASSERT_EQ(launcher.launches.size(), 2U);
     EXPECT_EQ(launcher.launches[0].target, "https://example.org/");
 }
 

@@ -175,6 +175,13 @@ TEST_F(ArrayFiles, FailuresLeaveTheFileAndTheArrayAlone) {
               boolean(false));
     EXPECT_EQ(result("WriteOneDimArrayToFile", {arrayParams(Array::ofTexts({u"a"}), folder.path(), 1)}),
               boolean(false)) << "a folder";
+    ::chmod(file.c_str(), 0444);
+    for (const bool append : {false, true}) {
+        EXPECT_EQ(result("WriteOneDimArrayToFile", {arrayParams(Array::ofTexts({u"a"}), file, 1), boolean(append)}),
+                  boolean(false)) << "a read-only file, append " << append;
+    }
+    ::chmod(file.c_str(), 0644);
+    EXPECT_EQ(contentOf(file), "\"kept\"\r\n");
     const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
     EXPECT_EQ(entries, 1) << "no temporary file left behind";
 
