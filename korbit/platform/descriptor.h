@@ -11,7 +11,6 @@ class Descriptor {
 public:
     explicit Descriptor(int fd) noexcept : fd_(fd) {}
     ~Descriptor() { closeNow(); }
-    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
