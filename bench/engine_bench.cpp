@@ -5,6 +5,9 @@
 //                               with the processor's digest and, as "/portable", the portable one
 //   BM_Keystream/<impl>         keys made and XORed over 64 MiB on one core, by each key-stream
 //                               implementation this processor has; the label marks the shipped one
+//   BM_Keystream/both-cores     the shipped implementation through KeyAhead: its producer thread
+//                               and the calling thread make keys, the calling thread XORs 64 MiB
+//                               chunk by chunk, as the container transform does
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -13,15 +16,19 @@
 #include <vector>
 
 #include "korbit/engine/digest.h"
+#include "korbit/engine/key_ahead.h"
 #include "korbit/engine/keystream.h"
 
 namespace {
 
+using korbit::engine::BlockKey;
+using korbit::engine::KeyAhead;
 using korbit::engine::Keystream;
 namespace keylanes = korbit::engine::keylanes;
 namespace sha256 = korbit::engine::sha256;
 
 constexpr std::size_t kDataBytes = std::size_t{64} << 20;
+constexpr std::size_t kChunkBlocks = 2048;  // 64 KiB of data per chunk
 constexpr char16_t kPassword[] = u"correct horse battery";
 constexpr std::int32_t kSeed = 1234567;
 
@@ -53,6 +60,27 @@ void keystreamOneCore(benchmark::State& state, const keylanes::Implementation& i
     state.SetLabel(std::string(impl.name) + (shipped ? " (shipped), one core" : ", one core"));
 }
 
+void keystreamBothCores(benchmark::State& state) {
+    std::vector<std::uint8_t> buffer(kDataBytes, 0x5A);
+    const Keystream keys(kPassword, kSeed);
+    bool threaded = false;
+    for (auto _ : state) {
+        KeyAhead ahead(keys, kChunkBlocks, {.endBlock = buffer.size() / 32});
+        threaded = ahead.threaded();
+        std::size_t at = 0;
+        for (std::span<const BlockKey> chunk = ahead.next(); !chunk.empty(); chunk = ahead.next()) {
+            for (const BlockKey& key : chunk) {
+                Keystream::xorBlock(std::span(buffer).subspan(at, 32), key);
+                at += 32;
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+    countBytes(state, buffer.size());
+    state.SetLabel(std::string(keys.implementation().name) +
+                   (threaded ? " (shipped), both cores" : " (shipped), no second core: one core"));
+}
+
 const bool registered = [] {
     benchmark::RegisterBenchmark("BM_Sha256SingleBlock", sha256SingleBlock, std::cref(sha256::active()));
     benchmark::RegisterBenchmark("BM_Sha256SingleBlock/portable", sha256SingleBlock, std::cref(sha256::portable()));
@@ -61,6 +89,9 @@ const bool registered = [] {
                                      std::cref(*impl))
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("BM_Keystream/both-cores", keystreamBothCores)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     return true;
 }();
 
