@@ -1,7 +1,6 @@
 #include "korbit/engine/keystream.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "korbit/engine/sha256.h"
@@ -12,17 +11,6 @@ namespace {
 
 // Keys made per step of apply(), on the stack.
 constexpr std::size_t kApplyKeys = keylanes::kMaxLanes;
-
-// data ^= key over one whole 32-byte block, in words.
-inline void xorWhole(std::uint8_t* data, const BlockKey& key) noexcept {
-    std::uint64_t d[4], k[4];
-    std::memcpy(d, data, kBlockBytes);
-    std::memcpy(k, key.data(), kBlockBytes);
-    for (std::size_t w = 0; w < 4; ++w) {
-        d[w] ^= k[w];
-    }
-    std::memcpy(data, d, kBlockBytes);
-}
 
 std::size_t sameLengthRunCapped(std::int32_t counter) noexcept {
     return static_cast<std::size_t>(std::min<std::uint64_t>(keylanes::kMaxLanes, keylanes::sameLengthRun(counter)));
@@ -76,26 +64,10 @@ void Keystream::apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) co
     for (std::size_t at = 0; at < data.size();) {
         const std::size_t blocks = std::min(kApplyKeys, (data.size() - at + kBlockBytes - 1) / kBlockBytes);
         fillKeys(block, std::span(keys, blocks));
-        const std::size_t whole = std::min(blocks, (data.size() - at) / kBlockBytes);
-        for (std::size_t i = 0; i < whole; ++i, at += kBlockBytes) {
-            xorWhole(data.data() + at, keys[i]);
-        }
-        if (whole < blocks) {
-            xorBlock(data.subspan(at), keys[whole]);
-            at = data.size();
+        for (std::size_t i = 0; i < blocks; ++i, at += kBlockBytes) {
+            xorBlock(data.subspan(at, std::min(kBlockBytes, data.size() - at)), keys[i]);
         }
         block += blocks;
-    }
-}
-
-void Keystream::xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept {
-    std::uint8_t* p = block.data();
-    if (block.size() == kBlockBytes) {
-        xorWhole(p, key);
-    } else {
-        for (std::size_t j = 0; j < block.size(); ++j) {
-            p[j] = static_cast<std::uint8_t>(p[j] ^ key[j]);
-        }
     }
 }
 

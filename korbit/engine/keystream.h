@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -46,8 +47,24 @@ public:
     // firstBlock + keys.size() within kMaxBlocks.
     void fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept;
 
-    // XORs one block (1 to 32 bytes) with the first bytes of `key`.
-    static void xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept;
+    // XORs one block (1 to 32 bytes) with the first bytes of `key`. Inline:
+    // block-by-block callers call it once per 32 bytes.
+    static void xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept {
+        std::uint8_t* p = block.data();
+        if (block.size() == kBlockBytes) {
+            std::uint64_t d[4], k[4];
+            std::memcpy(d, p, kBlockBytes);
+            std::memcpy(k, key.data(), kBlockBytes);
+            for (std::size_t w = 0; w < 4; ++w) {
+                d[w] ^= k[w];
+            }
+            std::memcpy(p, d, kBlockBytes);
+        } else {
+            for (std::size_t j = 0; j < block.size(); ++j) {
+                p[j] = static_cast<std::uint8_t>(p[j] ^ key[j]);
+            }
+        }
+    }
 
 private:
     // Keys of consecutive counters from `first`, all with the same number of

@@ -6,8 +6,8 @@
 // empty for the portable code) and its Ops, then includes this header.
 // Besides the SHA-256 functions, Ops has the few integer operations that
 // work out each lane's digits (laneLowDigits). Everything here has internal
-// linkage, so each file gets its own copy
-// compiled for its own target and nothing leaks into the rest of the build.
+// linkage, so each file gets its own copy compiled for its own target and
+// nothing leaks into the rest of the build.
 //
 // Registers rotate instead of values: at round t, working variable r lives
 // in slot (r - t) mod 8, so a round writes two slots and moves nothing, and
@@ -80,7 +80,6 @@ KORBIT_LANES_INLINE void laneRounds(const BlockPlan& p, const typename Ops::V* k
 template <class Ops>
 struct KeyedWords {
     typename Ops::V keyed[64];
-    typename Ops::V w[64];  // W[t] where it varies
 };
 
 template <class Ops>
@@ -116,13 +115,13 @@ KORBIT_LANES_INLINE LowDigits<Ops> laneLowDigits(const LaneDigits& d, std::size_
     return {q, Ops::shiftLeft(Ops::add(ones, zero), d.onesShift), Ops::shiftLeft(Ops::add(tens, zero), d.tensShift)};
 }
 
-// W[t] where it depends on the counter: the lanes' digit words, then the
-// plan's sum of the constant terms plus the terms that vary.
+// W[t] into w[t] where it depends on the counter: the lanes' digit words,
+// then the plan's sum of the constant terms plus the terms that vary; and
+// K[t] + W[t] into k for the rounds.
 template <class Ops>
 KORBIT_LANES_INLINE void laneSchedule(const BlockPlan& p, const LaneDigits& d, const LowDigits<Ops>& low,
-                                      KeyedWords<Ops>& k) noexcept {
+                                      typename Ops::V* w, KeyedWords<Ops>& k) noexcept {
     using V = typename Ops::V;
-    V* const w = k.w;
     for (int t = 0; t < 16; ++t) {
         if (varies(p.variable, t)) {
             const auto row = static_cast<std::uint32_t>(t + p.row);
@@ -162,7 +161,7 @@ KORBIT_LANES_INLINE void laneSchedule(const BlockPlan& p, const LaneDigits& d, c
 
 // One block for the Ops::kWidth lanes from `lane` on. `s` holds the working
 // variables as of round p.begin on entry and after round 63 on return.
-// k.w[t] is written and read only where the plan says W[t] varies; GCC
+// w[t] is written and read only where the plan says W[t] varies; GCC
 // cannot follow that through the plan's masks and would warn on every read.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
@@ -172,7 +171,8 @@ template <class Ops>
 KORBIT_LANES_TARGET __attribute__((noinline)) void laneBlock(const BlockPlan& p, const LaneDigits& d,
                                                              const LowDigits<Ops>& low, KeyedWords<Ops>& k,
                                                              typename Ops::V (&s)[8]) noexcept {
-    laneSchedule<Ops>(p, d, low, k);
+    typename Ops::V w[64];
+    laneSchedule<Ops>(p, d, low, w, k);
     // A local copy: `s` might alias k's words as far as the compiler knows,
     // and would be stored back after every round.
     typename Ops::V v[8];

@@ -125,8 +125,10 @@ LaneDigits laneDigits(const DigitsPlan& plan, std::int32_t first, std::size_t co
     const std::uint32_t onesAt = plan.digitsAt + plan.digits - 1;
     d.onesRow = onesAt / 4;
     d.onesShift = 8 * (3 - onesAt % 4);
-    d.tensRow = (onesAt - 1) / 4;
-    d.tensShift = 8 * (3 - (onesAt - 1) % 4);
+    if (d.hasTens) {
+        d.tensRow = (onesAt - 1) / 4;
+        d.tensShift = 8 * (3 - (onesAt - 1) % 4);
+    }
 
     for (std::uint32_t q = std::min(qFirst, qLast); q <= std::max(qFirst, qLast); ++q) {
         const std::int64_t higher = negative ? high - (3 - q) : high + q;
