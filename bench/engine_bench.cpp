@@ -1,11 +1,13 @@
-// Throughput of the digest and of the per-block key path.
+// Throughput of the digest and of the key stream.
 //
-// One digest per 32-byte block is the format's own cost, so the digest rate
-// of one-block messages bounds everything the engine can do:
-//   BM_Sha256SingleBlock  digests of 55-byte messages (one compression each)
-//   BM_Keystream          counter -> key text -> digest -> key -> XOR, over 64 MiB
-// Each case runs with the implementation chosen for this processor and, as
-// "/portable", with the portable one.
+// One digest per 32-byte block is the format's own cost:
+//   BM_Sha256SingleBlock        digests of 55-byte messages (one compression each),
+//                               with the processor's digest and, as "/portable", the portable one
+//   BM_Keystream/<impl>         keys made and XORed over 64 MiB on one core, by each key-stream
+//                               implementation this processor has; the label marks the shipped one
+//   BM_Keystream/both-cores     the shipped implementation through KeyAhead: its producer thread
+//                               and the calling thread make keys, the calling thread XORs 64 MiB
+//                               chunk by chunk, as the container transform does
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -14,12 +16,21 @@
 #include <vector>
 
 #include "korbit/engine/digest.h"
+#include "korbit/engine/key_ahead.h"
 #include "korbit/engine/keystream.h"
 
 namespace {
 
+using korbit::engine::BlockKey;
+using korbit::engine::KeyAhead;
 using korbit::engine::Keystream;
+namespace keylanes = korbit::engine::keylanes;
 namespace sha256 = korbit::engine::sha256;
+
+constexpr std::size_t kDataBytes = std::size_t{64} << 20;
+constexpr std::size_t kChunkBlocks = 2048;  // 64 KiB of data per chunk
+constexpr char16_t kPassword[] = u"correct horse battery";
+constexpr std::int32_t kSeed = 1234567;
 
 void sha256SingleBlock(benchmark::State& state, const sha256::Implementation& impl) {
     std::array<std::uint8_t, 55> message{};
@@ -32,26 +43,55 @@ void sha256SingleBlock(benchmark::State& state, const sha256::Implementation& im
     state.SetLabel(std::string(impl.name));
 }
 
-void keystream(benchmark::State& state, const sha256::Implementation& impl) {
-    std::vector<std::uint8_t> buffer(std::size_t{64} << 20, 0x5A);
-    const Keystream keys(u"correct horse battery", 1234567, impl);
+void countBytes(benchmark::State& state, std::size_t bytes) {
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(bytes / 32));  // keys
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+}
+
+void keystreamOneCore(benchmark::State& state, const keylanes::Implementation& impl) {
+    std::vector<std::uint8_t> buffer(kDataBytes, 0x5A);
+    const Keystream keys(kPassword, kSeed, impl);
     for (auto _ : state) {
         keys.apply(buffer, 0);
         benchmark::ClobberMemory();
     }
-    const auto blocks = static_cast<std::int64_t>(buffer.size() / 32);
-    state.SetItemsProcessed(state.iterations() * blocks);
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(buffer.size()));
-    state.SetLabel(std::string(impl.name));
+    countBytes(state, buffer.size());
+    const bool shipped = &impl == &keylanes::active();
+    state.SetLabel(std::string(impl.name) + (shipped ? " (shipped), one core" : ", one core"));
+}
+
+void keystreamBothCores(benchmark::State& state) {
+    std::vector<std::uint8_t> buffer(kDataBytes, 0x5A);
+    const Keystream keys(kPassword, kSeed);
+    bool threaded = false;
+    for (auto _ : state) {
+        KeyAhead ahead(keys, kChunkBlocks, {.endBlock = buffer.size() / 32});
+        threaded = ahead.threaded();
+        std::size_t at = 0;
+        for (std::span<const BlockKey> chunk = ahead.next(); !chunk.empty(); chunk = ahead.next()) {
+            for (const BlockKey& key : chunk) {
+                Keystream::xorBlock(std::span(buffer).subspan(at, 32), key);
+                at += 32;
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+    countBytes(state, buffer.size());
+    state.SetLabel(std::string(keys.implementation().name) +
+                   (threaded ? " (shipped), both cores" : " (shipped), no second core: one core"));
 }
 
 const bool registered = [] {
     benchmark::RegisterBenchmark("BM_Sha256SingleBlock", sha256SingleBlock, std::cref(sha256::active()));
     benchmark::RegisterBenchmark("BM_Sha256SingleBlock/portable", sha256SingleBlock, std::cref(sha256::portable()));
-    benchmark::RegisterBenchmark("BM_Keystream", keystream, std::cref(sha256::active()))
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_Keystream/portable", keystream, std::cref(sha256::portable()))
-        ->Unit(benchmark::kMillisecond);
+    for (const keylanes::Implementation* impl : keylanes::available()) {
+        benchmark::RegisterBenchmark(("BM_Keystream/" + std::string(impl->name)).c_str(), keystreamOneCore,
+                                     std::cref(*impl))
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("BM_Keystream/both-cores", keystreamBothCores)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     return true;
 }();
 

@@ -23,16 +23,9 @@ using State = std::array<std::uint32_t, 8>;
 // updating `state` in place.
 using CompressFn = void (*)(State& state, const std::uint8_t* blocks, std::size_t blockCount);
 
-// Runs two independent compressions at once, `blockCount` blocks each: the
-// same result as two calls of CompressFn, in less time where the processor
-// can overlap them.
-using CompressPairFn = void (*)(State& first, const std::uint8_t* firstBlocks, State& second,
-                                const std::uint8_t* secondBlocks, std::size_t blockCount);
-
 struct Implementation {
     std::string_view name;
     CompressFn compress;
-    CompressPairFn compressPair;
 };
 
 // The standard's initial hash values H(0).

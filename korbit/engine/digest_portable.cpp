@@ -1,8 +1,7 @@
 // Plain C++ compression function, a direct reading of FIPS 180-4, section 6.2.2.
-#include <bit>
-
 #include "korbit/engine/digest.h"
 #include "korbit/engine/digest_constants.h"
+#include "korbit/engine/digest_functions.h"
 
 namespace korbit::engine::sha256 {
 
@@ -11,21 +10,6 @@ namespace {
 inline std::uint32_t loadBigEndian(const std::uint8_t* p) noexcept {
     return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
            std::uint32_t{p[3]};
-}
-
-inline std::uint32_t ch(std::uint32_t x, std::uint32_t y, std::uint32_t z) noexcept { return (x & y) ^ (~x & z); }
-inline std::uint32_t maj(std::uint32_t x, std::uint32_t y, std::uint32_t z) noexcept {
-    return (x & y) ^ (x & z) ^ (y & z);
-}
-inline std::uint32_t bigSigma0(std::uint32_t x) noexcept {
-    return std::rotr(x, 2) ^ std::rotr(x, 13) ^ std::rotr(x, 22);
-}
-inline std::uint32_t bigSigma1(std::uint32_t x) noexcept {
-    return std::rotr(x, 6) ^ std::rotr(x, 11) ^ std::rotr(x, 25);
-}
-inline std::uint32_t smallSigma0(std::uint32_t x) noexcept { return std::rotr(x, 7) ^ std::rotr(x, 18) ^ (x >> 3); }
-inline std::uint32_t smallSigma1(std::uint32_t x) noexcept {
-    return std::rotr(x, 17) ^ std::rotr(x, 19) ^ (x >> 10);
 }
 
 void compressPortable(State& state, const std::uint8_t* blocks, std::size_t blockCount) noexcept {
@@ -63,13 +47,7 @@ void compressPortable(State& state, const std::uint8_t* blocks, std::size_t bloc
     }
 }
 
-void compressPairPortable(State& first, const std::uint8_t* firstBlocks, State& second,
-                          const std::uint8_t* secondBlocks, std::size_t blockCount) noexcept {
-    compressPortable(first, firstBlocks, blockCount);
-    compressPortable(second, secondBlocks, blockCount);
-}
-
-constexpr Implementation kPortable{"portable", &compressPortable, &compressPairPortable};
+constexpr Implementation kPortable{"portable", &compressPortable};
 
 }  // namespace
 

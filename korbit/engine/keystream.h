@@ -1,27 +1,34 @@
 // The key stream of one container: the password check and the key of every
 // data block, for one password and one Seed. It yields exactly the bytes of
-// DeriveBlockKey(keyText(password, counter)), but digests the constant part
-// of the key text once and builds each final digest block in place, so a
-// block costs one compression for passwords of up to 43 characters, and
-// blocks are digested two at a time.
+// DeriveBlockKey(keyText(password, counter)), but works out the part of the
+// digest that is the same for every counter once, when it is made (the
+// whole 64-byte blocks of password + "?", and for each number of digits the
+// rounds and schedule words that do not depend on the digits), and then
+// makes the keys of consecutive blocks many at once with the widest
+// implementation this processor has (keystream_lanes.h).
+//
+// A Keystream does not change once made: any number of threads may use one
+// at the same time.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "korbit/engine/container.h"
-#include "korbit/engine/digest.h"
+#include "korbit/engine/keystream_lanes.h"
 
 namespace korbit::engine {
 
 class Keystream {
 public:
     Keystream(std::u16string_view password, std::int32_t seed,
-              const sha256::Implementation& impl = sha256::active());
+              const keylanes::Implementation& impl = keylanes::active());
 
     std::int32_t seed() const noexcept { return seed_; }
+    const keylanes::Implementation& implementation() const noexcept { return *impl_; }
 
     // The key of any counter value.
     BlockKey keyFor(std::int32_t counter) const noexcept;
@@ -35,26 +42,38 @@ public:
     // within kMaxBlocks.
     void apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept;
 
-    // The keys of blocks firstBlock, firstBlock+1, ... into `keys`, two at a
-    // time: what apply() uses, for callers that XOR block by block.
+    // The keys of blocks firstBlock, firstBlock+1, ... into `keys`: what
+    // apply() uses, for callers that XOR block by block. The caller keeps
+    // firstBlock + keys.size() within kMaxBlocks.
     void fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept;
 
-    // XORs one block (1 to 32 bytes) with the first bytes of `key`.
-    static void xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept;
+    // XORs one block (1 to 32 bytes) with the first bytes of `key`. Inline:
+    // block-by-block callers call it once per 32 bytes.
+    static void xorBlock(std::span<std::uint8_t> block, const BlockKey& key) noexcept {
+        std::uint8_t* p = block.data();
+        if (block.size() == kBlockBytes) {
+            std::uint64_t d[4], k[4];
+            std::memcpy(d, p, kBlockBytes);
+            std::memcpy(k, key.data(), kBlockBytes);
+            for (std::size_t w = 0; w < 4; ++w) {
+                d[w] ^= k[w];
+            }
+            std::memcpy(p, d, kBlockBytes);
+        } else {
+            for (std::size_t j = 0; j < block.size(); ++j) {
+                p[j] = static_cast<std::uint8_t>(p[j] ^ key[j]);
+            }
+        }
+    }
 
 private:
-    // Writes the final digest blocks of the key text of `counter` (what
-    // follows the whole prefix blocks) and returns how many there are.
-    std::size_t finalBlocks(std::int32_t counter, std::uint8_t (&blocks)[2 * sha256::kBlockSize]) const noexcept;
+    // Keys of consecutive counters from `first`, all with the same number of
+    // characters, at most kMaxLanes of them.
+    void makeRun(std::int32_t first, std::span<BlockKey> keys) const noexcept;
 
-    // XORs one block (1 to 32 bytes) with the start of the key of a digest.
-    static void xorWithKey(std::span<std::uint8_t> block, const sha256::State& digestState) noexcept;
-
-    const sha256::Implementation* impl_;
+    const keylanes::Implementation* impl_;
     std::int32_t seed_;
-    sha256::State prefixState_;   // after the whole 64-byte blocks of password + "?"
-    std::string prefixTail_;      // what follows them, fewer than 64 bytes
-    std::uint64_t prefixBytes_;   // length of password + "?"
+    std::vector<keylanes::DigitsPlan> plans_;  // by the counter's number of characters, 1..kMaxDigits
 };
 
 }  // namespace korbit::engine

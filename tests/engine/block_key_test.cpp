@@ -81,13 +81,9 @@ TEST(BlockKeyCounters, ClimbFromNotSeedWithoutWrappingOverTheWholeRange) {
 
 TEST(BlockKeyStream, GivesTheKeyOfTheKeyTextForEveryPasswordLengthAndCounter) {
     // Password lengths around the one-compression limit (43) and past a whole
-    // prefix block (63, 64, 127), with every digest implementation.
-    std::vector<const sha256::Implementation*> impls{&sha256::portable()};
-    if (const auto* fast = sha256::shaExtensions()) {
-        impls.push_back(fast);
-    }
+    // prefix block (63, 64, 127), with every key-stream implementation.
     std::mt19937 random(1);
-    for (const auto* impl : impls) {
+    for (const auto* impl : keylanes::available()) {
         for (std::size_t length : {0U, 1U, 6U, 32U, 42U, 43U, 44U, 52U, 53U, 54U, 62U, 63U, 64U, 100U, 127U, 200U}) {
             const std::u16string password = randomText(random, length);
             for (std::int32_t seed : {0, 41, 1234567, kMaxSeed}) {
@@ -134,7 +130,7 @@ TEST(BlockKeyStream, XorsEachBlockWithItsOwnKeyAndTheShortLastBlockWithTheKeysSt
     }
 }
 
-TEST(BlockKeyStream, FillsKeysInPairsExactlyAsOneByOne) {
+TEST(BlockKeyStream, FillsKeysExactlyAsOneByOne) {
     for (const std::u16string& password : {std::u16string(u"hunter22"), std::u16string(44, u'p')}) {
         const Keystream keys(password, 999999999);
         for (std::size_t count : {0U, 1U, 2U, 7U}) {

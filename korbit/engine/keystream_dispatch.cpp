@@ -1,0 +1,40 @@
+// Which key-stream implementations this processor can run, widest first.
+#include <array>
+
+#include "korbit/engine/keystream_lanes.h"
+
+namespace korbit::engine::keylanes {
+
+namespace {
+
+struct Available {
+    std::array<const Implementation*, 4> list{};
+    std::size_t count = 0;
+};
+
+Available findAvailable() noexcept {
+    Available found;
+    for (const Implementation* impl : {avx512(), avx2(), shaExtensions()}) {
+        if (impl != nullptr) {
+            found.list[found.count++] = impl;
+        }
+    }
+    found.list[found.count++] = &portable();
+    return found;
+}
+
+const Available& availableOnce() noexcept {
+    static const Available found = findAvailable();
+    return found;
+}
+
+}  // namespace
+
+std::span<const Implementation* const> available() noexcept {
+    const Available& found = availableOnce();
+    return {found.list.data(), found.count};
+}
+
+const Implementation& active() noexcept { return *available().front(); }
+
+}  // namespace korbit::engine::keylanes
