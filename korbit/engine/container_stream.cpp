@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "korbit/engine/key_ahead.h"
+
 namespace korbit::engine {
 
 Status writeContainerStart(ByteSink& out, const ContainerHeader& header, const Keystream& keys) {
@@ -60,8 +62,16 @@ Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keyst
                                       const TransformOptions& options) {
     const std::size_t chunk = std::max(kBlockBytes, options.chunkBytes / kBlockBytes * kBlockBytes);
     const std::size_t chunkBlocks = chunk / kBlockBytes;
+    KeyAheadOptions ahead;
+    ahead.useThread = options.keysAhead;
+    if (options.expectedBytes > 0) {
+        // One chunk more than announced, so that a source that grew still
+        // finds keys (made on this thread once the ring runs dry).
+        ahead.endBlock = std::min(kMaxBlocks, blocksOf(options.expectedBytes) + chunkBlocks);
+    }
+    KeyAhead chunkKeys(keys, chunkBlocks, ahead);
     std::vector<std::uint8_t> buffer(chunk);
-    std::vector<BlockKey> chunkKeys(chunkBlocks);
+    std::vector<BlockKey> lateKeys;
     std::uint64_t done = 0;
     for (;;) {
         Result<std::size_t> got = readFully(in, buffer);
@@ -77,8 +87,14 @@ Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keyst
         if (firstBlock + blocks > kMaxBlocks) {
             return Status{ErrorCode::TooLarge, "The file is too large for this format (64 GiB at most)."};
         }
-        keys.fillKeys(firstBlock, std::span(chunkKeys).first(blocks));
-        ChunkSteps steps{std::span(buffer).first(n), std::span<const BlockKey>(chunkKeys).first(blocks)};
+        std::span<const BlockKey> blockKeys = chunkKeys.next();
+        if (blockKeys.size() < blocks) {
+            // Past the announced end: these keys are made here and now.
+            lateKeys.resize(blocks);
+            keys.fillKeys(firstBlock, lateKeys);
+            blockKeys = lateKeys;
+        }
+        ChunkSteps steps{std::span(buffer).first(n), blockKeys.first(blocks)};
         bool goOn = true;
         if (options.eachChunk) {
             goOn = options.eachChunk(steps);

@@ -86,6 +86,14 @@ struct TransformOptions {
 
     // Steps through every chunk; when empty, each chunk is transformed whole.
     ChunkCallback eachChunk;
+
+    // How many bytes the source holds, when known (0: not known). Keys are
+    // then never made past its end, and a small input makes its keys without
+    // a second thread.
+    std::uint64_t expectedBytes = 0;
+
+    // Keys made ahead on a second core, where the machine has one.
+    bool keysAhead = true;
 };
 
 // Writes header and password check to `out`.

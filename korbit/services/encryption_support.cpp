@@ -64,6 +64,7 @@ engine::Status transformForRun(control::KorbitControl& control, std::uint64_t in
     state.TotalBlocks = totalBlocksFor(inputLength);
     state.BlocksDone = 0;
     engine::TransformOptions options;
+    options.expectedBytes = inputLength;
     options.eachChunk = [&](engine::ChunkSteps& chunk) {
         while (!chunk.atEnd()) {
             if (host.inputPending()) {
