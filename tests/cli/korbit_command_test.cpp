@@ -12,6 +12,8 @@
 #include <fstream>
 #include <string>
 
+#include "cli/help_text.h"
+
 namespace {
 
 struct CommandRun {
@@ -118,6 +120,26 @@ TEST_F(KorbitCommand, RunsAScriptOneJsonLinePerCall) {
     EXPECT_EQ(lines[1]["result"], "txt");
     EXPECT_TRUE(lines[2].contains("error"));
     EXPECT_EQ(lines[3]["result"], "x");
+}
+
+// Help is asked by the first word after a command; later words of call
+// belong to the method.
+TEST_F(KorbitCommand, EveryCommandAnswersHelpWithItsOwnUsage) {
+    for (const korbit::help::HelpCommand& command : korbit::cli::korbitHelp().commands) {
+        const std::string name(command.name);
+        const CommandRun run = korbit(name + " --help");
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_TRUE(run.out.starts_with("Usage: korbit " + name)) << run.out;
+        EXPECT_NE(run.out.find("--help"), std::string::npos) << name;
+        EXPECT_EQ(korbit("help " + name).out, run.out) << name;
+    }
+    const CommandRun top = korbit("--help");
+    EXPECT_EQ(top.status, 0);
+    EXPECT_TRUE(top.out.starts_with("Usage: korbit COMMAND")) << top.out;
+
+    const CommandRun call = korbit("call GetFileExt --help");
+    ASSERT_EQ(call.status, 0) << call.out;
+    EXPECT_TRUE(nlohmann::json::parse(call.out).contains("result"));
 }
 
 }  // namespace
