@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/encrypt_command.h"
+#include "cli/help_text.h"
 #include "cli/late_bound_call.h"
 #include "cli/words.h"
 #include "cli/interface_listing.h"
@@ -23,31 +24,6 @@ using namespace korbit::cli;
 constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
-
-constexpr std::string_view kUsageText =
-    "Usage: korbit COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  encrypt [--password-stdin] [--quiet] [--answer A] FILE...\n"
-    "                               encrypt files in place (password asked twice, or one\n"
-    "                               line from standard input); Ctrl-C cancels\n"
-    "  decrypt [--password-stdin] [--quiet] [--answer A] FILE...\n"
-    "                               decrypt files in place\n"
-    "  methods [--json]             list every method of the control and its classes\n"
-    "  call [--answer A] [--class SHA256|BinHexDecCls] [--set PROP=VALUE]... METHOD [ARG]...\n"
-    "                               call one method; each ARG is JSON (a bare word is text);\n"
-    "                               prints one JSON object\n"
-    "  script [--answer A] [FILE|-] one call per line, all on one control; one JSON line each\n"
-    "  register                     register the control library for this user\n"
-    "  unregister                   remove that registration\n"
-    "\n"
-    "Options:\n"
-    "  --answer ok|yes|no|cancel    the answer every message box gets (default: ask the\n"
-    "                               terminal; without one, the answer that changes nothing)\n"
-    "  -h, --help                   show this text\n"
-    "      --version                show the version\n"
-    "\n"
-    "Exit status: 0 success, 1 the call failed, 2 usage error.\n";
 
 int usageError(const std::string& message) {
     std::cerr << "korbit: " << message << "\nTry 'korbit --help'.\n";
@@ -141,22 +117,10 @@ int commandScript(std::vector<std::string> words) {
     return status;  // 2 when a line could not be read as a call
 }
 
-// The control library this program came with: beside it, or in the build
-// tree's library folder.
-std::optional<std::filesystem::path> bundledLibrary() {
-    for (const std::filesystem::path& folder : korbit::hosting::defaultSearchFolders()) {
-        std::error_code ignored;
-        if (std::filesystem::exists(folder / "libkorbit.so", ignored)) {
-            return folder / "libkorbit.so";
-        }
-    }
-    return std::nullopt;
-}
-
 int commandRegistration(bool registering) {
-    const std::optional<std::filesystem::path> found = bundledLibrary();
+    const std::optional<std::filesystem::path> found = korbit::hosting::bundledLibrary();
     if (!found) {
-        std::cerr << "korbit: libkorbit.so was not found beside this program\n";
+        std::cerr << "korbit: libkorbit.so was not found beside this program or in its installation\n";
         return kFailed;
     }
     try {
@@ -179,12 +143,23 @@ int commandRegistration(bool registering) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
+    const korbit::help::HelpPage& help = korbitHelp();
+    if (words.size() == 2 && words[0] == "help" && korbit::help::findCommand(help, words[1]) != nullptr) {
+        words = {words[1], "--help"};
+    }
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-        std::cout << kUsageText;
+        std::cout << korbit::help::helpText(help);
         return words.empty() ? kUsage : kOk;
     }
     const std::string command = words[0];
     words.erase(words.begin());
+    // "korbit COMMAND --help": only as the first word, since later words of
+    // call and script are the method's own arguments.
+    if (const korbit::help::HelpCommand* topic = korbit::help::findCommand(help, command);
+        topic != nullptr && !words.empty() && (words[0] == "--help" || words[0] == "-h")) {
+        std::cout << korbit::help::commandHelpText(help, *topic);
+        return kOk;
+    }
     if (command == "--version") {
         std::cout << "korbit " << KORBIT_VERSION << '\n';
         return kOk;

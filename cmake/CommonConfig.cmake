@@ -11,7 +11,6 @@ target_compile_options(korbit_common INTERFACE
     -Wall
     -Wextra
     -Wpedantic
-    -Werror
     -Wconversion
     -Wsign-conversion
     -Wshadow
@@ -24,6 +23,9 @@ target_compile_options(korbit_common INTERFACE
     -Wmissing-declarations
     -Wundef
     $<$<CXX_COMPILER_ID:GNU>:-Wduplicated-cond -Wlogical-op -Wuseless-cast>
+    # Our own builds treat every warning as an error; a packager's build with
+    # another compiler or other flags should still succeed.
+    $<$<BOOL:${KORBIT_WERROR}>:-Werror>
 )
 
 target_compile_definitions(korbit_common INTERFACE

@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTextStream>
+#include <cstring>
 #include <exception>
+#include <iostream>
 #include <memory>
 
 #include "corvane/app/branding.h"
@@ -12,6 +14,7 @@
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
 #include "corvane/app/single_instance.h"
+#include "corvane/help_text.h"
 #include "corvane/sound/sound_module.h"
 #include "resources/resource_paths.h"
 
@@ -25,12 +28,22 @@ void cannotStart(const std::exception& e) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so they work without a display.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << korbit::help::helpText(corvane::corvaneHelp());
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "corvane " KORBIT_VERSION "\n";
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(corvane::branding::kProgramTitle);
     QApplication::setOrganizationName(corvane::branding::kMakerFolder);
     QApplication::setApplicationVersion(QStringLiteral(KORBIT_VERSION));
     QApplication::setWindowIcon(QIcon(corvane::resources::applicationIcon()));
-    QApplication::setDesktopFileName(QStringLiteral("corvane"));
+    QApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));  // the Wayland app id
 
     // A file named on the command line (the desktop's "Open with") is
     // selected as if chosen in the dialog.

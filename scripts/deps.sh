@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, and only those
 # that are missing: a machine that has them all is left alone (no network).
+#   deps.sh           building and testing
+#   deps.sh package   and checking the Debian package (scripts/package.sh --check)
 set -euo pipefail
 
 packages=(
@@ -13,7 +15,12 @@ packages=(
     xvfb xauth xdotool                        # the desktop program driven on a virtual screen, tests only
     shared-mime-info                          # the installed file type checked, tests only
     nlohmann-json3-dev                        # JSON of the command-line host
+    librsvg2-bin                              # the icons' PNG sizes, rendered from SVG
+    dpkg-dev file                             # the Debian package: dependencies from the binaries
 )
+if [ "${1:-}" = "package" ]; then
+    packages+=(lintian desktop-file-utils appstream)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -22,6 +22,6 @@ else
     exclude=()
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${config[@]}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORBIT_WERROR=ON "${config[@]}"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure --parallel 2 "${exclude[@]}"

@@ -85,10 +85,13 @@ std::vector<fs::path> defaultSearchFolders() {
         return {};
     }
     const fs::path folder = program.parent_path();
-    // Beside the program, the build tree's library folder, and the library
-    // folder of the installation the program belongs to.
-    return {folder, folder.parent_path() / "korbit", (folder / KORBIT_RELATIVE_LIBDIR).lexically_normal()};
+    // Beside the program, the build tree's library folder, and the private
+    // library folder of the installation the program belongs to (relative,
+    // so an installation or an unpacked package works wherever it lies).
+    return {folder, folder.parent_path() / "korbit", (folder / KORBIT_RELATIVE_PRIVATE_LIBDIR).lexically_normal()};
 }
+
+std::optional<fs::path> bundledLibrary() { return searchLibrary(defaultSearchFolders()); }
 
 ComponentLocation ComponentLoader::locate(std::string_view progId) const {
     std::optional<ComponentError> registryProblem;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,8 +23,14 @@ namespace korbit::hosting {
 
 // The folder of the running program (/proc/self/exe), its sibling folder
 // "korbit", where the build tree puts the library, and the installation's
-// library folder as seen from the program's (../lib, say).
+// private library folder as seen from the program's
+// (../lib/x86_64-linux-gnu/korbit, say). Empty when the program's own path
+// cannot be read.
 std::vector<std::filesystem::path> defaultSearchFolders();
+
+// The library this program came with: the first libkorbit.so (or
+// libkorbit.so.<major>) in defaultSearchFolders(); none when there is none.
+std::optional<std::filesystem::path> bundledLibrary();
 
 struct LoaderOptions {
     // The registry to consult; empty: registryFilePath().

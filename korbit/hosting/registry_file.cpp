@@ -237,7 +237,16 @@ void writeAll(int fd, std::string_view text, const std::string& path) {
 // Replaces `file` by one holding `text`: never a half-written file, whatever
 // fails.
 void replaceFile(const fs::path& file, int folderFd, std::string_view text) {
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+    // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
+    // (GCC bug 105651).
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
     std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
     FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
     if (!fd.valid()) {
         fail("cannot create a temporary file beside", file, errno);

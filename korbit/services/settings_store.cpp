@@ -155,7 +155,16 @@ bool SettingsText::set(std::string_view section, std::string_view key, std::stri
     }
     const auto span = findSection(sectionTrimmed);
     if (!span) {
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+        // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
+        // (GCC bug 105651).
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
         lines_.push_back("[" + std::string(sectionTrimmed) + "]");
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
         lines_.push_back(std::string(keyTrimmed) + "=" + std::string(value));
         return true;
     }

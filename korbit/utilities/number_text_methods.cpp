@@ -40,7 +40,16 @@ Text amountInWords(const ControlState::NumberWords& w, double value) {
     }
     const double whole = std::floor(value);
     const auto cents = static_cast<long>(utilities::roundHalfAway((value - whole) * 100.0));
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+    // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
+    // (GCC bug 105651).
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
     const std::string centsText = (cents < 10 ? "0" : "") + std::to_string(cents);
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
     Text buffer = u"and " + Text(centsText.begin(), centsText.end()) + u"/100";
 
     const Text digits = formatNumber(whole);

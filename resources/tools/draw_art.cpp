@@ -1,8 +1,8 @@
 // Draws the program's pictures: the maker's logo, the splash, the heading
-// banner, the small button images, the hand cursor, the application icon and
-// the icon of encrypted files. The window's pictures and the cursor are drawn
-// twice, at their size and at twice it (NAME@2x.png). Run once after a
-// change; the PNG files it writes are kept with the sources.
+// banner, the small button images and the hand cursor, each twice: at its
+// size and at twice it (NAME@2x.png). Run once after a change; the PNG files
+// it writes are kept with the sources. (The icons are SVG drawings in
+// icons/, rendered when the tree is built.)
 //
 //   corvane_draw_art RESOURCES_DIR
 #include <QColor>
@@ -389,90 +389,6 @@ QImage handCursor() {
     return image;
 }
 
-// The application icon: a gold padlock on a rounded navy-to-teal square.
-QImage applicationIcon() {
-    QImage image = canvas(256, 256);
-    QPainter p(&image);
-    prepare(p);
-
-    const QRectF square(8, 8, 240, 240);
-    QLinearGradient back(square.topLeft(), square.bottomRight());
-    back.setColorAt(0, kBlue);
-    back.setColorAt(0.55, kNavy);
-    back.setColorAt(1, kTeal);
-    p.setPen(QPen(kNavy.darker(140), 2));
-    p.setBrush(back);
-    p.drawRoundedRect(square, 46, 46);
-
-    // A soft highlight across the top.
-    QLinearGradient shine(0, 8, 0, 128);
-    shine.setColorAt(0, QColor(255, 255, 255, 60));
-    shine.setColorAt(1, QColor(255, 255, 255, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(shine);
-    p.drawRoundedRect(QRectF(14, 14, 228, 114), 40, 40);
-
-    drawLock(p, QRectF(68, 112, 120, 100), kGoldLight, kGold, QColor(0xe8, 0xee, 0xf4), kNavy);
-    return image;
-}
-
-// The icon of encrypted files: a page with a folded corner and a padlock.
-QImage encryptedFileIcon() {
-    QImage image = canvas(256, 256);
-    QPainter p(&image);
-    prepare(p);
-
-    const qreal left = 40;
-    const qreal top = 12;
-    const qreal right = 216;
-    const qreal bottom = 244;
-    const qreal fold = 52;
-    QPainterPath page;
-    page.moveTo(left + 10, top);
-    page.lineTo(right - fold, top);
-    page.lineTo(right, top + fold);
-    page.lineTo(right, bottom - 10);
-    page.quadTo(right, bottom, right - 10, bottom);
-    page.lineTo(left + 10, bottom);
-    page.quadTo(left, bottom, left, bottom - 10);
-    page.lineTo(left, top + 10);
-    page.quadTo(left, top, left + 10, top);
-    QLinearGradient paper(0, top, 0, bottom);
-    paper.setColorAt(0, kWhite);
-    paper.setColorAt(1, QColor(0xdc, 0xe7, 0xf0));
-    p.setPen(QPen(QColor(0x7d, 0x92, 0xa8), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(paper);
-    p.drawPath(page);
-
-    QPainterPath corner;
-    corner.moveTo(right - fold, top);
-    corner.lineTo(right - fold, top + fold - 8);
-    corner.quadTo(right - fold, top + fold, right - fold + 8, top + fold);
-    corner.lineTo(right, top + fold);
-    corner.closeSubpath();
-    p.setBrush(QColor(0xc3, 0xd2, 0xe0));
-    p.drawPath(corner);
-
-    // Scrambled "text": rows of short bars of varying length.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x9f, 0xb4, 0xc8));
-    const int lengths[] = {7, 3, 5, 4, 8, 2, 6, 4, 3, 7, 5, 2, 6, 3, 4, 6, 2, 5};
-    int n = 0;
-    for (int row = 0; row < 5; ++row) {
-        qreal x = left + 22;
-        const qreal limit = (row == 0) ? right - fold - 10 : right - 22;
-        const qreal y = top + 36 + 22.0 * row;
-        while (x < limit - 20) {
-            const qreal length = std::min<qreal>(lengths[n++ % 18] * 6.0, limit - x);
-            p.drawRoundedRect(QRectF(x, y, length, 9), 4, 4);
-            x += length + 8;
-        }
-    }
-
-    drawLock(p, QRectF(88, 156, 80, 68), kGoldLight, kGold, kNavy, kNavy);
-    return image;
-}
-
 bool save(const QImage& image, const QString& path, QTextStream& log) {
     if (!image.save(path, "PNG")) {
         log << "cannot write " << path << Qt::endl;
@@ -495,7 +411,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* sub : {"bitmaps", "cursors", "icons"}) {
+    for (const char* sub : {"bitmaps", "cursors"}) {
         if (!root.mkpath(QString::fromLatin1(sub))) {
             log << "cannot create " << root.filePath(QString::fromLatin1(sub)) << Qt::endl;
             return 1;
@@ -515,8 +431,6 @@ int main(int argc, char** argv) {
         {"bitmaps/106_sound_off", soundOff, true},
         {"bitmaps/107_information", infoIcon, true},
         {"cursors/101_hand", handCursor, true},
-        {"icons/corvane", applicationIcon, false},
-        {"icons/application-x-corvane-encrypted", encryptedFileIcon, false},
     };
     bool ok = true;
     for (const auto& picture : pictures) {

@@ -13,6 +13,8 @@
 #include <iterator>
 #include <string>
 
+#include "cli/help_text.h"
+
 namespace {
 
 struct CommandRun {
@@ -228,6 +230,26 @@ TEST_F(KorbitCommand, EveryMessageOnStandardErrorStartsWithTheProgramsName) {
     }
     EXPECT_EQ(contentOf(file), "quarterly figures\n");
     EXPECT_NE(container, contentOf(file));
+}
+
+// Help is asked by the first word after a command; later words of call
+// belong to the method.
+TEST_F(KorbitCommand, EveryCommandAnswersHelpWithItsOwnUsage) {
+    for (const korbit::help::HelpCommand& command : korbit::cli::korbitHelp().commands) {
+        const std::string name(command.name);
+        const CommandRun run = korbit(name + " --help");
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_TRUE(run.out.starts_with("Usage: korbit " + name)) << run.out;
+        EXPECT_NE(run.out.find("--help"), std::string::npos) << name;
+        EXPECT_EQ(korbit("help " + name).out, run.out) << name;
+    }
+    const CommandRun top = korbit("--help");
+    EXPECT_EQ(top.status, 0);
+    EXPECT_TRUE(top.out.starts_with("Usage: korbit COMMAND")) << top.out;
+
+    const CommandRun call = korbit("call GetFileExt --help");
+    ASSERT_EQ(call.status, 0) << call.out;
+    EXPECT_TRUE(nlohmann::json::parse(call.out).contains("result"));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "korbit/engine/container.h"
 #include "resources/resource_paths.h"
@@ -156,32 +158,43 @@ TEST(HandCursor, BackgroundIsTransparent) {
 namespace {
 
 struct IconCase {
-    const char* name;
+    std::string name;
     QString path;
+    int size;
 };
 
 void PrintTo(const IconCase& c, std::ostream* os) { *os << c.name; }
+
+// The window icon, and every size the build renders from the two drawings.
+std::vector<IconCase> shippedIcons() {
+    std::vector<IconCase> icons{{"window_resource", res::applicationIcon(), 256}};
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = QStringLiteral(CORVANE_RENDERED_ICONS_DIR "/%1x%1/").arg(size);
+        icons.push_back({"application_" + std::to_string(size),
+                         folder + QStringLiteral("apps/" CORVANE_APP_ID ".png"), size});
+        icons.push_back({"encrypted_file_" + std::to_string(size),
+                         folder + QStringLiteral("mimetypes/application-x-corvane-encrypted.png"), size});
+    }
+    return icons;
+}
 
 }  // namespace
 
 class Icons : public ::testing::TestWithParam<IconCase> {};
 
 // Icons are shown on any background: drawn in the middle, clear at the corners.
-TEST_P(Icons, IsA256SquareWithTransparentCorners) {
+TEST_P(Icons, IsASquareOfItsSizeWithTransparentCorners) {
+    const int size = GetParam().size;
     const QImage icon = QImage(GetParam().path).convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(icon.isNull()) << GetParam().path.toStdString();
-    EXPECT_EQ(icon.size(), QSize(256, 256));
+    EXPECT_EQ(icon.size(), QSize(size, size));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(icon.pixel(255, 255)), 0);
-    EXPECT_EQ(qAlpha(icon.pixel(128, 128)), 255);
+    EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
     EXPECT_GE(colourCount(icon), 16);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shipped, Icons,
-    ::testing::Values(IconCase{"application_resource", res::applicationIcon()},
-                      IconCase{"application_installed", sourceFile("icons/corvane.png")},
-                      IconCase{"encrypted_file_installed", sourceFile("icons/application-x-corvane-encrypted.png")}));
+INSTANTIATE_TEST_SUITE_P(Shipped, Icons, ::testing::ValuesIn(shippedIcons()));
 
 // ------------------------------------------------------------------ sounds
 
@@ -507,13 +520,13 @@ TEST(DesktopIntegration, MimeTypeIsRecognisedByTheContainerSignature) {
 }
 
 TEST(DesktopIntegration, DesktopEntryStartsTheProgramForItsFiles) {
-    const QByteArray bytes = readAll(sourceFile("desktop/corvane.desktop"));
+    const QByteArray bytes = readAll(sourceFile("desktop/" CORVANE_APP_ID ".desktop"));
     ASSERT_FALSE(bytes.isEmpty());
     const auto keys = readDesktopEntry(bytes);
     EXPECT_EQ(keys.value(QStringLiteral("Type")), u"Application");
     EXPECT_EQ(keys.value(QStringLiteral("Name")), u"Ardentis");
     EXPECT_EQ(keys.value(QStringLiteral("Exec")), u"corvane %f");
-    EXPECT_EQ(keys.value(QStringLiteral("Icon")), u"corvane");
+    EXPECT_EQ(keys.value(QStringLiteral("Icon")), QStringLiteral(CORVANE_APP_ID));
     EXPECT_EQ(keys.value(QStringLiteral("Terminal")), u"false");
     EXPECT_FALSE(keys.value(QStringLiteral("Comment")).isEmpty());
 
@@ -525,4 +538,29 @@ TEST(DesktopIntegration, DesktopEntryStartsTheProgramForItsFiles) {
     EXPECT_EQ(claimed, QStringList{entry->type});
     EXPECT_TRUE(keys.value(QStringLiteral("MimeType")).endsWith(u';'));
     EXPECT_TRUE(keys.value(QStringLiteral("Categories")).endsWith(u';'));
+}
+
+// Software centres join the metadata, the desktop entry and the icon by one
+// id; the program announces the same id as its Wayland app id.
+TEST(DesktopIntegration, MetainfoNamesTheDesktopEntryByTheApplicationId) {
+    QXmlStreamReader xml(readAll(sourceFile("desktop/" CORVANE_APP_ID ".metainfo.xml")));
+    QString id;
+    QString launchable;
+    QStringList mediaTypes;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"id") {
+            id = xml.readElementText();
+        } else if (xml.name() == u"launchable") {
+            launchable = xml.readElementText();
+        } else if (xml.name() == u"mediatype") {
+            mediaTypes << xml.readElementText();
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(id, QStringLiteral(CORVANE_APP_ID));
+    EXPECT_EQ(launchable, QStringLiteral(CORVANE_APP_ID ".desktop"));
+    EXPECT_EQ(mediaTypes, QStringList{QStringLiteral("application/x-corvane-encrypted")});
 }

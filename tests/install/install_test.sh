@@ -2,10 +2,11 @@
 # Installs the build into a scratch prefix and uses it as a user would: the
 # installed programs find the installed control library without any
 # registration, and the desktop entry, icons and file type are in place.
-#   install_test.sh BUILD_DIR
+#   install_test.sh BUILD_DIR PRIVATE_LIBDIR
 set -euo pipefail
 
 build=$1
+private_libdir=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
@@ -14,13 +15,13 @@ cmake --install "$build" --prefix "$prefix" > "$scratch/install.log"
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-for file in bin/korbit bin/corvane share/applications/corvane.desktop share/mime/packages/corvane.xml \
-            share/icons/hicolor/256x256/apps/corvane.png \
-            share/icons/hicolor/256x256/mimetypes/application-x-corvane-encrypted.png; do
+app_id=example.velmora_software.Corvane
+for file in bin/korbit bin/corvane "share/applications/$app_id.desktop" share/mime/packages/corvane.xml \
+            "share/icons/hicolor/256x256/apps/$app_id.png" \
+            share/icons/hicolor/256x256/mimetypes/application-x-corvane-encrypted.png \
+            "$private_libdir/libkorbit.so.0"; do
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
-ls "$prefix"/lib*/libkorbit.so* > /dev/null 2>&1 || ls "$prefix"/lib/*/libkorbit.so* > /dev/null 2>&1 \
-    || fail "libkorbit.so was not installed"
 
 # A user with no registration at all.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$scratch/home/.local/share

@@ -1,0 +1,342 @@
+#include "cli/help_page.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace korbit::help {
+
+namespace {
+
+constexpr std::size_t kWidth = 79;
+
+// The parts appended one after the other. (Not "text" + std::string: GCC 12
+// warns falsely about that at -O3, GCC bug 105651.)
+template <typename... Parts>
+std::string cat(const Parts&... parts) {
+    std::string out;
+    (out.append(std::string_view(parts)), ...);
+    return out;
+}
+constexpr std::size_t kOptionColumn = 26;
+
+struct Paragraph {
+    bool verbatim = false;
+    std::vector<std::string> lines;  // verbatim: as written, less two blanks; else one line of words
+};
+
+std::vector<Paragraph> paragraphs(std::string_view text) {
+    std::vector<Paragraph> result;
+    std::vector<std::string_view> lines;
+    auto flush = [&] {
+        if (lines.empty()) {
+            return;
+        }
+        Paragraph p;
+        p.verbatim = std::all_of(lines.begin(), lines.end(), [](std::string_view l) { return l.starts_with("  "); });
+        if (p.verbatim) {
+            for (std::string_view l : lines) {
+                p.lines.emplace_back(l.substr(2));
+            }
+        } else {
+            std::string joined;
+            for (std::string_view l : lines) {
+                joined.append(joined.empty() ? "" : " ").append(l);
+            }
+            p.lines.push_back(joined);
+        }
+        result.push_back(std::move(p));
+        lines.clear();
+    };
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.find_first_not_of(' ') == std::string_view::npos) {
+            flush();
+        } else {
+            lines.push_back(line);
+        }
+    }
+    flush();
+    return result;
+}
+
+// Words of `text` filled into lines of at most kWidth columns, each line
+// starting with `indent` blanks; the first line continues after `first`
+// columns already used when that is given.
+void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used = 0) {
+    std::size_t column = used;
+    if (column == 0) {
+        out.append(indent, ' ');
+        column = indent;
+    }
+    bool lineStart = true;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        i = end;
+        if (!lineStart && column + 1 + word.size() > kWidth) {
+            out += '\n';
+            out.append(indent, ' ');
+            column = indent;
+            lineStart = true;
+        }
+        if (!lineStart) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineStart = false;
+    }
+    out += '\n';
+}
+
+void block(std::string& out, std::string_view text, std::size_t indent) {
+    bool first = true;
+    for (const Paragraph& p : paragraphs(text)) {
+        if (!first) {
+            out += '\n';
+        }
+        first = false;
+        if (p.verbatim) {
+            for (const std::string& line : p.lines) {
+                out.append(indent + 2, ' ');
+                out += line;
+                out += '\n';
+            }
+        } else {
+            fillWords(out, p.lines.front(), indent);
+        }
+    }
+}
+
+void optionList(std::string& out, const std::vector<HelpOption>& options) {
+    for (const HelpOption& o : options) {
+        std::string head = "  ";
+        // Long options line up whether or not a short name comes first.
+        if (!o.names.starts_with("--")) {
+            head += o.names;
+        } else {
+            head.append("    ").append(o.names);
+        }
+        if (!o.argument.empty()) {
+            head.append(" ").append(o.argument);
+        }
+        out += head;
+        if (head.size() + 2 > kOptionColumn) {
+            out += '\n';
+            fillWords(out, o.text, kOptionColumn);
+        } else {
+            out.append(kOptionColumn - head.size(), ' ');
+            fillWords(out, o.text, kOptionColumn, kOptionColumn);
+        }
+    }
+}
+
+const HelpOption kHelpOption{"-h, --help", "", "show this text"};
+
+// --- roff ---------------------------------------------------------------
+
+// Escapes `text` for roff. In a literal (an option, a command line) every
+// hyphen is a minus sign so that it can be copied and typed; in prose only
+// the hyphens of words that start with one are.
+std::string roff(std::string_view text, bool literal) {
+    std::string out;
+    bool wordStart = true;
+    bool optionWord = false;
+    for (const char c : text) {
+        if (wordStart) {
+            optionWord = c == '-';
+        }
+        if (c == '\\') {
+            out += "\\e";
+        } else if (c == '-' && (literal || optionWord)) {
+            out += "\\-";
+        } else {
+            out += c;
+        }
+        wordStart = c == ' ' || c == '(' || c == '\'' || c == '"';
+    }
+    // A control character at the start of a line would be read as a request.
+    if (!out.empty() && (out.front() == '.' || out.front() == '\'')) {
+        out.insert(0, "\\&");
+    }
+    return out;
+}
+
+void roffBlock(std::string& out, std::string_view text) {
+    bool first = true;
+    for (const Paragraph& p : paragraphs(text)) {
+        if (!first) {
+            out += ".PP\n";
+        }
+        first = false;
+        if (p.verbatim) {
+            out += ".RS 4\n.nf\n";
+            for (const std::string& line : p.lines) {
+                out += roff(line, true) + '\n';
+            }
+            out += ".fi\n.RE\n";
+        } else {
+            out += roff(p.lines.front(), false) + '\n';
+        }
+    }
+}
+
+std::string roffOptionHead(const HelpOption& o) {
+    std::string head;
+    std::string_view names = o.names;
+    while (!names.empty()) {
+        const std::size_t comma = std::min(names.find(", "), names.size());
+        head.append(head.empty() ? "" : ", ").append("\\fB").append(roff(names.substr(0, comma), true)).append("\\fR");
+        names.remove_prefix(std::min(comma + 2, names.size()));
+    }
+    if (!o.argument.empty()) {
+        head.append(" \\fI").append(roff(o.argument, true)).append("\\fR");
+    }
+    return head;
+}
+
+void roffOptions(std::string& out, const std::vector<HelpOption>& options) {
+    for (const HelpOption& o : options) {
+        out.append(".TP\n").append(roffOptionHead(o)).append("\n");
+        roffBlock(out, o.text);
+    }
+}
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return out;
+}
+
+}  // namespace
+
+std::string helpText(const HelpPage& page) {
+    std::string out = cat("Usage: ", page.program, " ", page.usage, "\n\n");
+    fillWords(out, page.summary, 0);
+    if (!page.text.empty()) {
+        out += '\n';
+        block(out, page.text, 0);
+    }
+    if (!page.commands.empty()) {
+        out += "\nCommands:\n";
+        std::size_t width = 0;
+        for (const HelpCommand& c : page.commands) {
+            width = std::max(width, c.name.size());
+        }
+        for (const HelpCommand& c : page.commands) {
+            const std::string head = cat("  ", c.name, std::string(width - c.name.size() + 2, ' '));
+            out += head;
+            fillWords(out, c.summary, head.size(), head.size());
+        }
+    }
+    if (!page.options.empty()) {
+        out += "\nOptions:\n";
+        optionList(out, page.options);
+    }
+    for (const HelpSection& s : page.sections) {
+        if (s.inHelp) {
+            std::string title(s.title);
+            std::transform(title.begin() + 1, title.end(), title.begin() + 1,
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            out += '\n' + title + ":\n";
+            block(out, s.text, 2);
+        }
+    }
+    if (!page.commands.empty()) {
+        out += "\n";
+        fillWords(out, cat("'", page.program, " COMMAND --help' shows the options of a command."), 0);
+    }
+    return out;
+}
+
+const HelpCommand* findCommand(const HelpPage& page, std::string_view name) {
+    for (const HelpCommand& c : page.commands) {
+        if (c.name == name) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+std::string commandHelpText(const HelpPage& page, const HelpCommand& command) {
+    std::string out = cat("Usage: ", page.program, " ", command.name, command.arguments.empty() ? "" : " ",
+                          command.arguments, "\n\n");
+    fillWords(out, command.summary, 0);
+    if (!command.text.empty()) {
+        out += '\n';
+        block(out, command.text, 0);
+    }
+    std::vector<HelpOption> options = command.options;
+    options.push_back(kHelpOption);
+    out += "\nOptions:\n";
+    optionList(out, options);
+    return out;
+}
+
+std::string manPage(const HelpPage& page, std::string_view version, std::string_view date) {
+    const std::string program(page.program);
+    std::string out = ".\\\" Made from the program's own help text when the tree is built.\n";
+    out += cat(".TH ", upper(program), " 1 \"", date, "\" \"", program, " ", version, "\" \"User Commands\"\n");
+    out += cat(".SH NAME\n", roff(program, true), " \\- ", roff(page.summary, false), "\n");
+
+    out += ".SH SYNOPSIS\n";
+    if (page.commands.empty()) {
+        out += cat(".B ", roff(program, true), "\n", roff(page.usage, true), "\n");
+    } else {
+        bool first = true;
+        for (const HelpCommand& c : page.commands) {
+            out += first ? "" : ".br\n";
+            first = false;
+            out += cat(".B ", roff(cat(program, " ", c.name), true), "\n");
+            if (!c.arguments.empty()) {
+                out += cat(roff(c.arguments, true), "\n");
+            }
+        }
+        out += cat(".br\n.B ", roff(program, true), "\n", roff("--help | --version", true), "\n");
+    }
+
+    out += ".SH DESCRIPTION\n";
+    roffBlock(out, page.text.empty() ? page.summary : page.text);
+
+    if (!page.commands.empty()) {
+        out += ".SH COMMANDS\n";
+        for (const HelpCommand& c : page.commands) {
+            const std::string title = cat(program, " ", c.name, c.arguments.empty() ? "" : " ", c.arguments);
+            out += cat(".SS \"", roff(title, true), "\"\n");
+            roffBlock(out, c.summary);
+            if (!c.text.empty()) {
+                out += ".PP\n";
+                roffBlock(out, c.text);
+            }
+            roffOptions(out, c.options);
+        }
+    }
+    if (!page.options.empty()) {
+        out += ".SH OPTIONS\n";
+        roffOptions(out, page.options);
+    }
+    for (const HelpSection& s : page.sections) {
+        out += cat(".SH ", roff(s.title, false), "\n");
+        roffBlock(out, s.text);
+    }
+    if (!page.seeAlso.empty()) {
+        out += ".SH SEE ALSO\n";
+        for (std::size_t i = 0; i < page.seeAlso.size(); ++i) {
+            const std::string_view ref = page.seeAlso[i];
+            const std::size_t paren = ref.find('(');
+            out += cat(".BR ", roff(ref.substr(0, paren), true), " ", ref.substr(paren),
+                       i + 1 < page.seeAlso.size() ? " ,\n" : "\n");
+        }
+    }
+    return out;
+}
+
+}  // namespace korbit::help

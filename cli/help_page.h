@@ -1,0 +1,58 @@
+// A program's help, written once beside its code: printed by --help and
+// rendered as its manual page when the tree is built, so the two always say
+// the same.
+//
+// Texts are paragraphs separated by a blank line; a line break inside a
+// paragraph is a space. A paragraph whose every line starts with two blanks
+// is shown as it stands (commands to type, say).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korbit::help {
+
+struct HelpOption {
+    std::string_view names;     // "-q, --quiet"
+    std::string_view argument;  // "A" for "--answer A"; empty when it takes none
+    std::string_view text;
+};
+
+struct HelpCommand {
+    std::string_view name;       // "encrypt"
+    std::string_view arguments;  // "[OPTIONS] FILE..."
+    std::string_view summary;    // one line, in the program's list of commands
+    std::string_view text;       // the command's own help, below its usage line
+    std::vector<HelpOption> options;
+};
+
+struct HelpSection {
+    std::string_view title;  // "EXIT STATUS"
+    std::string_view text;
+    bool inHelp = false;  // printed by --help too, not only in the manual
+};
+
+struct HelpPage {
+    std::string_view program;  // "korbit"
+    std::string_view summary;  // the manual's NAME line: "program - summary"
+    std::string_view usage;    // after the program's name: "COMMAND [OPTIONS]"
+    std::string_view text;
+    std::vector<HelpCommand> commands;
+    std::vector<HelpOption> options;
+    std::vector<HelpSection> sections;
+    std::vector<std::string_view> seeAlso;  // "corvane(1)"
+};
+
+// `program --help`.
+std::string helpText(const HelpPage& page);
+
+// `program COMMAND --help`; nullptr names no command of the page.
+const HelpCommand* findCommand(const HelpPage& page, std::string_view name);
+std::string commandHelpText(const HelpPage& page, const HelpCommand& command);
+
+// The manual page in roff (man macros), section 1. `date` and `version`
+// go into its title line, so a given release always renders the same bytes.
+std::string manPage(const HelpPage& page, std::string_view version, std::string_view date);
+
+}  // namespace korbit::help

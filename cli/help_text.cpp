@@ -1,0 +1,98 @@
+#include "cli/help_text.h"
+
+namespace korbit::cli {
+
+namespace {
+
+using help::HelpCommand;
+using help::HelpOption;
+using help::HelpPage;
+using help::HelpSection;
+
+const HelpOption kAnswer{
+    "--answer", "ok|yes|no|cancel",
+    "the answer every message box of the control gets. Without it, the person at the terminal is asked, and "
+    "where there is nobody to ask every box gets the answer that changes nothing."};
+
+HelpPage makePage() {
+    HelpPage page;
+    page.program = "korbit";
+    page.summary = "encrypt and decrypt files with a password, and call the Korbit control library";
+    page.usage = "COMMAND [OPTIONS] [ARGUMENT]...";
+    page.text =
+        "korbit is the command-line host of the Korbit control library, the engine of the Corvane desktop "
+        "program. It encrypts and decrypts files in place, in the same format as Corvane, and calls any of the "
+        "library's methods by name, printing the result as JSON.";
+    page.commands = {
+        {"encrypt", "[OPTIONS] FILE...", "encrypt files in place with a password",
+         "The password (at least 6 characters, case sensitive) is asked twice at the terminal, or read as one line "
+         "from standard input. Each file keeps its name and folder and is read-only afterwards. Ctrl-C cancels: "
+         "the file being worked on stays exactly as it was.",
+         {{"--password-stdin", "", "read the password from the first line of standard input (also done when "
+                                   "standard input is not a terminal)"},
+          {"-q, --quiet", "", "no progress bar and no line per finished file"},
+          kAnswer}},
+        {"decrypt", "[OPTIONS] FILE...", "decrypt files in place",
+         "The password is asked once. A wrong password is refused before anything is written. Decryption gives "
+         "back the file's content and its read-only state. Ctrl-C cancels and leaves the file as it was.",
+         {{"--password-stdin", "", "read the password from the first line of standard input"},
+          {"-q, --quiet", "", "no progress bar and no line per finished file"},
+          kAnswer}},
+        {"methods", "[--json]", "list every method of the control and of its two classes",
+         "One line per member: its dispatch identifier, its name, its arguments with their types and defaults, "
+         "and its result.",
+         {{"--json", "", "print the list as one JSON document instead"}}},
+        {"call", "[OPTIONS] METHOD [ARGUMENT]...", "call one method late-bound and print the outcome as JSON",
+         "Each ARGUMENT is JSON: a number, a string, true or false, null, an array, or an object for a record. A "
+         "bare word that is not JSON is taken as text. The output is one JSON object with the result, the "
+         "by-reference arguments as the method left them and the message boxes it showed, or an error with its "
+         "code and description. Method names are not case sensitive.\n"
+         "\n"
+         "  korbit call GetFileExt /home/me/report.txt\n"
+         "  korbit call --class SHA256 SHA256 abc",
+         {{"--class", "KorbitControl|SHA256|BinHexDecCls", "the class whose object is called (default: "
+                                                           "KorbitControl)"},
+          {"--set", "PROPERTY=VALUE", "set a property of the object before the call; may be repeated"},
+          kAnswer}},
+        {"script", "[OPTIONS] [FILE|-]", "run one call per line, all on one control",
+         "Each line of FILE (or of standard input) is a call as for 'korbit call', its words quoted as in the "
+         "shell; blank lines and lines starting with # are skipped. One JSON line is printed per call. Since "
+         "the calls share one object, the state a method keeps carries over to the next line.",
+         {kAnswer}},
+        {"register", "", "record the control library in this user's registry",
+         "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, so that other hosts "
+         "can create its objects. The installed programs do not need it.",
+         {}},
+        {"unregister", "", "remove that record", "", {}},
+    };
+    page.options = {
+        {"-h, --help", "", "show the help; after a command, that command's help"},
+        {"--version", "", "show the version"},
+    };
+    page.sections = {
+        {"EXIT STATUS", "0 success, 1 the call or a file failed, 2 usage error.", true},
+        {"ENVIRONMENT",
+         "XDG_DATA_HOME: the folder of the registry (default ~/.local/share). XDG_CONFIG_HOME: the control's "
+         "application-data folder (default ~/.config)."},
+        {"FILES",
+         "$XDG_DATA_HOME/korbit/registry.ini: the per-user registry written by 'korbit register'. The control "
+         "library itself is found beside the program or in the installation's private folder, "
+         "lib/<triplet>/korbit/."},
+        {"EXAMPLES",
+         "  korbit encrypt report.pdf\n"
+         "  echo \"$PASSWORD\" | korbit decrypt --password-stdin --quiet report.pdf\n"
+         "  korbit methods | grep -i date\n"
+         "  korbit call IsLeapYear 2024"},
+    };
+    page.seeAlso = {"corvane(1)"};
+    return page;
+}
+
+}  // namespace
+
+const help::HelpPage& korbitHelp() {
+    static const HelpPage page = makePage();
+    return page;
+}
+
+}  // namespace korbit::cli
