@@ -25,16 +25,21 @@ HelpPage makePage() {
         "library's methods by name, printing the result as JSON.";
     page.commands = {
         {"encrypt", "[OPTIONS] FILE...", "encrypt files in place with a password",
-         "The password (at least 6 characters, case sensitive) is asked twice at the terminal, or read as one line "
-         "from standard input. Each file keeps its name and folder and is read-only afterwards. Ctrl-C cancels: "
-         "the file being worked on stays exactly as it was.",
+         "The password (6 to 26 characters, case sensitive, the same rule as Corvane's) is asked twice at the "
+         "terminal, or read as one line from standard input. Each file keeps its name, folder, owner, group and "
+         "extended attributes, and is read-only afterwards. Ctrl-C cancels, and a wrong password or any failure "
+         "stops the run: the file being worked on stays exactly as it was, permissions included. A file that "
+         "another program changes during the run is left as that program made it. An interrupted rewrite of a "
+         "file with several names is completed by the next run on it, which says so.",
          {{"--password-stdin", "", "read the password from the first line of standard input (also done when "
                                    "standard input is not a terminal)"},
           {"-q, --quiet", "", "no progress bar and no line per finished file"},
           kAnswer}},
         {"decrypt", "[OPTIONS] FILE...", "decrypt files in place",
-         "The password is asked once. A wrong password is refused before anything is written. Decryption gives "
-         "back the file's content and its read-only state. Ctrl-C cancels and leaves the file as it was.",
+         "The password (6 characters or more) is asked once. A wrong password is refused before anything is "
+         "written. Decryption gives back the file's content and its read-only state: a file that was writable "
+         "gets write permission back for those who may read it, within the umask. Ctrl-C cancels and leaves the "
+         "file as it was.",
          {{"--password-stdin", "", "read the password from the first line of standard input"},
           {"-q, --quiet", "", "no progress bar and no line per finished file"},
           kAnswer}},
