@@ -82,7 +82,7 @@ using ChunkCallback = std::function<bool(ChunkSteps& chunk)>;
 struct TransformOptions {
     // Bytes read, transformed and written at a time; rounded down to a
     // multiple of 32 (at least one block).
-    std::size_t chunkBytes = std::size_t{256} * 1024;
+    std::size_t chunkBytes = std::size_t{1} << 20;
 
     // Steps through every chunk; when empty, each chunk is transformed whole.
     ChunkCallback eachChunk;
