@@ -170,8 +170,9 @@ std::vector<std::string> entriesOf(int folder) {
 
 // Unmarked temporary files of `name` that no live run holds were left by a
 // run that died before its result was complete: they are removed so that
-// nothing can ever take them for anything.
-void removeStaleTemporaries(int folder, const std::string& name) {
+// nothing can ever take them for anything. Their paths go to `removed`.
+void removeStaleTemporaries(int folder, const std::string& folderPath, const std::string& name,
+                            std::vector<std::string>& removed) {
     for (const std::string& entry : entriesOf(folder)) {
         if (!isRunTemporary(entry, name)) {
             continue;
@@ -179,8 +180,8 @@ void removeStaleTemporaries(int folder, const std::string& name) {
         Descriptor fd(::openat(folder, entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
         struct stat st {};
         if (fd.valid() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
-            ::unlinkat(folder, entry.c_str(), 0);
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && ::unlinkat(folder, entry.c_str(), 0) == 0) {
+            removed.push_back(folderPath + "/" + entry);
         }
     }
 }
@@ -287,11 +288,11 @@ FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFol
     if (::fstat(input_.get(), &opened_) != 0) {
         fail(RewriteError::Kind::kIo, errno, target_);
     }
-    removeStaleTemporaries(folder_.get(), name_);
+    removeStaleTemporaries(folder_.get(), folderOf(target_), name_, removedStale_);
     if (!fallbackFolder_.empty()) {
         Descriptor fallback(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (fallback.valid()) {
-            removeStaleTemporaries(fallback.get(), name_);
+            removeStaleTemporaries(fallback.get(), fallbackFolder_, name_, removedStale_);
         }
     }
     step(RewriteStep::kOpened, "opening " + target_);

@@ -36,6 +36,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "korbit/platform/descriptor.h"
 
@@ -98,6 +99,10 @@ public:
     const std::string& name() const noexcept { return name_; }
     bool hiddenName() const noexcept { return name_.starts_with('.'); }
 
+    // The unfinished temporary files of this file that runs which died had
+    // left, removed when it was opened.
+    const std::vector<std::string>& removedTemporaries() const noexcept { return removedStale_; }
+
     // Reads up to buffer.size() bytes from the file's start, without moving
     // the read position. Throws RewriteError kIo.
     std::size_t peek(std::span<std::uint8_t> buffer);
@@ -154,6 +159,7 @@ private:
     bool tempDone_ = false;  // renamed into place, or kept as the complete copy
     std::uint64_t written_ = 0;
     std::uint64_t writtenBack_ = 0;
+    std::vector<std::string> removedStale_;
 };
 
 // A new file made whole or not at all: written to a temporary file beside

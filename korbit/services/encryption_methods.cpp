@@ -84,6 +84,11 @@ VBool KorbitControl::EncryptionRoutine2(const Text& InFileName, const Text& MyPa
     };
     try {
         platform::FileRewrite file(*path, services::fallbackFolder(*this));
+        for (const std::string& removed : file.removedTemporaries()) {
+            host().messageBox(u"An unfinished temporary file that an earlier run of " + name +
+                                  u" left behind was removed: " + platform::fromUtf8(removed),
+                              box::kInformation, MyApplicationName);
+        }
         decrypting = services::startsWithSignature(file);
         if (file.completeInterrupted()) {
             // An earlier run was stopped while it copied its complete result

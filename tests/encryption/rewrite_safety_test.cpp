@@ -266,6 +266,25 @@ TEST_F(RewriteSafety, ACopyBackCutOffIsFinishedFromTheCompleteCopyByTheNextRun) 
     }
 }
 
+TEST_F(RewriteSafety, OnlyUnfinishedTemporaryFilesOfDeadRunsAreRemovedAndTheUserIsTold) {
+    const std::string path = folder.file("notes.txt", 500);
+    const std::string stale = folder / ".notes.txt.korbit-Ab12Cd";  // no run holds it
+    writeFile(stale, korbit::testing::bytesOf("half a container"));
+    const std::string otherFiles = folder / ".notes.txt.korbit-complete-1-2-444";  // another file's
+    writeFile(otherFiles, korbit::testing::bytesOf("someone's complete copy"));
+    const std::string unrelated = folder / ".notes.txt.korbit-toolongname";
+    writeFile(unrelated, korbit::testing::bytesOf("not ours"));
+
+    ASSERT_TRUE(run(path));
+    ASSERT_EQ(host.boxes.size(), 1U);
+    EXPECT_EQ(host.boxes[0].style, 64);
+    EXPECT_EQ(host.boxes[0].text, u"An unfinished temporary file that an earlier run of notes.txt left behind was "
+                                  u"removed: " + platform::fromUtf8(stale));
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(otherFiles));
+    EXPECT_TRUE(std::filesystem::exists(unrelated));
+}
+
 TEST_F(RewriteSafety, AReadOnlyFileWithTwoNamesIsRewrittenInPlaceAndStaysReadOnly) {
     const std::string path = folder / "shared.txt";
     const auto plain = korbit::testing::randomBytes(3000, 4);
