@@ -64,7 +64,11 @@ constexpr std::size_t kNameRoom = 180;
 constexpr const char* kRunMark = ".korbit-";
 constexpr const char* kCompleteMark = ".korbit-complete-";
 
-std::string namePart(const std::string& name) { return "." + name.substr(0, kNameRoom); }
+std::string namePart(const std::string& name) {
+    std::string part = ".";  // appended, not "." + ...: GCC 12 warns falsely on that at -O3 (bug 105651)
+    part.append(name, 0, kNameRoom);
+    return part;
+}
 
 std::string randomSuffix() {
     static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
