@@ -44,6 +44,7 @@ public:
     static AutomationError pathNotFound() { return {status::kException, 76, "Path not found"}; }
     static AutomationError permissionDenied() { return {status::kException, 70, "Permission denied"}; }
     static AutomationError divisionByZero() { return {status::kException, 11, "Division by zero"}; }
+    static AutomationError pathFileAccessError() { return {status::kException, 75, "Path/File access error"}; }
 
 private:
     std::int32_t status_;

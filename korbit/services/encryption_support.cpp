@@ -4,7 +4,7 @@
 #include "korbit/engine/container_stream.h"
 #include "korbit/platform/secure_random.h"
 #include "korbit/platform/text_encoding.h"
-#include "korbit/services/path_helpers.h"
+#include "korbit/services/path_methods.h"
 
 namespace korbit::services {
 
@@ -16,9 +16,9 @@ engine::Result<std::size_t> RewriteSource::read(std::span<std::uint8_t> buffer) 
     }
 }
 
-std::string fallbackFolder(control::KorbitControl&) { return platform::toUtf8(ApplicationDataFolderMade()); }
+std::string fallbackFolder(PathMethods& paths) { return platform::toUtf8(paths.ApplicationDataFolderMade()); }
 
-bool sizeAllowed(control::KorbitControl& control, std::uint64_t bytes, const control::Text& title) {
+bool sizeAllowed(control::ControlFrame& control, std::uint64_t bytes, const control::Text& title) {
     if (bytes <= kMaxFileBytes) {
         return true;
     }
@@ -57,7 +57,7 @@ std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept {
     return static_cast<std::int64_t>(control::roundHalfEven(static_cast<double>(inputLength) / 32.0 + 1.0));
 }
 
-engine::Status transformForRun(control::KorbitControl& control, std::uint64_t inputLength, engine::ByteSource& in,
+engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inputLength, engine::ByteSource& in,
                                engine::ByteSink& out, const engine::Keystream& keys) {
     control::ControlState& state = control.state();
     control::Host& host = control.host();

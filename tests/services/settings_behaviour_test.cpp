@@ -144,8 +144,10 @@ TEST_F(SettingsMethods, TwoProcessesWritingAtOnceLoseNoKey) {
             control::KorbitControl writer;
             for (int i = 0; i < kKeysEach; ++i) {
                 const std::string key = "p" + std::to_string(p) + "k" + std::to_string(i);
-                writer.ProfileSaveItem(u"Shared", platform::fromUtf8(key), platform::fromUtf8(key + "v"),
-                                       platform::fromUtf8(file));
+                if (!writer.ProfileSaveItem(u"Shared", platform::fromUtf8(key), platform::fromUtf8(key + "v"),
+                                            platform::fromUtf8(file))) {
+                    ::_exit(1);
+                }
             }
             ::_exit(0);
         }
