@@ -8,11 +8,10 @@
 
 namespace korbit::control {
 
-// The automation error for `failure` (which must not be ok): "File not
-// found" for NotFound, "Permission denied" for AccessDenied, "Path/File
-// access error" for files that cannot be used, "Invalid procedure call or
-// argument" for InvalidArgument, ...; the description is the failure's
-// message where it has one.
+// The run-time error for `failure` (which must not be ok), with its own
+// description: "File not found" for NotFound, "Permission denied" for
+// AccessDenied, "Invalid procedure call or argument" for InvalidArgument,
+// "Overflow" for TooLarge, "Path/File access error" for anything else.
 AutomationError automationErrorOf(const engine::Status& failure);
 
 }  // namespace korbit::control

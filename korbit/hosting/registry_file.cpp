@@ -1,8 +1,6 @@
 #include "korbit/hosting/registry_file.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +10,9 @@
 #include <utility>
 
 #include "korbit/hosting/guid.h"
+#include "korbit/platform/atomic_file.h"
+#include "korbit/platform/folder_lock.h"
+#include "korbit/platform/regular_file.h"
 
 namespace korbit::hosting {
 
@@ -43,44 +44,6 @@ struct Section {
     throw RegistryError(what + " " + path.string() + ": " + std::strerror(error));
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-
-    int get() const noexcept { return fd_; }
-    bool valid() const noexcept { return fd_ >= 0; }
-    // Closes now, so that a failing close (a delayed write error) is seen.
-    int close() noexcept { return ::close(std::exchange(fd_, -1)); }
-
-private:
-    int fd_;
-};
-
-// A temporary file that is removed unless it was put in place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            ::unlink(path_.c_str());
-        }
-    }
-    const std::string& path() const noexcept { return path_; }
-    void keep() noexcept { path_.clear(); }
-
-private:
-    std::string path_;
-};
-
 // Also built into the component library, whose only exports are its entry
 // points: std::to_string would add one of its own.
 std::string decimal(std::size_t n) {
@@ -105,28 +68,15 @@ std::string_view trim(std::string_view s) {
 
 // The file's bytes; empty when it does not exist.
 std::string readWhole(const fs::path& file) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) {
+    errno = 0;
+    std::optional<std::string> text = platform::readRegularFile(file.string());
+    if (!text) {
         if (errno == ENOENT) {
             return {};
         }
-        fail("cannot open", file, errno);
+        fail("cannot read", file, errno != 0 ? errno : EIO);
     }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail("cannot read", file, errno);
-        }
-        if (n == 0) {
-            return text;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
+    return std::move(*text);
 }
 
 std::vector<Section> parse(std::string_view text, const fs::path& file) {
@@ -221,53 +171,6 @@ Section toSection(const RegistryEntry& entry) {
 
 bool sameLibrary(const fs::path& a, const fs::path& b) { return a.lexically_normal() == b.lexically_normal(); }
 
-void writeAll(int fd, std::string_view text, const std::string& path) {
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail("cannot write", path, errno);
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
-
-// Replaces `file` by one holding `text`: never a half-written file, whatever
-// fails.
-void replaceFile(const fs::path& file, int folderFd, std::string_view text) {
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-    // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
-    // (GCC bug 105651).
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
-    FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (!fd.valid()) {
-        fail("cannot create a temporary file beside", file, errno);
-    }
-    TemporaryFile temporary(pattern);
-    writeAll(fd.get(), text, temporary.path());
-    if (::fsync(fd.get()) != 0) {
-        fail("cannot flush", temporary.path(), errno);
-    }
-    if (fd.close() != 0) {
-        fail("cannot close", temporary.path(), errno);
-    }
-    if (::rename(temporary.path().c_str(), file.c_str()) != 0) {
-        fail("cannot replace", file, errno);
-    }
-    temporary.keep();
-    // The new file is complete and in place; a failing flush of the folder
-    // only leaves the rename's durability to the file system.
-    (void)::fsync(folderFd);
-}
-
 // Runs `change` on the file's sections while holding the folder's lock and
 // writes the outcome back when it reports a change.
 template <typename Change>
@@ -281,27 +184,22 @@ void changeRegistry(const fs::path& file, Change change) {
     if (error) {
         throw RegistryError("cannot create the folder " + folder.string() + ": " + error.message());
     }
-    FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folderFd.valid()) {
-        fail("cannot open the folder", folder, errno);
-    }
-    while (::flock(folderFd.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            fail("cannot lock the folder", folder, errno);
-        }
+    const engine::Result<platform::Descriptor> lock = platform::lockFolder(folder.string());
+    if (!lock) {
+        throw RegistryError("cannot change the component registry: " + lock.status().message());
     }
     std::vector<Section> sections = parse(readWhole(file), file);
     if (!change(sections)) {
         return;
     }
-    if (!sections.empty()) {
-        replaceFile(file, folderFd.get(), serialize(sections));
-        return;
+    // The registry is the user's alone; an existing file keeps its mode.
+    const engine::Status written = sections.empty()
+                                       ? platform::removeFile(file.string())
+                                       : platform::replaceFile(file.string(), serialize(sections),
+                                                               platform::ReplaceOptions(0600));
+    if (!written) {
+        throw RegistryError("cannot change the component registry: " + written.message());
     }
-    if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-        fail("cannot remove", file, errno);
-    }
-    (void)::fsync(folderFd.get());
 }
 
 fs::path homeFolder() {

@@ -250,4 +250,15 @@ engine::Status replaceFile(const std::string& path, std::string_view content, co
     return replacement->commit(mode);
 }
 
+engine::Status removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        return systemFailure(lastError(), "removing " + path);
+    }
+    const Descriptor folder(::open(parentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid() || ::fsync(folder.get()) != 0) {
+        return systemFailure(lastError(), path + " is removed, but its folder could not be flushed");
+    }
+    return engine::Status::ok();
+}
+
 }  // namespace korbit::platform

@@ -146,4 +146,8 @@ engine::Result<std::string> replacedFileOf(const std::string& path);
 engine::Status replaceFile(const std::string& path, std::string_view content, const ReplaceOptions& options = {},
                            FileCalls& calls = systemFileCalls());
 
+// Removes the file `path` (a missing one is no failure) and flushes its
+// folder, so that the removal survives a crash.
+engine::Status removeFile(const std::string& path);
+
 }  // namespace korbit::platform

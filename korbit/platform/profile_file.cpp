@@ -1,13 +1,12 @@
 #include "korbit/platform/profile_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "korbit/platform/atomic_file.h"
+#include "korbit/platform/folder_lock.h"
 #include "korbit/platform/regular_file.h"
 
 namespace korbit::platform {
@@ -18,14 +17,9 @@ engine::Status rewriteProfileFile(const std::string& path, const std::function<b
         return target.status();
     }
     const std::string& file = target.value();
-    Descriptor folder(::open(parentFolder(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid()) {
-        return systemFailure(errno, "opening the folder of " + file);
-    }
-    while (::flock(folder.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            return systemFailure(errno, "locking the folder of " + file);
-        }
+    const engine::Result<Descriptor> lock = lockFolder(parentFolder(file));
+    if (!lock) {
+        return lock.status();
     }
     std::string content;
     struct stat info {};

@@ -61,6 +61,14 @@ std::optional<std::string> readRegularFile(const std::string& path) {
     return content;
 }
 
+engine::Result<std::size_t> readFileStart(const std::string& path, std::span<std::uint8_t> buffer) {
+    const Descriptor in = openRegularFile(path, O_RDONLY);
+    if (!in.valid()) {
+        return systemFailure(errorOr(EIO), "opening " + path);
+    }
+    return readAtMost(in.get(), buffer);
+}
+
 bool writableRegularFile(const struct stat& info, const std::string& path) {
     return S_ISREG(info.st_mode) && (info.st_mode & kAnyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
 }

@@ -47,6 +47,11 @@ bool writableRegularFile(const struct stat& info, const std::string& path);
 // error or when `take` answers false.
 bool readChunks(int fd, const std::function<bool(std::string_view chunk)>& take);
 
+// The first bytes of the regular file `path`, up to buffer.size() of them;
+// their count. Fails: NotAFile for a folder, pipe, socket or device (never
+// opened, so never waited on), AccessDenied, NotFound.
+engine::Result<std::size_t> readFileStart(const std::string& path, std::span<std::uint8_t> buffer);
+
 // Reads from `fd` until `buffer` is full or the file ends; returns the count
 // (what was read before an error, too).
 std::size_t readAtMost(int fd, std::span<std::uint8_t> buffer);

@@ -2,12 +2,10 @@
 // in place, keeping its name. Plus the progress method both generations share.
 #include "korbit/services/encryption_methods.h"
 
-#include <fcntl.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 
+#include "korbit/control/failure_status.h"
 #include "korbit/control/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
@@ -25,16 +23,18 @@ VBool EncryptionMethods::IsFileEncrypted2(const Text& FileNameSTR) {
     if (!path) {
         throw control::AutomationError::fileNotFound();
     }
-    const platform::Descriptor file = platform::openRegularFile(*path, O_RDONLY);
-    if (!file.valid()) {
-        if (errno == EISDIR || errno == EINVAL) {
+    std::uint8_t magic[4] = {};
+    const engine::Result<std::size_t> got = platform::readFileStart(*path, magic);
+    if (!got) {
+        if (got.status().code() == engine::ErrorCode::NotAFile) {
             return control::kFalse;  // folders, pipes and devices are no containers
         }
-        throw errno == EACCES ? control::AutomationError::permissionDenied() : control::AutomationError::fileNotFound();
+        // A file that cannot be read is "not found" unless the user may not read it.
+        throw got.status().code() == engine::ErrorCode::AccessDenied
+            ? control::automationErrorOf(got.status())
+            : control::AutomationError::fileNotFound();
     }
-    std::uint8_t magic[4] = {};
-    const std::size_t got = platform::readAtMost(file.get(), magic);
-    return control::toVBool(engine::hasContainerMagic(std::span(magic, got)));
+    return control::toVBool(engine::hasContainerMagic(std::span(magic, got.value())));
 }
 
 std::int16_t EncryptionMethods::EncryptionProgressPercentage() const noexcept {
@@ -48,25 +48,26 @@ std::int16_t EncryptionMethods::EncryptionProgressPercentage() const noexcept {
 namespace {
 
 // What the user reads when a run stops on a failure of the platform.
-Text failureText(const platform::RewriteError& e, const Text& name, bool decrypting) {
-    if (e.kind() == platform::RewriteError::Kind::kChanged) {
+Text failureText(const engine::Status& failure, const Text& name, bool decrypting) {
+    if (failure.code() == engine::ErrorCode::Changed) {
         return name + (decrypting ? u" changed while it was being decrypted; nothing was replaced."
                                   : u" changed while it was being encrypted; nothing was replaced.");
     }
-    return platform::fromUtf8(e.what());
+    return platform::fromUtf8(failure.message());
 }
 
 }  // namespace
 
 VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& MyPassword,
-                                        const Text& MyApplicationName) {
+                                            const Text& MyApplicationName) {
     control::ControlState& st = frame_.state();
+    control::Host& host = frame_.host();
     if (st.OperationBusy != control::kFalse || InFileName.empty() || paths_.FileExistQ(InFileName) == control::kFalse) {
         return control::kFalse;
     }
     if (paths_.IsDriveWritable(InFileName) == control::kFalse) {
-        frame_.host().messageBox(u"Cannot write to Drive: " + paths_.GetDriveLetter(InFileName), control::box::kInformation,
-                          MyApplicationName);
+        host.messageBox(u"Cannot write to Drive: " + paths_.GetDriveLetter(InFileName), control::box::kInformation,
+                        MyApplicationName);
         return control::kFalse;
     }
     const std::optional<std::string> path = platform::toOsPath(InFileName);
@@ -79,79 +80,97 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
     const Text name = paths_.GetFileName(InFileName);
     bool decrypting = false;
     const auto fail = [&](const Text& text) {
-        frame_.host().messageBox(text, control::box::kCritical, MyApplicationName);
+        host.messageBox(text, control::box::kCritical, MyApplicationName);
         return control::kFalse;
     };
-    try {
-        platform::FileRewrite file(*path, fallbackFolder(paths_));
-        decrypting = startsWithSignature(file);
-        if (file.completeInterrupted()) {
-            // An earlier run was stopped while it copied its complete result
-            // into the file; that result is now in place.
-            const bool nowContainer = startsWithSignature(file);
-            frame_.host().messageBox(u"An interrupted " + Text(nowContainer ? u"encryption" : u"decryption") + u" of " +
-                                  name + u" was completed from its complete copy.",
-                              control::box::kInformation, MyApplicationName);
-            if (nowContainer != decrypting) {
-                st.CancelRequested = control::kFalse;
-                return control::kTrue;  // what was asked is what that run did
-            }
+    // A failure of the file itself: told when reading, writing or replacing
+    // failed or the file changed; a file that is not there, is no regular
+    // file or is being rewritten by another run right now was not touched.
+    const auto failed = [&](const engine::Status& failure) {
+        if (failure.code() == engine::ErrorCode::IoFailed || failure.code() == engine::ErrorCode::Changed) {
+            host.messageBox(failureText(failure, name, decrypting),
+                            failure.code() == engine::ErrorCode::Changed ? control::box::kExclamation
+                                                                         : control::box::kCritical,
+                            MyApplicationName);
         }
-        if (!sizeAllowed(frame_, file.inputSize(), MyApplicationName)) {
-            return control::kFalse;
-        }
+        return control::kFalse;
+    };
 
-        RewriteSource source(file);
-        NewContentSink sink(file);
-        engine::ContainerHeader header;
-        std::optional<engine::Keystream> keys;
-        if (decrypting) {
-            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword, &keys);
-            if (!opened) {
-                if (opened.status().code() == engine::ErrorCode::ReadFailed) {
-                    return fail(platform::fromUtf8(opened.status().message()));
-                }
-                frame_.host().messageBox(u"Invalid Password!!!", control::box::kExclamation, MyApplicationName);
-                return control::kFalse;  // nothing written, nothing changed
-            }
-            header = std::move(opened.value());
-        } else {
-            header = newContainerHeader(paths_.GetFileExt(InFileName), attributeWord(file),
-                                                  file.inputSize());
-            keys.emplace(MyPassword, header.Seed);
-            if (const engine::Status started = engine::writeContainerStart(sink, header, *keys); !started) {
-                return fail(platform::fromUtf8(started.message()));
-            }
+    engine::Result<std::unique_ptr<platform::FileRewrite>> opened =
+        platform::FileRewrite::open(*path, fallbackFolder(paths_));
+    if (!opened) {
+        return failed(opened.status());
+    }
+    platform::FileRewrite& file = *opened.value();
+    const engine::Result<bool> signature = startsWithSignature(file);
+    if (!signature) {
+        return failed(signature.status());
+    }
+    decrypting = signature.value();
+    const engine::Result<bool> completed = file.completeInterrupted();
+    if (!completed) {
+        return failed(completed.status());
+    }
+    if (completed.value()) {
+        // An earlier run was stopped while it copied its complete result
+        // into the file; that result is now in place.
+        const engine::Result<bool> nowContainer = startsWithSignature(file);
+        if (!nowContainer) {
+            return failed(nowContainer.status());
         }
-
-        const engine::Status moved = transformForRun(frame_, file.inputSize(), source, sink, *keys);
-        if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+        host.messageBox(u"An interrupted " + Text(nowContainer.value() ? u"encryption" : u"decryption") + u" of " +
+                            name + u" was completed from its complete copy.",
+                        control::box::kInformation, MyApplicationName);
+        if (nowContainer.value() != decrypting) {
             st.CancelRequested = control::kFalse;
-            return control::kFalse;  // the temporary file goes with `file`; the input is as it was
-        }
-        if (!moved) {
-            return fail(platform::fromUtf8(moved.message()));
-        }
-
-        st.BlocksDone = st.TotalBlocks;
-        const bool readOnly = (header.PlainAttributes & control::eFILE_ATTRIBUTE_READONLY) != 0;
-        file.commit(decrypting ? platform::decryptedMode(file.mode(), readOnly, platform::fileCreationMask())
-                               : platform::encryptedMode(file.mode()));
-        st.CancelRequested = control::kFalse;
-        return control::kTrue;
-    } catch (const platform::RewriteError& e) {
-        switch (e.kind()) {
-        case platform::RewriteError::Kind::kIo:
-        case platform::RewriteError::Kind::kChanged:
-            frame_.host().messageBox(failureText(e, name, decrypting),
-                              e.kind() == platform::RewriteError::Kind::kChanged ? control::box::kExclamation : control::box::kCritical,
-                              MyApplicationName);
-            return control::kFalse;
-        default:
-            return control::kFalse;  // not found, not a regular file, or rewritten by another run right now: nothing touched
+            return control::kTrue;  // what was asked is what that run did
         }
     }
+    if (!sizeAllowed(frame_, file.inputSize(), MyApplicationName)) {
+        return control::kFalse;
+    }
+
+    RewriteSource source(file);
+    NewContentSink sink(file);
+    engine::ContainerHeader header;
+    std::optional<engine::Keystream> keys;
+    if (decrypting) {
+        engine::Result<engine::ContainerHeader> container = engine::openContainer(source, MyPassword, &keys);
+        if (!container) {
+            if (container.status().code() == engine::ErrorCode::ReadFailed) {
+                return fail(platform::fromUtf8(container.status().message()));
+            }
+            host.messageBox(u"Invalid Password!!!", control::box::kExclamation, MyApplicationName);
+            return control::kFalse;  // nothing written, nothing changed
+        }
+        header = std::move(container).value();
+    } else {
+        header = newContainerHeader(paths_.GetFileExt(InFileName), attributeWord(file), file.inputSize());
+        keys.emplace(MyPassword, header.Seed);
+        if (const engine::Status started = engine::writeContainerStart(sink, header, *keys); !started) {
+            return fail(platform::fromUtf8(started.message()));
+        }
+    }
+
+    const engine::Status moved = transformForRun(frame_, file.inputSize(), source, sink, *keys);
+    if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+        st.CancelRequested = control::kFalse;
+        return control::kFalse;  // the temporary file goes with `file`; the input is as it was
+    }
+    if (!moved) {
+        return fail(platform::fromUtf8(moved.message()));
+    }
+
+    st.BlocksDone = st.TotalBlocks;
+    const bool readOnly = (header.PlainAttributes & control::eFILE_ATTRIBUTE_READONLY) != 0;
+    if (const engine::Status committed =
+            file.commit(decrypting ? platform::decryptedMode(file.mode(), readOnly, platform::fileCreationMask())
+                                   : platform::encryptedMode(file.mode()));
+        !committed) {
+        return failed(committed);
+    }
+    st.CancelRequested = control::kFalse;
+    return control::kTrue;
 }
 
 }  // namespace korbit::services
-

@@ -9,11 +9,11 @@
 namespace korbit::services {
 
 engine::Result<std::size_t> RewriteSource::read(std::span<std::uint8_t> buffer) {
-    try {
-        return file_.read(buffer);
-    } catch (const platform::RewriteError& e) {
-        return engine::Status{engine::ErrorCode::ReadFailed, e.what()};
+    engine::Result<std::size_t> got = file_.read(buffer);
+    if (!got) {
+        return engine::Status{engine::ErrorCode::ReadFailed, got.status().message(), got.status().systemError()};
     }
+    return got;
 }
 
 std::string fallbackFolder(PathMethods& paths) { return platform::toUtf8(paths.ApplicationDataFolderMade()); }
@@ -38,10 +38,13 @@ std::int16_t attributeWord(const platform::FileRewrite& file) noexcept {
     return static_cast<std::int16_t>(word);
 }
 
-bool startsWithSignature(platform::FileRewrite& file) {
+engine::Result<bool> startsWithSignature(platform::FileRewrite& file) {
     std::uint8_t magic[4] = {};
-    const std::size_t got = file.peek(magic);
-    return engine::hasContainerMagic(std::span(magic, got));
+    const engine::Result<std::size_t> got = file.peek(magic);
+    if (!got) {
+        return got.status();
+    }
+    return engine::hasContainerMagic(std::span(magic, got.value()));
 }
 
 engine::ContainerHeader newContainerHeader(const control::Text& extension, std::int16_t attributes,

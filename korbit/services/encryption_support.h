@@ -48,12 +48,8 @@ class NewContentSink final : public engine::ByteSink {
 public:
     explicit NewContentSink(File& file) : file_(file) {}
     engine::Status write(std::span<const std::uint8_t> bytes) override {
-        try {
-            file_.write(bytes);
-            return engine::Status::ok();
-        } catch (const platform::RewriteError& e) {
-            return {engine::ErrorCode::WriteFailed, e.what()};
-        }
+        const engine::Status written = file_.write(bytes);
+        return written ? written : engine::Status(engine::ErrorCode::WriteFailed, written.message(), written.systemError());
     }
 
 private:
@@ -78,8 +74,8 @@ bool sizeAllowed(control::ControlFrame& control, std::uint64_t bytes, const cont
 std::int16_t attributeWord(const platform::FileRewrite& file) noexcept;
 
 // True when the file starts with the container signature (read on the open,
-// locked file).
-bool startsWithSignature(platform::FileRewrite& file);
+// locked file). Fails as FileRewrite::peek.
+engine::Result<bool> startsWithSignature(platform::FileRewrite& file);
 
 // The header of a new container for a plain file of `plainBytes` bytes: its
 // extension (without the dot), its attribute word and a fresh Seed from the

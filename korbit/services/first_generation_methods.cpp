@@ -69,71 +69,84 @@ void EncryptionMethods::EncryptionRoutine(const Text& InFileName, const Text& My
         return;
     }
 
-    try {
-        platform::FileRewrite input(*path, {});  // opened and locked, only read
-        if (!sizeAllowed(frame_, input.inputSize(), Text())) {
-            return;
-        }
-        const bool decrypting = IsFileEncrypted(InFileName) != control::kFalse;
-        RewriteSource source(input);
-        engine::ContainerHeader header;
-        std::optional<engine::Keystream> keys;
-        Text outputName;
-        if (decrypting) {
-            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword, &keys);
-            if (!opened) {
-                if (opened.status().code() == engine::ErrorCode::NotAContainer) {
-                    tell(u"File has been Corrupted!!!", control::box::kExclamation);
-                } else if (opened.status().code() == engine::ErrorCode::WrongPassword) {
-                    tell(u"Invalid Password!!!", control::box::kExclamation);
-                } else {
-                    tell(u"Unable to Encrypt!!!", control::box::kInformation);
-                }
-                return;
-            }
-            header = std::move(opened.value());
-            outputName = paths_.CutFileExt(InFileName) + engine::fromWindows1252(header.PlainExtension);
-        } else {
-            header = newContainerHeader(paths_.GetFileExt(InFileName), 0, input.inputSize());
-            keys.emplace(MyPassword, header.Seed);
-            outputName = paths_.CutFileExt(InFileName) + u".xje";
-        }
-        const std::optional<std::string> outputPath = platform::toOsPath(outputName);
-        if (!outputPath || platform::nameTaken(*outputPath)) {
-            // Never over an existing file: it may be another file's container.
-            tell(u"Unable to Encrypt!!! A file named " + outputName + u" exists already.", control::box::kInformation);
-            return;
-        }
-
-        platform::NewFile output(*outputPath);
-        NewContentSink sink(output);
-        if (!decrypting && !engine::writeContainerStart(sink, header, *keys)) {
+    // A failure of the files themselves: a plain file that went missing says
+    // nothing; anything else is told.
+    const auto failed = [&](const engine::Status& failure) {
+        if (failure.code() != engine::ErrorCode::NotFound) {
             tell(u"Unable to Encrypt!!!", control::box::kInformation);
-            return;
         }
-        const engine::Status moved = transformForRun(frame_, input.inputSize(), source, sink, *keys);
-        if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
-            st.CancelRequested = control::kFalse;
-            return;  // the partial output goes with `output`
-        }
-        if (!moved) {
-            tell(u"Unable to Encrypt!!!", control::box::kInformation);
-            return;
-        }
-        // A new file gets what the creation mask gives any new file; a
-        // container is read-only.
-        const unsigned created = 0666U & ~platform::fileCreationMask();
-        output.commit(decrypting ? created : platform::encryptedMode(created));
-        input.removeOriginal();
-        st.BlocksDone = st.TotalBlocks;
-        st.LastMessage = decrypting ? u"Decryption Complete!" : u"Encryption Complete!";
-        st.CancelRequested = control::kFalse;
-    } catch (const platform::RewriteError& e) {
-        if (e.kind() == platform::RewriteError::Kind::kNotFound) {
-            return;
-        }
-        tell(u"Unable to Encrypt!!!", control::box::kInformation);
+    };
+    engine::Result<std::unique_ptr<platform::FileRewrite>> opened = platform::FileRewrite::open(*path, {});
+    if (!opened) {
+        return failed(opened.status());
     }
+    platform::FileRewrite& input = *opened.value();  // opened and locked, only read
+    if (!sizeAllowed(frame_, input.inputSize(), Text())) {
+        return;
+    }
+    const bool decrypting = IsFileEncrypted(InFileName) != control::kFalse;
+    RewriteSource source(input);
+    engine::ContainerHeader header;
+    std::optional<engine::Keystream> keys;
+    Text outputName;
+    if (decrypting) {
+        engine::Result<engine::ContainerHeader> container = engine::openContainer(source, MyPassword, &keys);
+        if (!container) {
+            if (container.status().code() == engine::ErrorCode::NotAContainer) {
+                tell(u"File has been Corrupted!!!", control::box::kExclamation);
+            } else if (container.status().code() == engine::ErrorCode::WrongPassword) {
+                tell(u"Invalid Password!!!", control::box::kExclamation);
+            } else {
+                tell(u"Unable to Encrypt!!!", control::box::kInformation);
+            }
+            return;
+        }
+        header = std::move(container).value();
+        outputName = paths_.CutFileExt(InFileName) + engine::fromWindows1252(header.PlainExtension);
+    } else {
+        header = newContainerHeader(paths_.GetFileExt(InFileName), 0, input.inputSize());
+        keys.emplace(MyPassword, header.Seed);
+        outputName = paths_.CutFileExt(InFileName) + u".xje";
+    }
+    const std::optional<std::string> outputPath = platform::toOsPath(outputName);
+    if (!outputPath || platform::nameTaken(*outputPath)) {
+        // Never over an existing file: it may be another file's container.
+        tell(u"Unable to Encrypt!!! A file named " + outputName + u" exists already.", control::box::kInformation);
+        return;
+    }
+
+    engine::Result<std::unique_ptr<platform::NewFile>> made = platform::NewFile::create(*outputPath);
+    if (!made) {
+        return failed(made.status());
+    }
+    platform::NewFile& output = *made.value();
+    NewContentSink sink(output);
+    if (!decrypting && !engine::writeContainerStart(sink, header, *keys)) {
+        tell(u"Unable to Encrypt!!!", control::box::kInformation);
+        return;
+    }
+    const engine::Status moved = transformForRun(frame_, input.inputSize(), source, sink, *keys);
+    if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+        st.CancelRequested = control::kFalse;
+        return;  // the partial output goes with `output`
+    }
+    if (!moved) {
+        tell(u"Unable to Encrypt!!!", control::box::kInformation);
+        return;
+    }
+    // A new file gets what the creation mask gives any new file; a
+    // container is read-only.
+    const unsigned created = 0666U & ~platform::fileCreationMask();
+    if (const engine::Status committed = output.commit(decrypting ? created : platform::encryptedMode(created));
+        !committed) {
+        return failed(committed);
+    }
+    if (const engine::Status removed = input.removeOriginal(); !removed) {
+        return failed(removed);
+    }
+    st.BlocksDone = st.TotalBlocks;
+    st.LastMessage = decrypting ? u"Decryption Complete!" : u"Encryption Complete!";
+    st.CancelRequested = control::kFalse;
 }
 
 }  // namespace korbit::services
