@@ -6,6 +6,7 @@
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_library.h"
 #include "korbit/hosting/registry_file.h"
+#include "korbit/platform/loaded_library.h"
 
 namespace korbit::hosting {
 
@@ -79,9 +80,8 @@ std::string listed(const std::vector<fs::path>& folders) {
 }  // namespace
 
 std::vector<fs::path> defaultSearchFolders() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error || !program.has_parent_path()) {
+    const fs::path program = platform::runningProgram();
+    if (program.empty() || !program.has_parent_path()) {
         return {};
     }
     const fs::path folder = program.parent_path();

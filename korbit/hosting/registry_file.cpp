@@ -1,8 +1,5 @@
 #include "korbit/hosting/registry_file.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -11,6 +8,7 @@
 
 #include "korbit/hosting/guid.h"
 #include "korbit/platform/atomic_file.h"
+#include "korbit/platform/environment.h"
 #include "korbit/platform/folder_lock.h"
 #include "korbit/platform/regular_file.h"
 
@@ -202,30 +200,14 @@ void changeRegistry(const fs::path& file, Change change) {
     }
 }
 
-fs::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return home;
-    }
-    std::vector<char> buffer(16384);
-    passwd record{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &record, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-        found->pw_dir != nullptr && found->pw_dir[0] == '/') {
-        return found->pw_dir;
-    }
-    throw RegistryError("cannot locate the component registry: neither XDG_DATA_HOME nor a home folder is known");
-}
-
 }  // namespace
 
 fs::path registryFilePath() {
-    fs::path base;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-        base = data;
-    } else {
-        base = homeFolder() / ".local" / "share";
+    const std::optional<std::string> base = platform::baseFolder("XDG_DATA_HOME", ".local/share");
+    if (!base) {
+        throw RegistryError("cannot locate the component registry: neither XDG_DATA_HOME nor a home folder is known");
     }
-    return base / "korbit" / "registry.ini";
+    return fs::path(*base) / "korbit" / "registry.ini";
 }
 
 std::vector<RegistryEntry> readRegistry(const fs::path& file) {

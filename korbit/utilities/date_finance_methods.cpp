@@ -2,9 +2,9 @@
 #include "korbit/utilities/date_finance_methods.h"
 
 #include <cmath>
-#include <ctime>
 
 #include "korbit/control/automation_date.h"
+#include "korbit/platform/local_time.h"
 #include "korbit/utilities/fraction_text.h"
 
 namespace korbit::utilities {
@@ -25,14 +25,7 @@ control::CivilTime civilOf(Date d) {
 // counts backwards and the fraction adds time forwards).
 double dayOf(Date d) noexcept { return std::trunc(d.days); }
 
-std::tm localToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    return local;
-}
-
-std::int16_t currentYear() { return static_cast<std::int16_t>(localToday().tm_year + 1900); }
+std::int16_t currentYear() { return static_cast<std::int16_t>(platform::localToday().year); }
 
 // round(x, places) with halves away from zero; throws overflow when the
 // scaled value is no finite number.
@@ -75,9 +68,9 @@ std::int32_t DateFinanceMethods::DateToJulian(Date MyDate) {
 }
 
 Date DateFinanceMethods::RandomDate() {
-    const std::tm today = localToday();
-    const auto todayNumber = static_cast<double>(
-        control::daysFromCivil(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday) + 25569);  // 1970-01-01 is day 25569
+    const platform::CalendarDay today = platform::localToday();
+    const auto todayNumber = static_cast<double>(control::daysFromCivil(today.year, today.month, today.day) +
+                                                 25569);  // 1970-01-01 is day 25569
     return Date{std::floor(static_cast<double>(frame_.nextRandom()) * (todayNumber + 1))};
 }
 

@@ -1,9 +1,7 @@
 // The number and text methods of the control.
 #include "korbit/utilities/number_text_methods.h"
 
-#include <clocale>
 #include <cmath>
-#include <cwctype>
 
 #include "korbit/control/type_library.h"
 #include "korbit/platform/text_case.h"
@@ -93,18 +91,6 @@ Text amountInWords(const control::ControlState::NumberWords& w, double value) {
     return buffer;
 }
 
-char16_t upperOf(char16_t c) {
-    if (c < 0x80) {
-        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
-    }
-    static const locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
-    if (utf8 == nullptr || (c >= 0xD800 && c <= 0xDFFF)) {
-        return c;
-    }
-    const wint_t upper = ::towupper_l(static_cast<wint_t>(c), utf8);
-    return upper <= 0xFFFF ? static_cast<char16_t>(upper) : c;
-}
-
 Text lowerOf(char16_t c) { return platform::toLowerCase(std::u16string_view(&c, 1)); }
 
 bool sameIgnoringCase(char16_t a, char16_t b) { return a == b || lowerOf(a) == lowerOf(b); }
@@ -122,7 +108,7 @@ Text NumberTextMethods::NumToText(double dblVal, VBool ShowDollars) {
     Text buffer;
     try {
         buffer = amountInWords(frame_.state().numberWords, dblVal);
-        buffer[0] = upperOf(buffer[0]);
+        buffer[0] = platform::toUpperCase(buffer[0]);
     } catch (const std::exception&) {
         buffer = u"#Error#";
     }
@@ -167,7 +153,7 @@ Text NumberTextMethods::ProperCaseString(const Text& MyString) {
     bool wordStart = true;
     for (char16_t& c : out) {
         if (wordStart) {
-            c = upperOf(c);
+            c = platform::toUpperCase(c);
         }
         wordStart = isWordBreak(c);
     }
