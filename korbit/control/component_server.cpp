@@ -308,6 +308,27 @@ private:
     const ClassEntry& entry_;
 };
 
+// The library's description of itself: one object for the process's life.
+class ComponentInfo final : public IComponentInfo {
+public:
+    HResult QueryInterface(const KorbitGuid& iid, void** out) noexcept override {
+        if (out == nullptr) {
+            return kPointer;
+        }
+        *out = nullptr;
+        if (!(iid == kIID_IUnknown || iid == kIID_IComponentInfo)) {
+            return kNoInterface;
+        }
+        *out = static_cast<IComponentInfo*>(this);
+        return kOk;
+    }
+    std::uint32_t AddRef() noexcept override { return 1; }
+    std::uint32_t Release() noexcept override { return 1; }
+    std::uint32_t InterfaceVersion() noexcept override { return kInterfaceVersion; }
+};
+
+ComponentInfo gComponentInfo;
+
 const ClassEntry* findClass(const KorbitGuid& clsid) noexcept {
     for (const ClassEntry& entry : kClasses) {
         if (*entry.clsid == clsid) {
@@ -326,7 +347,7 @@ fs::path ownPath() { return platform::fileHolding(&kSelf); }
 std::vector<hosting::RegistryEntry> ownEntries(const fs::path& library) {
     std::vector<hosting::RegistryEntry> entries;
     for (const ClassEntry& entry : kClasses) {
-        entries.push_back({entry.progId, *entry.clsid, library});
+        entries.push_back({entry.progId, *entry.clsid, library, kInterfaceVersion});
     }
     return entries;
 }
@@ -359,6 +380,9 @@ KORBIT_EXPORT korbit::com::HResult DllGetClassObject(const KorbitGuid* clsid, co
     *out = nullptr;
     if (clsid == nullptr || iid == nullptr) {
         return kPointer;
+    }
+    if (*clsid == kCLSID_ComponentInfo) {
+        return gComponentInfo.QueryInterface(*iid, out);
     }
     const ClassEntry* entry = findClass(*clsid);
     if (entry == nullptr) {

@@ -17,4 +17,16 @@ enum class ControlMethod : std::int32_t {
 
 constexpr std::int32_t dispatchIdOf(ControlMethod method) noexcept { return static_cast<std::int32_t>(method); }
 
+// The method's name, as the interface spells it.
+constexpr const char* methodName(ControlMethod method) noexcept {
+    switch (method) {
+#define KORBIT_METHOD(family, name, dispid, ...) \
+    case ControlMethod::name:                    \
+        return #name;
+#include "korbit/control/control_methods.def"
+#undef KORBIT_METHOD
+    }
+    return "";
+}
+
 }  // namespace korbit::control

@@ -99,6 +99,18 @@ ComPtr<com::IDispatch> ComponentLibrary::createInstance(const KorbitGuid& clsid,
     return object;
 }
 
+std::uint32_t ComponentLibrary::interfaceVersion() const {
+    const auto getClassObject = reinterpret_cast<KorbitDllGetClassObjectFn>(entryPoint("DllGetClassObject"));
+    void* out = nullptr;
+    if (getClassObject(&com::kCLSID_ComponentInfo, &com::kIID_IComponentInfo, &out) != com::kOk || out == nullptr) {
+        return 0;
+    }
+    auto* info = static_cast<com::IComponentInfo*>(out);
+    const std::uint32_t version = info->InterfaceVersion();
+    info->Release();
+    return version;
+}
+
 com::HResult ComponentLibrary::canUnloadNow() const {
     return reinterpret_cast<KorbitDllCanUnloadNowFn>(entryPoint("DllCanUnloadNow"))();
 }

@@ -20,6 +20,7 @@ namespace {
 
 constexpr std::string_view kClsidKey = "clsid";
 constexpr std::string_view kLibraryKey = "library";
+constexpr std::string_view kVersionKey = "version";
 constexpr std::string_view kHeading =
     "; Korbit component registry: the library that serves each program identifier.\n"
     "; Written when a component library is registered or unregistered.\n";
@@ -131,25 +132,39 @@ std::string serialize(const std::vector<Section>& sections) {
     return text;
 }
 
+// The decimal number `text`, below 2^32; nothing for anything else.
+std::optional<std::uint32_t> versionOf(std::string_view text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::uint32_t n = 0;
+    for (const char c : text) {
+        n = n * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return n;
+}
+
 std::optional<RegistryEntry> toEntry(const Section& section) {
     const std::string* clsidText = section.value(kClsidKey);
     const std::string* library = section.value(kLibraryKey);
+    const std::string* versionText = section.value(kVersionKey);
     if (clsidText == nullptr || library == nullptr) {
         return std::nullopt;
     }
     const std::optional<KorbitGuid> clsid = guidFromText(trim(*clsidText));
     const fs::path libraryPath(*library);
-    if (!clsid || !libraryPath.is_absolute()) {
+    const std::optional<std::uint32_t> version = versionText ? versionOf(trim(*versionText)) : std::uint32_t{0};
+    if (!clsid || !libraryPath.is_absolute() || !version) {
         return std::nullopt;
     }
-    return RegistryEntry{section.name, *clsid, libraryPath};
+    return RegistryEntry{section.name, *clsid, libraryPath, *version};
 }
 
 RegistryEntry validEntry(const Section& section, const fs::path& file) {
     std::optional<RegistryEntry> entry = toEntry(section);
     if (!entry) {
         throw RegistryError("the component registry " + file.string() + " is damaged: section [" + section.name +
-                            "] lacks a valid clsid or an absolute library path");
+                            "] lacks a valid clsid or an absolute library path, or has a version that is no number");
     }
     return *std::move(entry);
 }
@@ -164,7 +179,11 @@ Section toSection(const RegistryEntry& entry) {
     if (!entry.library.is_absolute() || library.find_first_of("\r\n") != std::string::npos) {
         throw RegistryError("'" + library + "' cannot be registered: it must be an absolute path on one line");
     }
-    return {entry.progId, {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
+    Section section{entry.progId, {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
+    if (entry.version != 0) {
+        section.keys.emplace_back(std::string(kVersionKey), decimal(entry.version));
+    }
+    return section;
 }
 
 bool sameLibrary(const fs::path& a, const fs::path& b) { return a.lexically_normal() == b.lexically_normal(); }
