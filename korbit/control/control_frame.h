@@ -34,7 +34,6 @@ public:
     // seeded from the clock when the control was created. Every random draw
     // of every method comes from it.
     float nextRandom() noexcept { return random_.next(); }
-    engine::FractionGenerator& randomGenerator() noexcept { return random_; }
 
     // The host sizing the control: the size snaps back.
     void resize(std::int32_t widthTwips, std::int32_t heightTwips) noexcept;
