@@ -83,7 +83,9 @@ QString ControlClient::getSpecialFolderA(std::int32_t folder) {
     return invokeText(Method::GetSpecialFolderA, {control::Value(folder)});
 }
 
-QString ControlClient::backSlashNeeded(const QString& path) { return invokeText(Method::BackSlashNeeded, {text(path)}); }
+QString ControlClient::backSlashNeeded(const QString& path) {
+    return invokeText(Method::BackSlashNeeded, {text(path)});
+}
 
 bool ControlClient::folderExists(const QString& folder) { return invokeBool(Method::FolderExists, {text(folder)}); }
 

@@ -179,7 +179,8 @@ Section toSection(const RegistryEntry& entry) {
     if (!entry.library.is_absolute() || library.find_first_of("\r\n") != std::string::npos) {
         throw RegistryError("'" + library + "' cannot be registered: it must be an absolute path on one line");
     }
-    Section section{entry.progId, {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
+    Section section{entry.progId,
+                    {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
     if (entry.version != 0) {
         section.keys.emplace_back(std::string(kVersionKey), decimal(entry.version));
     }

@@ -130,7 +130,8 @@ engine::Result<Replacement> Replacement::create(int folder, std::string folderPa
     std::string name;
     engine::Result<Descriptor> fd = createTemporaryFile(folder, prefix, name, calls);
     if (!fd) {
-        return systemFailure(fd.status().systemError(), "creating a temporary file beside " + joined(folderPath, target));
+        return systemFailure(fd.status().systemError(),
+                             "creating a temporary file beside " + joined(folderPath, target));
     }
     return Replacement(folder, std::move(folderPath), std::move(target), calls, std::move(fd).value(),
                        std::move(name));
@@ -239,8 +240,8 @@ engine::Status replaceFile(const std::string& path, std::string_view content, co
         return systemFailure(lastError(), "opening the folder " + folderPath);
     }
     const std::size_t slash = file.rfind('/');
-    engine::Result<Replacement> replacement =
-        Replacement::create(folder.get(), folderPath, slash == std::string::npos ? file : file.substr(slash + 1), calls);
+    engine::Result<Replacement> replacement = Replacement::create(
+        folder.get(), folderPath, slash == std::string::npos ? file : file.substr(slash + 1), calls);
     if (!replacement) {
         return replacement.status();
     }

@@ -49,7 +49,8 @@ public:
     explicit NewContentSink(File& file) : file_(file) {}
     engine::Status write(std::span<const std::uint8_t> bytes) override {
         const engine::Status written = file_.write(bytes);
-        return written ? written : engine::Status(engine::ErrorCode::WriteFailed, written.message(), written.systemError());
+        return written ? written
+                       : engine::Status(engine::ErrorCode::WriteFailed, written.message(), written.systemError());
     }
 
 private:

@@ -120,7 +120,7 @@ VBool FileOperationMethods::IsProcedureAvailable(const Text& ProcedureName, cons
 }
 
 void FileOperationMethods::DisplayFileIcon(const Text& MyFile, std::int32_t PictureBoxHDC, VBool SelectedIcon,
-                                    std::int32_t ICON32or16) {
+                                           std::int32_t ICON32or16) {
     frame_.host().drawFileIcon(PictureBoxHDC, MyFile, SelectedIcon != control::kFalse, ICON32or16);
 }
 
@@ -175,7 +175,8 @@ void FileOperationMethods::StartRunOpenFile(const Text& FileName, std::int32_t F
     const platform::LaunchResult result =
         platform::launcher().open(osPath(FileName), platform::toUtf8(verb), platform::libraryFolder());
     if (result == platform::LaunchResult::kNoApplication) {
-        frame_.host().messageBox(u"Unknown Filetype.", control::box::kInformation | control::box::kOkOnly, Text(kDefaultTitle));
+        frame_.host().messageBox(u"Unknown Filetype.", control::box::kInformation | control::box::kOkOnly,
+                                 Text(kDefaultTitle));
     }
 }
 
@@ -228,8 +229,8 @@ VBool FileOperationMethods::DestroyAllFilesInFolder(const Text& PathName) {
     if (path.empty() || platform::changeFolder(path) != 0) {
         return control::kFalse;
     }
-    if (frame_.host().messageBox(u"Select Yes to Permanently delete all files in: " + PathName, control::box::kYesNoCancel,
-                          u"Delete ALL Files?") != control::box::kYes) {
+    if (frame_.host().messageBox(u"Select Yes to Permanently delete all files in: " + PathName,
+                                 control::box::kYesNoCancel, u"Delete ALL Files?") != control::box::kYes) {
         return control::kFalse;
     }
     // The folder as it is now named, so that a relative PathName is not
@@ -257,8 +258,8 @@ Text FileOperationMethods::BrowseForFolderQ(std::int32_t hwndOwner, const Text& 
     try {
         return paths_.TrimNull(frame_.host().browseForFolder(hwndOwner, sPrompt));
     } catch (...) {
-        frame_.host().messageBox(u"An error occured while using BrowseForFolderQ", control::box::kCritical | control::box::kOkOnly,
-                          u"BrowseForFolder Error");
+        frame_.host().messageBox(u"An error occured while using BrowseForFolderQ",
+                                 control::box::kCritical | control::box::kOkOnly, u"BrowseForFolder Error");
         return {};
     }
 }

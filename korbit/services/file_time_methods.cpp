@@ -115,7 +115,7 @@ VBool FileTimeMethods::SetFileModifiedDate(const Text& file_name, Date modified_
 }
 
 VBool FileTimeMethods::SetFileTimes(const Text& file_name, Date creation_date, Date access_date, Date modified_date,
-                                  VBool local_times) {
+                                    VBool local_times) {
     try {
         stampOf(creation_date, local_times);  // checked like the others, though it cannot be set
         const std::int64_t accessed = stampOf(access_date, local_times);
@@ -128,7 +128,7 @@ VBool FileTimeMethods::SetFileTimes(const Text& file_name, Date creation_date, D
 }
 
 VBool FileTimeMethods::GetFileTimes(const Text& file_name, Date& creation_date, Date& access_date, Date& modified_date,
-                                  VBool local_time) {
+                                    VBool local_time) {
     const std::string path = osPath(file_name);
     const auto stamps = path.empty() ? std::nullopt : platform::readFileStamps(path);
     if (!stamps) {

@@ -112,7 +112,8 @@ VBool ArrayRecordMethods::fillArray(Record& ArrayData, bool twoDim) {
             return control::kFalse;  // no values, or a last row cut short
         }
         const auto rows = static_cast<std::int32_t>(values.size() / rowWidth);
-        Array filled(control::VarType::kVariant, twoDim ? std::vector<control::Bound>{{0, rows}, {0, width}} : std::vector<control::Bound>{{0, rows}});
+        Array filled(control::VarType::kVariant, twoDim ? std::vector<control::Bound>{{0, rows}, {0, width}}
+                                                        : std::vector<control::Bound>{{0, rows}});
         for (std::int32_t i = 0; i < rows; ++i) {
             for (std::int32_t j = 0; j < width; ++j) {
                 Value& v = values[static_cast<std::size_t>(i) * rowWidth + static_cast<std::size_t>(j)];
@@ -147,8 +148,9 @@ VBool removeArrayRow(Record& ArrayData, std::int32_t iPos, bool twoDim) {
         if (width < 1) {
             throw control::AutomationError::subscriptOutOfRange();  // a row needs at least one column
         }
-        Array kept(control::VarType::kVariant, twoDim ? std::vector<control::Bound>{{rows.lower, rows.count - 1}, {0, width}}
-                                             : std::vector<control::Bound>{{rows.lower, rows.count - 1}});
+        Array kept(control::VarType::kVariant,
+                   twoDim ? std::vector<control::Bound>{{rows.lower, rows.count - 1}, {0, width}}
+                          : std::vector<control::Bound>{{rows.lower, rows.count - 1}});
         std::int32_t to = rows.lower;
         for (std::int32_t i = rows.lower; i <= rows.upper(); ++i) {
             if (i == iPos) {

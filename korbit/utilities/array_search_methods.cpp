@@ -33,7 +33,8 @@ void sortRows(control::Host& host, const ValueOrder& order, std::int32_t l, std:
             before[k] = elementAt(l + static_cast<std::int32_t>(k), column);
         }
         for (std::size_t k = 0; k < rows.size(); ++k) {
-            elementAt(l + static_cast<std::int32_t>(k), column) = std::move(before[static_cast<std::size_t>(rows[k] - l)]);
+            elementAt(l + static_cast<std::int32_t>(k), column) =
+                std::move(before[static_cast<std::size_t>(rows[k] - l)]);
         }
     }
 }
@@ -64,7 +65,7 @@ void ArrayRecordMethods::QuickSortOneDimArray(Record& ArrayData, std::int32_t L,
 }
 
 void ArrayRecordMethods::QuickSortTwoDimArray(Record& ArrayData, std::int16_t AccordingTo, std::int32_t L,
-                                         std::int32_t R) {
+                                              std::int32_t R) {
     Array& a = arrayOf(ArrayData);
     const ValueOrder order(a.at(0, AccordingTo));
     const std::int32_t lastColumn = control::toInt32(ArrayData.field("nSecDimension"));
@@ -87,7 +88,7 @@ std::int32_t ArrayRecordMethods::BinarySearchSortedArray1(Record& ArrayData, con
 }
 
 std::int32_t ArrayRecordMethods::BinarySearchSortedArray2(Record& ArrayData, std::int16_t AccordingTo,
-                                                     const Value& FindValue) {
+                                                          const Value& FindValue) {
     const Array& a = arrayOf(ArrayData);
     const control::Bound rows = a.bound(1);
     const ValueOrder order(a.at(0, AccordingTo));

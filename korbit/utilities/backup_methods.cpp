@@ -146,13 +146,14 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
                 frame_.state().BackUpBusy = control::kFalse;
                 return control::kFalse;
             };
-            if (frame_.host().messageBox(u"Create Folder: " + target, control::box::kYesNo | control::box::kInformation, u"Create Folder?") !=
-                control::box::kYes) {
+            if (frame_.host().messageBox(u"Create Folder: " + target, control::box::kYesNo | control::box::kInformation,
+                                         u"Create Folder?") != control::box::kYes) {
                 frame_.state().BackUpBusy = control::kFalse;
                 return control::kFalse;
             }
             if (paths_.IsDriveWritable(target) == control::kFalse) {
-                return refuse(u"Cannot Write to Drive: " + paths_.GetDriveLetter(target), u"Cannot Write to Disk/Drive");
+                return refuse(u"Cannot Write to Drive: " + paths_.GetDriveLetter(target),
+                              u"Cannot Write to Disk/Drive");
             }
             if (files_.CreateMyDIR(target) == control::kFalse) {
                 return refuse(u"Cannot Create: " + target, u"Invalid Characters in Path Name!");
@@ -173,8 +174,9 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
             return control::kFalse;
         }
         if (all.nCount > 1000 && frame_.state().CancelRequested == control::kFalse &&
-            frame_.host().messageBox(u"This is a large operation! Select yes to continue.", control::box::kYesNo | control::box::kInformation,
-                              u"Would you like to continue?") != control::box::kYes) {
+            frame_.host().messageBox(u"This is a large operation! Select yes to continue.",
+                                     control::box::kYesNo | control::box::kInformation,
+                                     u"Would you like to continue?") != control::box::kYes) {
             listField(p, "StrArray").erase();
             frame_.state().BackUpBusy = control::kFalse;
             frame_.state().BackupWorkTotal = 100;

@@ -112,8 +112,8 @@ Array labelTable(const Labelled (&rows)[N]) {
 }  // namespace
 
 double CalculatorMethods::FemaleBodyFatPercentage(double MyWeight, double WaistMeasurement, double WristCircMeasure,
-                                              double WidestHipCircum, double ForeArmWidestCircum,
-                                              double& LeanBodyMass) {
+                                                  double WidestHipCircum, double ForeArmWidestCircum,
+                                                  double& LeanBodyMass) {
     try {
         const double f1 = MyWeight * 0.732 + 8.987;
         const double f2 = WristCircMeasure / 3.14;
@@ -159,7 +159,7 @@ double CalculatorMethods::CentimetersToInches(double Centimeter) { return roundT
 double CalculatorMethods::InchesToCentimeters(double Inches) { return roundTo(Inches / 0.3937, 2); }
 
 double CalculatorMethods::ConvertWieghtsAndVolumes(double HowManyOrig, std::int32_t OrigMeasureUnit,
-                                               std::int32_t ToMeasureUnit) {
+                                                   std::int32_t ToMeasureUnit) {
     try {
         return roundTo(divide(HowManyOrig * unitFactor(OrigMeasureUnit), unitFactor(ToMeasureUnit)), 2);
     } catch (const AutomationError&) {

@@ -39,7 +39,9 @@ public:
         const Call now = fsyncs_ == 1 ? Call::kFsync : Call::kFolderFsync;
         return failing_ == now ? fail() : FileCalls::fsync(fd);
     }
-    int fchmod(int fd, mode_t mode) override { return failing_ == Call::kFchmod ? fail() : FileCalls::fchmod(fd, mode); }
+    int fchmod(int fd, mode_t mode) override {
+        return failing_ == Call::kFchmod ? fail() : FileCalls::fchmod(fd, mode);
+    }
     int renameAt(int fromFolder, const char* from, int toFolder, const char* to) override {
         return failing_ == Call::kRename ? fail() : FileCalls::renameAt(fromFolder, from, toFolder, to);
     }
