@@ -6,12 +6,9 @@
 #include <cstdint>
 
 #include "korbit/control/value.h"
+#include "korbit/services/families.h"
 
 namespace korbit::services {
-
-using control::Date;
-using control::Text;
-using control::VBool;
 
 class FileTimeMethods {
 public:

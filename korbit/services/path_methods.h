@@ -6,11 +6,9 @@
 #include <cstdint>
 
 #include "korbit/control/control_frame.h"
+#include "korbit/services/families.h"
 
 namespace korbit::services {
-
-using control::Text;
-using control::VBool;
 
 class PathMethods {
 public:

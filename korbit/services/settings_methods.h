@@ -5,13 +5,9 @@
 
 #include "korbit/control/value.h"
 #include "korbit/engine/status.h"
+#include "korbit/services/families.h"
 
 namespace korbit::services {
-
-using control::Array;
-using control::Text;
-using control::Value;
-using control::VBool;
 
 class SettingsMethods {
 public:

@@ -8,22 +8,9 @@
 #include <cstdint>
 
 #include "korbit/control/control_frame.h"
-
-namespace korbit::services {
-class FileOperationMethods;
-class FileTimeMethods;
-class PathMethods;
-}  // namespace korbit::services
+#include "korbit/utilities/families.h"
 
 namespace korbit::utilities {
-
-using control::Array;
-using control::Record;
-using control::Text;
-using control::Value;
-using control::VBool;
-
-class SearchMethods;
 
 class BackupMethods {
 public:

@@ -7,11 +7,9 @@
 #include <cstdint>
 
 #include "korbit/control/value.h"
+#include "korbit/utilities/families.h"
 
 namespace korbit::utilities {
-
-using control::Array;
-using control::VBool;
 
 class CalculatorMethods {
 public:

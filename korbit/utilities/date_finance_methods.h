@@ -5,11 +5,9 @@
 #include <cstdint>
 
 #include "korbit/control/control_frame.h"
+#include "korbit/utilities/families.h"
 
 namespace korbit::utilities {
-
-using control::Date;
-using control::VBool;
 
 class DateFinanceMethods {
 public:

@@ -7,12 +7,9 @@
 #include <cstdint>
 
 #include "korbit/control/control_frame.h"
+#include "korbit/utilities/families.h"
 
 namespace korbit::utilities {
-
-using control::Text;
-using control::Value;
-using control::VBool;
 
 class NumberTextMethods {
 public:

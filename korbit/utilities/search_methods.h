@@ -7,18 +7,9 @@
 #pragma once
 
 #include "korbit/control/control_frame.h"
-
-namespace korbit::services {
-class PathMethods;
-}
+#include "korbit/utilities/families.h"
 
 namespace korbit::utilities {
-
-using control::Array;
-using control::Record;
-using control::Text;
-using control::Value;
-using control::VBool;
 
 class SearchMethods {
 public:
