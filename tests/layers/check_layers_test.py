@@ -5,6 +5,9 @@ as it is and fails, naming the file and line, on each kind of wrong step.
   check_layers_test.py ROOT
 """
 
+import configparser
+import fnmatch
+import json
 import os
 import shutil
 import subprocess
@@ -46,10 +49,21 @@ class Scratch:
         with open(os.path.join(self.path, path), "a", encoding="utf-8") as source:
             source.write(line + "\n")
 
-    def check(self):
+    def check(self, *options):
         run = subprocess.run([sys.executable, os.path.join(self.path, "scripts", "check_layers.py"),
-                              "--root", self.path], capture_output=True, text=True)
+                              "--root", self.path, *options], capture_output=True, text=True)
         return run.returncode, run.stdout
+
+    def compile_commands(self, targets):
+        """Writes compile commands that put each library source into the target `targets` names for it."""
+        entries = []
+        for path, target in targets.items():
+            entries.append({"directory": os.path.join(self.path, "build"), "file": os.path.join(self.path, path),
+                            "command": f"c++ -o korbit/CMakeFiles/{target}.dir/x.o -c {path}"})
+        commands = os.path.join(self.path, "compile_commands.json")
+        with open(commands, "w", encoding="utf-8") as out:
+            json.dump(entries, out)
+        return commands
 
 
 class LayerCheck(unittest.TestCase):
@@ -82,6 +96,36 @@ class LayerCheck(unittest.TestCase):
                 self.assertEqual(code, 1)
                 self.assertIn(path + ":", output)
                 self.assertIn(fault, output)
+
+    def test_each_library_source_is_compiled_once_into_its_layers_target(self):
+        with Scratch() as tree:
+            rules = configparser.ConfigParser(interpolation=None)
+            rules.read(os.path.join(tree.path, "scripts", "layers.ini"))
+            targets = {}
+            for folder, _, names in os.walk(os.path.join(tree.path, "korbit")):
+                for name in names:
+                    path = os.path.relpath(os.path.join(folder, name), tree.path)
+                    if name.endswith(".cpp"):
+                        layer = next(s for s in rules.sections() if any(
+                            fnmatch.fnmatchcase(path, f) for f in rules[s]["files"].split()))
+                        targets[path] = rules[layer]["targets"].split()[0]
+            self.assertEqual(tree.check("--compile-commands", tree.compile_commands(targets)), (0, ""))
+
+            wrong = dict(targets, **{"korbit/services/path_helpers.cpp": "korbit_utilities"})
+            code, output = tree.check("--compile-commands", tree.compile_commands(wrong))
+            self.assertEqual(code, 1)
+            self.assertIn("korbit/services/path_helpers.cpp: compiled into korbit_utilities", output)
+
+            commands = tree.compile_commands(targets)
+            with open(commands, encoding="utf-8") as file:
+                entries = json.load(file)
+            twice = dict(next(e for e in entries if e["file"].endswith("platform/text_encoding.cpp")))
+            twice["command"] = twice["command"].replace("korbit_platform_posix", "korbit_values")
+            with open(commands, "w", encoding="utf-8") as file:
+                json.dump(entries + [twice], file)
+            code, output = tree.check("--compile-commands", commands)
+            self.assertEqual(code, 1)
+            self.assertIn("korbit/platform/text_encoding.cpp: compiled into 2 targets", output)
 
     def test_a_file_of_no_layer_fails(self):
         with Scratch() as tree:
