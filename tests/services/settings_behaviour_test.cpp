@@ -114,6 +114,15 @@ TEST_F(SettingsMethods, FailingWritesAreSilentAndHarmless) {
     EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), Value(Text(u"a\0b", 3))}), text(""));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);  // no stray files
     EXPECT_TRUE(host.boxes.empty());
+
+    // Silent to the caller, not to the host: each write that changed nothing says why.
+    ASSERT_EQ(host.failures.size(), 4U);
+    for (const auto& [method, why] : host.failures) {
+        EXPECT_EQ(method, u"ProfileSaveItem");
+        EXPECT_FALSE(why.empty());
+    }
+    EXPECT_NE(host.failures[1].second.find(u"Permission denied"), Text::npos)
+        << platform::toUtf8(host.failures[1].second);
 }
 
 TEST_F(SettingsMethods, WritesThroughASymbolicLinkKeepTheLink) {
