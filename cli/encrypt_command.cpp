@@ -238,7 +238,11 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
 
     hosting::ComPtr<com::IDispatch> control;
     try {
-        control = hosting::createObject(com::kProgIdKorbitControl);
+        std::string notice;
+        control = hosting::createObject(com::kProgIdKorbitControl, &notice);
+        if (!notice.empty()) {
+            std::cerr << "korbit: " << notice << '\n';
+        }
     } catch (const hosting::ComponentError& e) {
         std::cerr << "korbit: " << e.what() << '\n';
         return 1;

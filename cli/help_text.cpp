@@ -65,8 +65,10 @@ HelpPage makePage() {
          "the calls share one object, the state a method keeps carries over to the next line.",
          {kAnswer}},
         {"register", "", "record the control library in this user's registry",
-         "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, so that other hosts "
-         "can create its objects. The installed programs do not need it.",
+         "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, with the interface "
+         "version it was built for, so that other hosts can create its objects. The installed programs do not "
+         "need it; a host passes over a registered library of another interface version for the one installed "
+         "with it.",
          {}},
         {"unregister", "", "remove that record", "", {}},
     };

@@ -70,7 +70,11 @@ bool listInterfaces(std::ostream& out, bool json) {
     for (const Published& c : classes) {
         hosting::ComPtr<com::IDispatch> object;
         try {
-            object = hosting::createObject(c.progId);
+            std::string notice;
+            object = hosting::createObject(c.progId, &notice);
+            if (!notice.empty()) {
+                std::cerr << "korbit: " << notice << '\n';
+            }
         } catch (const hosting::ComponentError& e) {
             std::cerr << "korbit: " << e.what() << '\n';
             return false;

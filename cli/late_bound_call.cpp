@@ -1,5 +1,7 @@
 #include "cli/late_bound_call.h"
 
+#include <iostream>
+
 #include "cli/json_values.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
@@ -122,7 +124,11 @@ com::IDispatch& ObjectPool::object(const std::string& className) {
     const std::string progId = progIdOf(className);
     auto found = objects_.find(progId);
     if (found == objects_.end()) {
-        hosting::ComPtr<com::IDispatch> created = hosting::createObject(progId);
+        std::string notice;
+        hosting::ComPtr<com::IDispatch> created = hosting::createObject(progId, &notice);
+        if (!notice.empty()) {
+            std::cerr << "korbit: " << notice << '\n';
+        }
         hosting::lendHost(*created, &host_);
         found = objects_.emplace(progId, std::move(created)).first;
     }

@@ -15,6 +15,7 @@
 #include "cli/words.h"
 #include "cli/interface_listing.h"
 #include "korbit/hosting/component_error.h"
+#include "korbit/hosting/component_library.h"
 #include "korbit/hosting/component_loader.h"
 
 namespace {
@@ -127,7 +128,9 @@ int commandRegistration(bool registering) {
         const std::filesystem::path& library = *found;
         if (registering) {
             korbit::hosting::registerServer(library);
-            std::cout << "Registered " << library.string() << '\n';
+            std::cout << "Registered interface version "
+                      << korbit::hosting::ComponentLibrary::load(library).interfaceVersion() << ": " << library.string()
+                      << '\n';
         } else {
             korbit::hosting::unregisterServer(library);
             std::cout << "Unregistered " << library.string() << '\n';

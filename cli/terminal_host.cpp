@@ -25,6 +25,10 @@ std::optional<std::int32_t> parseAnswer(std::string_view word) {
     return std::nullopt;
 }
 
+void TerminalHost::reportFailure(const control::Text& method, const control::Text& description) {
+    std::cerr << "korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(description) << '\n';
+}
+
 std::int32_t TerminalHost::messageBox(const control::Text& text, std::int32_t style, const control::Text& title) {
     const std::string utf8Text = platform::toUtf8(text);
     const std::string utf8Title = platform::toUtf8(title);

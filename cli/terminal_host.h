@@ -27,6 +27,8 @@ public:
     control::Text browseForFolder(std::int32_t ownerWindow, const control::Text& prompt) override;
     bool freezeWindow(std::int32_t, bool) override { return false; }
     bool drawFileIcon(std::int32_t, const control::Text&, bool, std::int32_t) override { return false; }
+    // On standard error, as "korbit: METHOD: DESCRIPTION".
+    void reportFailure(const control::Text& method, const control::Text& description) override;
 
     // The boxes shown since the last call, as {"text", "style", "title"}.
     nlohmann::json takeBoxes();

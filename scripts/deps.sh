@@ -17,6 +17,7 @@ packages=(
     nlohmann-json3-dev                        # JSON of the command-line host
     librsvg2-bin                              # the icons' PNG sizes, rendered from SVG
     dpkg-dev file                             # the Debian package: dependencies from the binaries
+    python3                                   # the layer check (scripts/check_layers.py)
 )
 if [ "${1:-}" = "package" ]; then
     packages+=(lintian desktop-file-utils appstream)

@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 
+# The layer rules first: a wrong-way include fails here in a second.
+python3 scripts/check_layers.py
+
 if [ "${1:-}" = "--sanitize" ]; then
     build=build/sanitize
     config=(-DCMAKE_CXX_COMPILER=clang++ -DKORBIT_SANITIZE=ON -DKORBIT_BUILD_BENCH=OFF)

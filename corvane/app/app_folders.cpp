@@ -42,7 +42,13 @@ QString applicationDataFolder(ControlClient& control) {
 
 AppFolders setupAppFolders(ControlClient& control) {
     AppFolders f;
-    f.appData = control.backSlashNeeded(applicationDataFolder(control));
+    const QString appData = applicationDataFolder(control);
+    if (appData.isEmpty()) {
+        // Nothing is made anywhere else instead (under "/", say).
+        f.problems << QStringLiteral("The application-data folder cannot be found or made: settings will not be kept.");
+        return f;
+    }
+    f.appData = control.backSlashNeeded(appData);
     f.maker = control.backSlashNeeded(f.appData + branding::kMakerFolder);
     f.application = control.backSlashNeeded(f.maker + branding::kProgramTitle);
     f.media = control.backSlashNeeded(f.maker + branding::kMediaFolder);
@@ -50,18 +56,22 @@ AppFolders setupAppFolders(ControlClient& control) {
     f.helpFile = f.application + branding::kHelpFileName;
 
     for (const QString& folder : {f.maker, f.application, f.media}) {
-        if (!control.folderExists(folder)) {
-            control.createMyDIR(folder);
+        if (!control.folderExists(folder) && !control.createMyDIR(folder)) {
+            f.problems << QStringLiteral("The folder %1 cannot be made.").arg(folder);
         }
     }
     if (!control.fileExistQ(f.iniFile)) {
-        control.createMyFile(f.iniFile);
-        control.profileSaveItem(settings::kDirectories, settings::kIniFile, f.iniFile, f.iniFile);
-        control.profileSaveItem(settings::kDirectories, settings::kHelpFile, f.helpFile, f.iniFile);
-        control.profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("1"), f.iniFile);
+        if (!control.createMyFile(f.iniFile)) {
+            f.problems << QStringLiteral("The settings file %1 cannot be made: settings will not be kept.")
+                              .arg(f.iniFile);
+        } else {
+            control.profileSaveItem(settings::kDirectories, settings::kIniFile, f.iniFile, f.iniFile);
+            control.profileSaveItem(settings::kDirectories, settings::kHelpFile, f.helpFile, f.iniFile);
+            control.profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("1"), f.iniFile);
+        }
     }
-    if (!control.fileExistQ(f.helpFile)) {
-        writeResourceToFile(kHelpResourceId, f.helpFile, kHelpResourceType);
+    if (!control.fileExistQ(f.helpFile) && !writeResourceToFile(kHelpResourceId, f.helpFile, kHelpResourceType)) {
+        f.problems << QStringLiteral("The help page %1 cannot be written.").arg(f.helpFile);
     }
     return f;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace corvane {
 
@@ -16,6 +17,8 @@ struct AppFolders {
     QString media;
     QString iniFile;   // the settings file
     QString helpFile;  // the help page
+    // What could not be put in place, one sentence each; empty when all is.
+    QStringList problems;
 };
 
 // Settings sections and keys.
@@ -32,9 +35,12 @@ inline constexpr int kHelpResourceId = 105;
 inline const QString kHelpResourceType = QStringLiteral("HELP");
 
 // Builds the folder chain through the control, creates the folders that are
-// missing (the application-data folder too, which the control only finds), writes the default settings when the settings file does not exist
-// yet (an existing one is never rewritten) and writes the help page from the
-// program's resource when it is missing.
+// missing (the application-data folder too, which the control only finds),
+// writes the default settings when the settings file does not exist yet (an
+// existing one is never rewritten) and writes the help page from the
+// program's resource when it is missing. Each step is checked: what could
+// not be done is in `problems` (a settings write that fails is shown by the
+// control's host as it happens).
 AppFolders setupAppFolders(ControlClient& control);
 
 // Writes the bytes of resource (`type`, `id`) to `path`, replacing the file

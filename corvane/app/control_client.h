@@ -1,14 +1,13 @@
 // A window's KorbitControl1: the control created by its program identifier
-// and called late-bound, by dispatch identifier, for the methods the program
-// uses. The identifiers are looked up once, when the control is created.
+// and called late-bound, by the dispatch identifiers of the table the
+// control's interface is built from (korbit/control/control_methods.h).
 #pragma once
 
 #include <QString>
 #include <cstdint>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "korbit/control/control_methods.h"
 #include "korbit/control/value.h"
 #include "korbit/hosting/com_ptr.h"
 
@@ -26,15 +25,15 @@ class ControlClient {
 public:
     // Creates a Korbit.KorbitControl and lends it `host` for as long as this
     // object lives. Throws korbit::hosting::ComponentError when the control
-    // library cannot be found or loaded, and std::runtime_error when it lacks
-    // a method the program calls.
+    // library cannot be found or loaded, or is of another interface version.
     explicit ControlClient(korbit::control::Host& host);
     ~ControlClient();
     ControlClient(const ControlClient&) = delete;
     ControlClient& operator=(const ControlClient&) = delete;
 
-    // The control's methods. A call the control fails gives an empty result
-    // (False, empty text, 0); the control shows its own messages.
+    // The control's methods. A call the control fails is shown through the
+    // host (Host::reportFailure) and gives an empty result (False, empty
+    // text, 0); the control shows its own messages.
     bool isFileEncrypted2(const QString& file);
     bool encryptionRoutine2(const QString& file, const QString& password, const QString& applicationName);
     int encryptionProgressPercentage();
@@ -50,12 +49,14 @@ public:
     void startRunOpenFile(const QString& file, std::int32_t window);
 
 private:
-    korbit::control::Value invoke(std::u16string_view method, std::vector<korbit::control::Value> args);
-    bool invokeBool(std::u16string_view method, std::vector<korbit::control::Value> args);
-    QString invokeText(std::u16string_view method, std::vector<korbit::control::Value> args);
+    using Method = korbit::control::ControlMethod;
 
+    korbit::control::Value invoke(Method method, std::vector<korbit::control::Value> args);
+    bool invokeBool(Method method, std::vector<korbit::control::Value> args);
+    QString invokeText(Method method, std::vector<korbit::control::Value> args);
+
+    korbit::control::Host& host_;
     korbit::hosting::ComPtr<korbit::com::IDispatch> control_;
-    std::unordered_map<std::u16string_view, std::int32_t> dispids_;
 };
 
 }  // namespace corvane

@@ -2,7 +2,9 @@
 
 #include <QVBoxLayout>
 
+#include "corvane/app/branding.h"
 #include "corvane/app/control_client.h"
+#include "corvane/app/dialogs.h"
 #include "corvane/app/qt_host.h"
 #include "corvane/app/window_parts.h"
 
@@ -35,6 +37,13 @@ LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidge
     layout->addWidget(progress_);
 
     folders_ = setupAppFolders(*control_);
+    if (!folders_.problems.isEmpty()) {
+        namespace box = korbit::control::box;
+        Dialogs::messageBox(this,
+                            QStringLiteral("Corvane could not put its folders and files in place:\n\n") +
+                                folders_.problems.join(QLatin1Char('\n')),
+                            box::kExclamation | box::kOkOnly, branding::kBoxTitle);
+    }
 
     timer1_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &QTimer::timeout, this, &LoadingForm::progressTick);

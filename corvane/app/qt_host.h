@@ -36,6 +36,10 @@ public:
     // Pauses or resumes the repaint of one of the program's windows.
     bool freezeWindow(std::int32_t window, bool freeze) override;
 
+    // A failure of the control that no result of its own reports: shown in
+    // a critical box titled like the program's other boxes.
+    void reportFailure(const korbit::control::Text& method, const korbit::control::Text& description) override;
+
     // The program hands out no drawing surfaces.
     bool drawFileIcon(std::int32_t, const korbit::control::Text&, bool, std::int32_t) override { return false; }
 

@@ -41,9 +41,9 @@ public:
     static AutomationError invalidUseOfNull() { return {status::kException, 94, "Invalid use of Null"}; }
     static AutomationError subscriptOutOfRange() { return {status::kException, 9, "Subscript out of range"}; }
     static AutomationError fileNotFound() { return {status::kException, 53, "File not found"}; }
-    static AutomationError pathNotFound() { return {status::kException, 76, "Path not found"}; }
     static AutomationError permissionDenied() { return {status::kException, 70, "Permission denied"}; }
     static AutomationError divisionByZero() { return {status::kException, 11, "Division by zero"}; }
+    static AutomationError pathFileAccessError() { return {status::kException, 75, "Path/File access error"}; }
 
 private:
     std::int32_t status_;

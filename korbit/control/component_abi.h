@@ -8,6 +8,11 @@
 // Values cross the boundary as korbit::control::Value; both sides are built
 // from these headers with the same compiler. No exception crosses it: every
 // call reports failure through its status code.
+//
+// Both sides must be built from the same interface: kInterfaceVersion names
+// it. A library reports its version through IComponentInfo, the one
+// interface whose shape never changes; a host loads no object from a
+// library of another version.
 #pragma once
 
 #include <algorithm>
@@ -102,6 +107,25 @@ protected:
     ~IClassFactory() = default;
 };
 
+// What a component library says about itself. DllGetClassObject hands it
+// out for kCLSID_ComponentInfo and kIID_IComponentInfo; a library built
+// before the interface had a version answers kClassNotAvailable. This shape
+// never changes.
+class IComponentInfo : public IUnknown {
+public:
+    virtual std::uint32_t InterfaceVersion() noexcept = 0;
+
+protected:
+    ~IComponentInfo() = default;
+};
+
+// The version of the interface between the library and its hosts: the
+// interfaces of this file, the layout of Value, InterfaceInfo and Host, and
+// the method table (control_methods.def). Raise it with any change to them;
+// a host refuses a library of another version. (Builds that reported none
+// were version 1.)
+inline constexpr std::uint32_t kInterfaceVersion = 2;
+
 // Lets the hosting program lend the object its Host (message boxes, event
 // pump, ...). The host must outlive the object or be withdrawn with null.
 class IObjectWithHost : public IUnknown {
@@ -117,6 +141,10 @@ inline constexpr KorbitGuid kIID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 
 inline constexpr KorbitGuid kIID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 inline constexpr KorbitGuid kIID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 inline constexpr KorbitGuid kIID_IObjectWithHost = {0x5B2C7E40, 0x9D3A, 0x4F1E, {0x8C, 0x6B, 0x21, 0x7A, 0x90, 0x4E, 0xD3, 0x15}};
+inline constexpr KorbitGuid kIID_IComponentInfo = {0x5B2C7E3F, 0x9D3A, 0x4F1E, {0x8C, 0x6B, 0x21, 0x7A, 0x90, 0x4E, 0xD3, 0x15}};
+
+// The library's description of itself (not a creatable class).
+inline constexpr KorbitGuid kCLSID_ComponentInfo = {0x5B2C7E3E, 0x9D3A, 0x4F1E, {0x8C, 0x6B, 0x21, 0x7A, 0x90, 0x4E, 0xD3, 0x15}};
 
 // Class identifiers of the library's three classes.
 inline constexpr KorbitGuid kCLSID_KorbitControl = {0x5B2C7E41, 0x9D3A, 0x4F1E, {0x8C, 0x6B, 0x21, 0x7A, 0x90, 0x4E, 0xD3, 0x15}};

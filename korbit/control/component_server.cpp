@@ -5,17 +5,13 @@
 //
 // Nothing thrown inside gets out: every entry point and interface method
 // catches all and answers with a status code.
-#include <dlfcn.h>
-
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <new>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +19,7 @@
 #include "korbit/control/classes.h"
 #include "korbit/control/component_abi.h"
 #include "korbit/hosting/registry_file.h"
+#include "korbit/platform/loaded_library.h"
 #include "korbit/platform/text_encoding.h"
 
 #define KORBIT_EXPORT extern "C" __attribute__((visibility("default")))
@@ -311,6 +308,27 @@ private:
     const ClassEntry& entry_;
 };
 
+// The library's description of itself: one object for the process's life.
+class ComponentInfo final : public IComponentInfo {
+public:
+    HResult QueryInterface(const KorbitGuid& iid, void** out) noexcept override {
+        if (out == nullptr) {
+            return kPointer;
+        }
+        *out = nullptr;
+        if (!(iid == kIID_IUnknown || iid == kIID_IComponentInfo)) {
+            return kNoInterface;
+        }
+        *out = static_cast<IComponentInfo*>(this);
+        return kOk;
+    }
+    std::uint32_t AddRef() noexcept override { return 1; }
+    std::uint32_t Release() noexcept override { return 1; }
+    std::uint32_t InterfaceVersion() noexcept override { return kInterfaceVersion; }
+};
+
+ComponentInfo gComponentInfo;
+
 const ClassEntry* findClass(const KorbitGuid& clsid) noexcept {
     for (const ClassEntry& entry : kClasses) {
         if (*entry.clsid == clsid) {
@@ -320,48 +338,16 @@ const ClassEntry* findClass(const KorbitGuid& clsid) noexcept {
     return nullptr;
 }
 
-// The address of something in this library, for dladdr.
+// The address of something in this library, to find its file by.
 const char kSelf = 0;
 
-// The mapped file that holds `address`, from the process's memory map.
-fs::path mappedFile(const void* address) {
-    const auto where = reinterpret_cast<std::uintptr_t>(address);
-    std::ifstream maps("/proc/self/maps");
-    std::string line;
-    while (std::getline(maps, line)) {
-        std::istringstream fields(line);
-        std::string range, perms, offset, device, inode, path;
-        fields >> range >> perms >> offset >> device >> inode;
-        std::getline(fields >> std::ws, path);
-        const std::size_t dash = range.find('-');
-        if (dash == std::string::npos || path.empty() || path.front() != '/') {
-            continue;
-        }
-        // strtoull rather than stoull: a std:: function template would be
-        // exported from the library.
-        const std::uintptr_t low = std::strtoull(range.substr(0, dash).c_str(), nullptr, 16);
-        const std::uintptr_t high = std::strtoull(range.substr(dash + 1).c_str(), nullptr, 16);
-        if (where >= low && where < high) {
-            return path;
-        }
-    }
-    return {};
-}
-
 // The absolute path this library was loaded from, as the loader named it.
-fs::path ownPath() {
-    Dl_info info{};
-    if (::dladdr(&kSelf, &info) != 0 && info.dli_fname != nullptr && info.dli_fname[0] == '/') {
-        return fs::path(info.dli_fname).lexically_normal();
-    }
-    // Loaded under a relative name: the memory map knows the file.
-    return mappedFile(&kSelf);
-}
+fs::path ownPath() { return platform::fileHolding(&kSelf); }
 
 std::vector<hosting::RegistryEntry> ownEntries(const fs::path& library) {
     std::vector<hosting::RegistryEntry> entries;
     for (const ClassEntry& entry : kClasses) {
-        entries.push_back({entry.progId, *entry.clsid, library});
+        entries.push_back({entry.progId, *entry.clsid, library, kInterfaceVersion});
     }
     return entries;
 }
@@ -394,6 +380,9 @@ KORBIT_EXPORT korbit::com::HResult DllGetClassObject(const KorbitGuid* clsid, co
     *out = nullptr;
     if (clsid == nullptr || iid == nullptr) {
         return kPointer;
+    }
+    if (*clsid == kCLSID_ComponentInfo) {
+        return gComponentInfo.QueryInterface(*iid, out);
     }
     const ClassEntry* entry = findClass(*clsid);
     if (entry == nullptr) {

@@ -104,14 +104,6 @@ void InterfaceInfo::annotate(std::string_view name, std::string_view note) {
     throw std::logic_error("no method " + std::string(name) + " in " + std::string(name_));
 }
 
-std::size_t InterfaceInfo::implementedCount() const noexcept {
-    std::size_t n = 0;
-    for (const MethodInfo& m : methods_) {
-        n += m.handler != nullptr ? 1U : 0U;
-    }
-    return n;
-}
-
 Value coerce(const Value& value, ParamType type) {
     switch (type) {
         case ParamType::kText: return toText(value);

@@ -65,7 +65,7 @@ struct MethodInfo {
     std::int32_t dispid;
     ResultType result;
     std::vector<ParamInfo> params;
-    MethodHandler handler = nullptr;  // nullptr: not implemented yet
+    MethodHandler handler = nullptr;  // nullptr: the member answers "not implemented"
     MemberKind kind = MemberKind::kMethod;
     std::string_view note = {};  // how the member behaves on this platform, where that needs saying
 };
@@ -90,8 +90,6 @@ public:
     // Gives the method of that name its note (text with static storage);
     // throws std::logic_error when there is none.
     void annotate(std::string_view name, std::string_view note);
-
-    std::size_t implementedCount() const noexcept;
 
 private:
     std::string_view name_;

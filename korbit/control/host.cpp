@@ -6,7 +6,6 @@
 
 namespace korbit::control {
 
-
 std::int32_t box::safeAnswer(std::int32_t style) noexcept {
     switch (buttons(style)) {
         case kOkOnly: return kOk;
@@ -19,6 +18,10 @@ std::int32_t box::safeAnswer(std::int32_t style) noexcept {
 std::int32_t HeadlessHost::messageBox(const Text& text, std::int32_t style, const Text& title) {
     std::cerr << platform::toUtf8(title) << ": " << platform::toUtf8(text) << '\n';
     return box::safeAnswer(style);
+}
+
+void Host::reportFailure(const Text& method, const Text& description) {
+    std::cerr << "Korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(description) << '\n';
 }
 
 HeadlessHost& headlessHost() {

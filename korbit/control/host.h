@@ -65,6 +65,11 @@ public:
     // `selected`) on a drawing surface the host gave out; false when the
     // handle is not one of its surfaces.
     virtual bool drawFileIcon(std::int32_t surface, const Text& file, bool selected, std::int32_t size) = 0;
+
+    // A failure that the method `method` could not report through its result
+    // (a settings write that changed nothing, say): the host decides whether
+    // and how to show it. By default it goes to standard error.
+    virtual void reportFailure(const Text& method, const Text& description);
 };
 
 // The host of a control nobody hosts: boxes go to standard error and get

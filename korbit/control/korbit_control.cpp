@@ -4,15 +4,16 @@
 
 namespace korbit::control {
 
-KorbitControl::KorbitControl(Host* host) : host_(host), random_(engine::FractionGenerator::fromClock()) {}
-
-void KorbitControl::resize(std::int32_t widthTwips, std::int32_t heightTwips) noexcept {
-    // Whatever was asked, height first and then width go back to the fixed size.
-    (void)widthTwips;
-    (void)heightTwips;
-    height_ = kHeightTwips;
-    width_ = kWidthTwips;
-}
+KorbitControl::KorbitControl(Host* host)
+    : ControlFrame(host),
+      PathMethods(frame()),
+      FileOperationMethods(frame(), paths()),
+      EncryptionMethods(frame(), paths()),
+      SearchMethods(frame(), paths()),
+      BackupMethods(frame(), paths(), files(), times(), search()),
+      ArrayRecordMethods(frame(), paths()),
+      NumberTextMethods(frame()),
+      DateFinanceMethods(frame()) {}
 
 std::unique_ptr<DispatchObject> newKorbitControl(Host* host) { return std::make_unique<KorbitControl>(host); }
 

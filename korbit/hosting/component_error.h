@@ -16,6 +16,7 @@ enum class ComponentFailure {
     kClassNotAvailable,  // the library does not provide the class asked for
     kRegistryDamaged,    // the registry file cannot be read or understood
     kCallFailed,         // an entry point or the class factory reported a failure
+    kVersionMismatch,    // the library was built for another interface version than this program
 };
 
 // The message is a full sentence for a person; code() is the status the

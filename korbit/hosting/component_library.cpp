@@ -1,7 +1,5 @@
 #include "korbit/hosting/component_library.h"
 
-#include <dlfcn.h>
-
 #include <map>
 #include <memory>
 #include <mutex>
@@ -10,6 +8,7 @@
 
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/guid.h"
+#include "korbit/platform/loaded_library.h"
 
 namespace korbit::hosting {
 
@@ -41,20 +40,19 @@ ComponentLibrary& ComponentLibrary::load(const fs::path& path) {
         throw ComponentError(ComponentFailure::kLibraryMissing, com::kFail,
                              "The library " + absolute.string() + " does not exist.");
     }
-    void* handle = ::dlopen(absolute.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        const char* why = ::dlerror();
+    const engine::Result<void*> handle = platform::loadLibrary(absolute.string());
+    if (!handle) {
         throw ComponentError(ComponentFailure::kLibraryNotLoaded, com::kFail,
-                             "The library " + absolute.string() + " cannot be loaded: " +
-                                 (why != nullptr ? why : "unknown error") + ".");
+                             "The library " + absolute.string() + " cannot be loaded: " + handle.status().message() +
+                                 ".");
     }
     const std::string key = absolute.string();
-    auto library = std::unique_ptr<ComponentLibrary>(new ComponentLibrary(std::move(absolute), handle));
+    auto library = std::unique_ptr<ComponentLibrary>(new ComponentLibrary(std::move(absolute), handle.value()));
     return *loaded.emplace(key, std::move(library)).first->second;
 }
 
 void* ComponentLibrary::entryPoint(const char* name) const {
-    void* symbol = ::dlsym(handle_, name);
+    void* symbol = platform::entryPointOf(handle_, name);
     if (symbol == nullptr) {
         throw ComponentError(ComponentFailure::kEntryPointMissing, com::kFail,
                              "The library " + path_.string() + " does not export " + name +
@@ -99,6 +97,18 @@ ComPtr<com::IDispatch> ComponentLibrary::createInstance(const KorbitGuid& clsid,
                                  " (status " + statusText(status) + ").");
     }
     return object;
+}
+
+std::uint32_t ComponentLibrary::interfaceVersion() const {
+    const auto getClassObject = reinterpret_cast<KorbitDllGetClassObjectFn>(entryPoint("DllGetClassObject"));
+    void* out = nullptr;
+    if (getClassObject(&com::kCLSID_ComponentInfo, &com::kIID_IComponentInfo, &out) != com::kOk || out == nullptr) {
+        return 0;
+    }
+    auto* info = static_cast<com::IComponentInfo*>(out);
+    const std::uint32_t version = info->InterfaceVersion();
+    info->Release();
+    return version;
 }
 
 com::HResult ComponentLibrary::canUnloadNow() const {

@@ -8,6 +8,7 @@
 // reports what the library says.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <utility>
@@ -37,6 +38,11 @@ public:
     // stands for the class in messages (its program identifier, say).
     // Throws as classFactory, and kCallFailed when the factory fails.
     ComPtr<com::IDispatch> createInstance(const KorbitGuid& clsid, std::string_view name = {}) const;
+
+    // The component interface version the library reports (component_abi.h);
+    // 0 when it reports none, as builds from before there was one. Throws
+    // ComponentError kEntryPointMissing.
+    std::uint32_t interfaceVersion() const;
 
     // What DllCanUnloadNow says: kOk when none of the library's objects,
     // class factories or server locks is alive, kFalse otherwise. Throws

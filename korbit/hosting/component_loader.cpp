@@ -6,6 +6,7 @@
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_library.h"
 #include "korbit/hosting/registry_file.h"
+#include "korbit/platform/loaded_library.h"
 
 namespace korbit::hosting {
 
@@ -60,6 +61,17 @@ std::string listed(const std::vector<fs::path>& folders) {
     return text.empty() ? "no folder" : text;
 }
 
+std::string versionText(std::uint32_t version) {
+    return version == 0 ? std::string("no interface version (a build older than this program's interface)")
+                        : "interface version " + std::to_string(version);
+}
+
+std::string versionMismatch(const fs::path& library, std::uint32_t version, bool recorded) {
+    return "The library " + library.string() + (recorded ? " was registered with " : " reports ") +
+           versionText(version) + "; this program needs interface version " + std::to_string(com::kInterfaceVersion) +
+           ".";
+}
+
 // Explains a failed registration when the registry is the reason.
 [[noreturn]] void rethrowExplained(const ComponentError& e) {
     if (e.failure() != ComponentFailure::kCallFailed) {
@@ -79,9 +91,8 @@ std::string listed(const std::vector<fs::path>& folders) {
 }  // namespace
 
 std::vector<fs::path> defaultSearchFolders() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error || !program.has_parent_path()) {
+    const fs::path program = platform::runningProgram();
+    if (program.empty() || !program.has_parent_path()) {
         return {};
     }
     const fs::path folder = program.parent_path();
@@ -102,12 +113,17 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
         }
         if (std::optional<RegistryEntry> entry = findRegistryEntry(registry, progId)) {
             std::error_code error;
-            if (fs::exists(entry->library, error)) {
-                return {entry->progId, entry->clsid, entry->library, true};
+            if (entry->version != 0 && entry->version != com::kInterfaceVersion) {
+                // Not even loaded: its vtables are not this program's.
+                registryProblem.emplace(ComponentFailure::kVersionMismatch, com::kClassNotRegistered,
+                                        versionMismatch(entry->library, entry->version, true));
+            } else if (fs::exists(entry->library, error)) {
+                return {entry->progId, entry->clsid, entry->library, true, {}};
+            } else {
+                registryProblem.emplace(ComponentFailure::kLibraryMissing, com::kClassNotRegistered,
+                                        "The library registered for " + std::string(progId) + ", " +
+                                            entry->library.string() + ", does not exist.");
             }
-            registryProblem.emplace(ComponentFailure::kLibraryMissing, com::kClassNotRegistered,
-                                    "The library registered for " + std::string(progId) + ", " +
-                                        entry->library.string() + ", does not exist.");
         }
     } catch (const RegistryError& e) {
         registryProblem.emplace(ComponentFailure::kRegistryDamaged, com::kClassNotRegistered, e.what());
@@ -116,7 +132,12 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
     const OwnClass* own = ownClass(progId);
     if (own != nullptr) {
         if (std::optional<fs::path> library = searchLibrary(options_.searchFolders)) {
-            return {own->progId, *own->clsid, *library, false};
+            std::string notice;
+            if (registryProblem && registryProblem->failure() == ComponentFailure::kVersionMismatch) {
+                notice = std::string(registryProblem->what()) + " The one installed with it is used: " +
+                         library->string() + ".";
+            }
+            return {own->progId, *own->clsid, *library, false, notice};
         }
     }
     if (registryProblem) {
@@ -129,12 +150,35 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
     throw ComponentError(ComponentFailure::kNotRegistered, com::kClassNotRegistered, message + ".");
 }
 
-ComPtr<com::IDispatch> ComponentLoader::createObject(std::string_view progId) const {
-    const ComponentLocation location = locate(progId);
-    return ComponentLibrary::load(location.library).createInstance(location.clsid, location.progId);
+ComPtr<com::IDispatch> ComponentLoader::createObject(std::string_view progId, std::string* notice) const {
+    ComponentLocation location = locate(progId);
+    const ComponentLibrary* library = &ComponentLibrary::load(location.library);
+    if (const std::uint32_t version = library->interfaceVersion(); version != com::kInterfaceVersion) {
+        const std::string refused = versionMismatch(library->path(), version, false);
+        const OwnClass* own = ownClass(progId);
+        const std::optional<fs::path> installed =
+            location.registered && own != nullptr ? searchLibrary(options_.searchFolders) : std::nullopt;
+        if (!installed) {
+            throw ComponentError(ComponentFailure::kVersionMismatch, com::kClassNotRegistered,
+                                 refused + " Register the library that came with this program (korbit register).");
+        }
+        library = &ComponentLibrary::load(*installed);
+        if (const std::uint32_t theirs = library->interfaceVersion(); theirs != com::kInterfaceVersion) {
+            throw ComponentError(ComponentFailure::kVersionMismatch, com::kClassNotRegistered,
+                                 refused + " " + versionMismatch(library->path(), theirs, false));
+        }
+        location = {own->progId, *own->clsid, *installed, false,
+                    refused + " The one installed with it is used: " + installed->string() + "."};
+    }
+    if (notice != nullptr) {
+        *notice = location.notice;
+    }
+    return library->createInstance(location.clsid, location.progId);
 }
 
-ComPtr<com::IDispatch> createObject(std::string_view progId) { return ComponentLoader().createObject(progId); }
+ComPtr<com::IDispatch> createObject(std::string_view progId, std::string* notice) {
+    return ComponentLoader().createObject(progId, notice);
+}
 
 void registerServer(const fs::path& library) {
     try {

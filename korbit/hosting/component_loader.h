@@ -3,10 +3,18 @@
 //
 // A program identifier is looked up in the per-user registry first
 // (registry_file.h). When it has no entry, or its entry names a library that
-// no longer exists, and it is one of the library's own identifiers
-// (Korbit.KorbitControl, Korbit.SHA256, Korbit.BinHexDecCls), libkorbit.so
-// is searched beside the running program: so an installed program works
-// without registration, and so does the build tree.
+// no longer exists or was built for another interface version, and it is
+// one of the library's own identifiers (Korbit.KorbitControl, Korbit.SHA256,
+// Korbit.BinHexDecCls), libkorbit.so is searched beside the running program:
+// so an installed program works without registration, and so does the build
+// tree.
+//
+// No object is made from a library of another interface version
+// (component_abi.h): the version a registration recorded is compared before
+// the library is loaded, and the one the loaded library reports before any
+// of its objects is asked for. A registered library refused so gives way to
+// the library installed with the program; only when that is missing or
+// refused too does creating fail, with a message that names both versions.
 #pragma once
 
 #include <filesystem>
@@ -45,6 +53,7 @@ struct ComponentLocation {
     KorbitGuid clsid{};
     std::filesystem::path library;
     bool registered = false;  // found in the registry rather than by the search
+    std::string notice;       // why a registered library was passed over, if one was
 };
 
 class ComponentLoader {
@@ -55,20 +64,23 @@ public:
     // Throws ComponentError: kNotRegistered, kLibraryMissing (the
     // registered library is gone and the search found none),
     // kRegistryDamaged (the registry is unreadable and the search found
-    // none).
+    // none), kVersionMismatch (the registration is of another version and
+    // the search found none).
     ComponentLocation locate(std::string_view progId) const;
 
-    // A new object of the class `progId` names, by its dispatch interface.
-    // Throws ComponentError: locate's failures, and those of
-    // ComponentLibrary::load and ComponentLibrary::createInstance.
-    ComPtr<com::IDispatch> createObject(std::string_view progId) const;
+    // A new object of the class `progId` names, by its dispatch interface;
+    // `notice`, when given, gets why a registered library was passed over
+    // (empty when none was). Throws ComponentError: locate's failures,
+    // kVersionMismatch (the library to use reports another version), and
+    // those of ComponentLibrary::load and ComponentLibrary::createInstance.
+    ComPtr<com::IDispatch> createObject(std::string_view progId, std::string* notice = nullptr) const;
 
 private:
     LoaderOptions options_;
 };
 
-// ComponentLoader().createObject(progId).
-ComPtr<com::IDispatch> createObject(std::string_view progId);
+// ComponentLoader().createObject(progId, notice).
+ComPtr<com::IDispatch> createObject(std::string_view progId, std::string* notice = nullptr);
 
 // Loads the library at `library` and has it record its classes in, or
 // remove them from, the per-user registry. Throws ComponentError; when the

@@ -1,10 +1,5 @@
 #include "korbit/hosting/registry_file.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -12,6 +7,10 @@
 #include <utility>
 
 #include "korbit/hosting/guid.h"
+#include "korbit/platform/atomic_file.h"
+#include "korbit/platform/environment.h"
+#include "korbit/platform/folder_lock.h"
+#include "korbit/platform/regular_file.h"
 
 namespace korbit::hosting {
 
@@ -21,6 +20,7 @@ namespace {
 
 constexpr std::string_view kClsidKey = "clsid";
 constexpr std::string_view kLibraryKey = "library";
+constexpr std::string_view kVersionKey = "version";
 constexpr std::string_view kHeading =
     "; Korbit component registry: the library that serves each program identifier.\n"
     "; Written when a component library is registered or unregistered.\n";
@@ -42,44 +42,6 @@ struct Section {
 [[noreturn]] void fail(const std::string& what, const fs::path& path, int error) {
     throw RegistryError(what + " " + path.string() + ": " + std::strerror(error));
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-
-    int get() const noexcept { return fd_; }
-    bool valid() const noexcept { return fd_ >= 0; }
-    // Closes now, so that a failing close (a delayed write error) is seen.
-    int close() noexcept { return ::close(std::exchange(fd_, -1)); }
-
-private:
-    int fd_;
-};
-
-// A temporary file that is removed unless it was put in place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            ::unlink(path_.c_str());
-        }
-    }
-    const std::string& path() const noexcept { return path_; }
-    void keep() noexcept { path_.clear(); }
-
-private:
-    std::string path_;
-};
 
 // Also built into the component library, whose only exports are its entry
 // points: std::to_string would add one of its own.
@@ -105,28 +67,15 @@ std::string_view trim(std::string_view s) {
 
 // The file's bytes; empty when it does not exist.
 std::string readWhole(const fs::path& file) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) {
+    errno = 0;
+    std::optional<std::string> text = platform::readRegularFile(file.string());
+    if (!text) {
         if (errno == ENOENT) {
             return {};
         }
-        fail("cannot open", file, errno);
+        fail("cannot read", file, errno != 0 ? errno : EIO);
     }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail("cannot read", file, errno);
-        }
-        if (n == 0) {
-            return text;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
+    return std::move(*text);
 }
 
 std::vector<Section> parse(std::string_view text, const fs::path& file) {
@@ -183,25 +132,39 @@ std::string serialize(const std::vector<Section>& sections) {
     return text;
 }
 
+// The decimal number `text`, below 2^32; nothing for anything else.
+std::optional<std::uint32_t> versionOf(std::string_view text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::uint32_t n = 0;
+    for (const char c : text) {
+        n = n * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return n;
+}
+
 std::optional<RegistryEntry> toEntry(const Section& section) {
     const std::string* clsidText = section.value(kClsidKey);
     const std::string* library = section.value(kLibraryKey);
+    const std::string* versionText = section.value(kVersionKey);
     if (clsidText == nullptr || library == nullptr) {
         return std::nullopt;
     }
     const std::optional<KorbitGuid> clsid = guidFromText(trim(*clsidText));
     const fs::path libraryPath(*library);
-    if (!clsid || !libraryPath.is_absolute()) {
+    const std::optional<std::uint32_t> version = versionText ? versionOf(trim(*versionText)) : std::uint32_t{0};
+    if (!clsid || !libraryPath.is_absolute() || !version) {
         return std::nullopt;
     }
-    return RegistryEntry{section.name, *clsid, libraryPath};
+    return RegistryEntry{section.name, *clsid, libraryPath, *version};
 }
 
 RegistryEntry validEntry(const Section& section, const fs::path& file) {
     std::optional<RegistryEntry> entry = toEntry(section);
     if (!entry) {
         throw RegistryError("the component registry " + file.string() + " is damaged: section [" + section.name +
-                            "] lacks a valid clsid or an absolute library path");
+                            "] lacks a valid clsid or an absolute library path, or has a version that is no number");
     }
     return *std::move(entry);
 }
@@ -216,57 +179,15 @@ Section toSection(const RegistryEntry& entry) {
     if (!entry.library.is_absolute() || library.find_first_of("\r\n") != std::string::npos) {
         throw RegistryError("'" + library + "' cannot be registered: it must be an absolute path on one line");
     }
-    return {entry.progId, {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
+    Section section{entry.progId,
+                    {{std::string(kClsidKey), guidToText(entry.clsid)}, {std::string(kLibraryKey), library}}};
+    if (entry.version != 0) {
+        section.keys.emplace_back(std::string(kVersionKey), decimal(entry.version));
+    }
+    return section;
 }
 
 bool sameLibrary(const fs::path& a, const fs::path& b) { return a.lexically_normal() == b.lexically_normal(); }
-
-void writeAll(int fd, std::string_view text, const std::string& path) {
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail("cannot write", path, errno);
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
-
-// Replaces `file` by one holding `text`: never a half-written file, whatever
-// fails.
-void replaceFile(const fs::path& file, int folderFd, std::string_view text) {
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-    // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
-    // (GCC bug 105651).
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
-    FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (!fd.valid()) {
-        fail("cannot create a temporary file beside", file, errno);
-    }
-    TemporaryFile temporary(pattern);
-    writeAll(fd.get(), text, temporary.path());
-    if (::fsync(fd.get()) != 0) {
-        fail("cannot flush", temporary.path(), errno);
-    }
-    if (fd.close() != 0) {
-        fail("cannot close", temporary.path(), errno);
-    }
-    if (::rename(temporary.path().c_str(), file.c_str()) != 0) {
-        fail("cannot replace", file, errno);
-    }
-    temporary.keep();
-    // The new file is complete and in place; a failing flush of the folder
-    // only leaves the rename's durability to the file system.
-    (void)::fsync(folderFd);
-}
 
 // Runs `change` on the file's sections while holding the folder's lock and
 // writes the outcome back when it reports a change.
@@ -281,53 +202,32 @@ void changeRegistry(const fs::path& file, Change change) {
     if (error) {
         throw RegistryError("cannot create the folder " + folder.string() + ": " + error.message());
     }
-    FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folderFd.valid()) {
-        fail("cannot open the folder", folder, errno);
-    }
-    while (::flock(folderFd.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            fail("cannot lock the folder", folder, errno);
-        }
+    const engine::Result<platform::Descriptor> lock = platform::lockFolder(folder.string());
+    if (!lock) {
+        throw RegistryError("cannot change the component registry: " + lock.status().message());
     }
     std::vector<Section> sections = parse(readWhole(file), file);
     if (!change(sections)) {
         return;
     }
-    if (!sections.empty()) {
-        replaceFile(file, folderFd.get(), serialize(sections));
-        return;
+    // The registry is the user's alone; an existing file keeps its mode.
+    const engine::Status written = sections.empty()
+                                       ? platform::removeFile(file.string())
+                                       : platform::replaceFile(file.string(), serialize(sections),
+                                                               platform::ReplaceOptions(0600));
+    if (!written) {
+        throw RegistryError("cannot change the component registry: " + written.message());
     }
-    if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-        fail("cannot remove", file, errno);
-    }
-    (void)::fsync(folderFd.get());
-}
-
-fs::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return home;
-    }
-    std::vector<char> buffer(16384);
-    passwd record{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &record, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-        found->pw_dir != nullptr && found->pw_dir[0] == '/') {
-        return found->pw_dir;
-    }
-    throw RegistryError("cannot locate the component registry: neither XDG_DATA_HOME nor a home folder is known");
 }
 
 }  // namespace
 
 fs::path registryFilePath() {
-    fs::path base;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-        base = data;
-    } else {
-        base = homeFolder() / ".local" / "share";
+    const std::optional<std::string> base = platform::baseFolder("XDG_DATA_HOME", ".local/share");
+    if (!base) {
+        throw RegistryError("cannot locate the component registry: neither XDG_DATA_HOME nor a home folder is known");
     }
-    return base / "korbit" / "registry.ini";
+    return fs::path(*base) / "korbit" / "registry.ini";
 }
 
 std::vector<RegistryEntry> readRegistry(const fs::path& file) {

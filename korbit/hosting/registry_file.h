@@ -4,15 +4,19 @@
 //   [Korbit.KorbitControl]
 //   clsid={5B2C7E41-9D3A-4F1E-8C6B-217A904ED315}
 //   library=/opt/korbit/lib/libkorbit.so
+//   version=2
 //
-// Lines starting with ';' or '#' are comments; keys other than clsid and
-// library are kept as they are. Component libraries write the file when
+// `version` is the component interface version the library was built with
+// (component_abi.h); registrations made before there was one have none.
+// Lines starting with ';' or '#' are comments; other keys are kept as they
+// are. Component libraries write the file when
 // they are registered and unregistered; hosts read it to find them. Every
 // change replaces the whole file at once (temporary file, fsync, rename),
 // under an exclusive lock on its folder, so a reader sees the old file or
 // the new one and two writers never lose each other's entries.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -28,6 +32,7 @@ struct RegistryEntry {
     std::string progId;
     KorbitGuid clsid{};
     std::filesystem::path library;
+    std::uint32_t version = 0;  // the interface version recorded; 0 when none is
 };
 
 // The registry cannot be located, read or written, or holds a line it does
@@ -45,7 +50,7 @@ std::filesystem::path registryFilePath();
 
 // Every entry of `file`, in file order; none when the file does not exist.
 // Throws RegistryError for a damaged file, including a section without a
-// valid clsid or library.
+// valid clsid or library, or with a version that is no number.
 std::vector<RegistryEntry> readRegistry(const std::filesystem::path& file);
 
 // The entry for `progId`, compared without regard to ASCII case.

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "korbit/platform/atomic_file.h"
 #include "korbit/platform/regular_file.h"
 
 namespace korbit::platform {
@@ -50,19 +51,26 @@ int copyToNewFile(int in, const struct stat& source, const std::string& to) {
     return 0;
 }
 
+// The entry `to` itself is replaced, a symbolic link included: the copy goes
+// where the name is, never through it.
 int copyOverExisting(int in, const struct stat& source, const std::string& to) {
-    std::string temporary;
-    Descriptor out = createFileBeside(to, 0600, temporary);
-    if (!out.valid()) {
+    const std::string folderPath = parentFolder(to);
+    const Descriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
         return errorOr(EIO);
     }
-    if (!fill(in, source, out.get()) || ::fsync(out.get()) != 0 || out.closeNow() != 0 ||
-        ::rename(temporary.c_str(), to.c_str()) != 0) {
-        const int error = errorOr(EIO);
-        ::unlink(temporary.c_str());
-        return error;
+    const std::size_t slash = to.rfind('/');
+    engine::Result<Replacement> out =
+        Replacement::create(folder.get(), folderPath, slash == std::string::npos ? to : to.substr(slash + 1));
+    if (!out) {
+        return out.status().systemError();
     }
-    return 0;
+    const struct timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
+    if (!copyBytes(in, out->descriptor()) || ::futimens(out->descriptor(), times) != 0) {
+        return errorOr(EIO);
+    }
+    const engine::Status committed = out->commit(source.st_mode & 07777U);
+    return committed ? 0 : committed.systemError();
 }
 
 }  // namespace

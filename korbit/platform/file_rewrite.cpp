@@ -22,9 +22,49 @@ namespace korbit::platform {
 namespace {
 
 // ---- Failures and the test hook
+//
+// Inside this file a failing step throws its Status, so that each step reads
+// as the sequence it is; every public member hands the Status back.
 
-[[noreturn]] void fail(RewriteError::Kind kind, int error, const std::string& what) {
-    throw RewriteError(kind, error, what + ": " + std::strerror(error));
+struct Failure {
+    engine::Status status;
+};
+
+[[noreturn]] void fail(engine::ErrorCode code, int error, const std::string& what) {
+    throw Failure{{code, what + ": " + std::strerror(error), error}};
+}
+
+[[noreturn]] void refuse(engine::ErrorCode code, int error, const std::string& message) {
+    throw Failure{{code, message, error}};
+}
+
+// A failure of one of the steps every replacement takes counts as an I/O
+// failure of the rewrite, whatever the system's reason; a change of the file
+// found between them stays what it is.
+[[noreturn]] void failStep(const engine::Status& status) {
+    if (status.code() == engine::ErrorCode::Changed) {
+        throw Failure{status};
+    }
+    throw Failure{{engine::ErrorCode::IoFailed, status.message(), status.systemError()}};
+}
+
+template <typename Body>
+engine::Status guarded(Body&& body) {
+    try {
+        body();
+        return engine::Status::ok();
+    } catch (const Failure& f) {
+        return f.status;
+    }
+}
+
+template <typename T, typename Body>
+engine::Result<T> guardedValue(Body&& body) {
+    try {
+        return body();
+    } catch (const Failure& f) {
+        return f.status;
+    }
 }
 
 std::mutex& hookMutex() {
@@ -47,7 +87,7 @@ void step(RewriteStep at, const std::string& what) {
     }
     if (hook) {
         if (const int error = hook(at); error != 0) {
-            fail(RewriteError::Kind::kIo, error, what);
+            fail(engine::ErrorCode::IoFailed, error, what);
         }
     }
 }
@@ -70,17 +110,12 @@ std::string namePart(const std::string& name) {
     return part;
 }
 
-std::string randomSuffix() {
-    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix;
-    for (int i = 0; i < 6; ++i) {
-        suffix.push_back(kLetters[randomWord() % (sizeof kLetters - 1)]);
-    }
-    return suffix;
-}
+// The prefix of the run temporary files of `name`: ".<name>.korbit-", to
+// which six random letters and digits are added.
+std::string runPrefix(const std::string& name) { return namePart(name) + kRunMark; }
 
 bool isRunTemporary(const std::string& entry, const std::string& name) {
-    const std::string prefix = namePart(name) + kRunMark;
+    const std::string prefix = runPrefix(name);
     return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0;
 }
 
@@ -199,24 +234,10 @@ void writeAllAt(int fd, const std::uint8_t* data, std::size_t size, off_t offset
             if (errno == EINTR) {
                 continue;
             }
-            fail(RewriteError::Kind::kIo, errno, what);
+            fail(engine::ErrorCode::IoFailed, errno, what);
         }
         data += n;
         offset += n;
-        size -= static_cast<std::size_t>(n);
-    }
-}
-
-void writeAll(int fd, const std::uint8_t* data, std::size_t size, const std::string& what) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail(RewriteError::Kind::kIo, errno, what);
-        }
-        data += n;
         size -= static_cast<std::size_t>(n);
     }
 }
@@ -225,22 +246,15 @@ bool sameTimes(const struct timespec& a, const struct timespec& b) noexcept {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-// Creates ".<name>.korbit-XXXXXX" in `folder`, owner-only, exclusively;
+// Makes a run's temporary file for `name` in the folder open as `folder`,
 // locked so that no other run takes it for a dead run's.
-int createRunTemporary(int folder, const std::string& name, std::string& tempName) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = namePart(name) + kRunMark + randomSuffix();
-        const int fd = ::openat(folder, tempName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            ::flock(fd, LOCK_EX | LOCK_NB);
-            return fd;
-        }
-        if (errno != EEXIST) {
-            return -1;
-        }
+engine::Result<Replacement> runTemporary(int folder, const std::string& folderPath, const std::string& name) {
+    engine::Result<Replacement> made =
+        Replacement::create(folder, folderPath, name, systemFileCalls(), runPrefix(name));
+    if (made) {
+        ::flock(made->descriptor(), LOCK_EX | LOCK_NB);
     }
-    errno = EEXIST;
-    return -1;
+    return made;
 }
 
 }  // namespace
@@ -250,20 +264,26 @@ void setRewriteHook(RewriteHook hook) {
     installedHook() = std::move(hook);
 }
 
+engine::Result<std::unique_ptr<FileRewrite>> FileRewrite::open(const std::string& path,
+                                                               const std::string& fallbackFolder) {
+    return guardedValue<std::unique_ptr<FileRewrite>>(
+        [&] { return std::unique_ptr<FileRewrite>(new FileRewrite(path, fallbackFolder)); });
+}
+
 FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder)
     : fallbackFolder_(fallbackFolder) {
     char resolved[PATH_MAX];
     if (::realpath(path.c_str(), resolved) == nullptr) {
-        fail(errno == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, errno, path);
+        fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, path);
     }
     target_ = resolved;
     name_ = nameOf(target_);
     if (name_.empty()) {
-        throw RewriteError(RewriteError::Kind::kNotRegular, EISDIR, target_ + " is not a regular file");
+        refuse(engine::ErrorCode::NotAFile, EISDIR, target_ + " is not a regular file");
     }
     folder_ = Descriptor(openFolderNoFollow(folderOf(target_)));
     if (!folder_.valid()) {
-        fail(errno == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, errno, folderOf(target_));
+        fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, folderOf(target_));
     }
 
     // Never wait on a pipe or device: opened without blocking, refused below.
@@ -272,25 +292,25 @@ FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFol
     if (!input_.valid()) {
         const int error = errno;
         if (error == ELOOP) {
-            throw RewriteError(RewriteError::Kind::kChanged, error, target_ + " was replaced by a link");
+            refuse(engine::ErrorCode::Changed, error, target_ + " was replaced by a link");
         }
-        fail(error == ENOENT ? RewriteError::Kind::kNotFound : RewriteError::Kind::kIo, error, target_);
+        fail(error == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, error, target_);
     }
     struct stat st {};
     if (::fstat(input_.get(), &st) != 0) {
-        fail(RewriteError::Kind::kIo, errno, target_);
+        fail(engine::ErrorCode::IoFailed, errno, target_);
     }
     if (!S_ISREG(st.st_mode)) {
-        throw RewriteError(RewriteError::Kind::kNotRegular, EINVAL, target_ + " is not a regular file");
+        refuse(engine::ErrorCode::NotAFile, EINVAL, target_ + " is not a regular file");
     }
     if (::flock(input_.get(), LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        throw RewriteError(RewriteError::Kind::kLocked, error, target_ + " is being encrypted or decrypted already");
+        refuse(engine::ErrorCode::Busy, error, target_ + " is being encrypted or decrypted already");
     }
     ::fcntl(input_.get(), F_SETFL, 0);
     // Taken under the lock: a run that held it may have just replaced the file.
     if (::fstat(input_.get(), &opened_) != 0) {
-        fail(RewriteError::Kind::kIo, errno, target_);
+        fail(engine::ErrorCode::IoFailed, errno, target_);
     }
     removeStaleTemporaries(folder_.get(), folderOf(target_), name_, removedStale_);
     if (!fallbackFolder_.empty()) {
@@ -302,184 +322,199 @@ FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFol
     step(RewriteStep::kOpened, "opening " + target_);
 }
 
-FileRewrite::~FileRewrite() {
-    if (temp_.valid() && !tempDone_) {
-        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
-    }
-    // Closing the input releases the lock, last.
-}
+// The temporary file, unless put in place or kept, goes with temp_; closing
+// the input releases the lock, last.
+FileRewrite::~FileRewrite() = default;
 
-std::size_t FileRewrite::peek(std::span<std::uint8_t> buffer) {
-    std::size_t got = 0;
-    while (got < buffer.size()) {
-        const ssize_t n = ::pread(input_.get(), buffer.data() + got, buffer.size() - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            fail(RewriteError::Kind::kIo, errno, "reading " + target_);
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    return got;
-}
-
-std::size_t FileRewrite::read(std::span<std::uint8_t> buffer) {
-    for (;;) {
-        const ssize_t n = ::read(input_.get(), buffer.data(), buffer.size());
-        if (n >= 0) {
-            return static_cast<std::size_t>(n);
-        }
-        if (errno != EINTR) {
-            fail(RewriteError::Kind::kIo, errno, "reading " + target_);
-        }
-    }
-}
-
-bool FileRewrite::completeInterrupted() {
-    std::vector<std::pair<Descriptor, std::string>> places;
-    places.emplace_back(Descriptor(::dup(folder_.get())), folderOf(target_));
-    if (!fallbackFolder_.empty()) {
-        places.emplace_back(Descriptor(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
-                            fallbackFolder_);
-    }
-    const std::string prefix = completePrefix(name_, opened_);
-    for (auto& [folder, folderPath] : places) {
-        if (!folder.valid()) {
-            continue;
-        }
-        for (const std::string& entry : entriesOf(folder.get())) {
-            if (entry.compare(0, prefix.size(), prefix) != 0) {
+engine::Result<std::size_t> FileRewrite::peek(std::span<std::uint8_t> buffer) {
+    return guardedValue<std::size_t>([&] {
+        std::size_t got = 0;
+        while (got < buffer.size()) {
+            const ssize_t n = ::pread(input_.get(), buffer.data() + got, buffer.size() - got, static_cast<off_t>(got));
+            if (n < 0 && errno == EINTR) {
                 continue;
             }
-            char* end = nullptr;
-            const unsigned long bits = std::strtoul(entry.c_str() + prefix.size(), &end, 8);
-            if (end == entry.c_str() + prefix.size() || *end != '\0' || bits > 0777U) {
+            if (n < 0) {
+                fail(engine::ErrorCode::IoFailed, errno, "reading " + target_);
+            }
+            if (n == 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        return got;
+    });
+}
+
+engine::Result<std::size_t> FileRewrite::read(std::span<std::uint8_t> buffer) {
+    return guardedValue<std::size_t>([&]() -> std::size_t {
+        for (;;) {
+            const ssize_t n = ::read(input_.get(), buffer.data(), buffer.size());
+            if (n >= 0) {
+                return static_cast<std::size_t>(n);
+            }
+            if (errno != EINTR) {
+                fail(engine::ErrorCode::IoFailed, errno, "reading " + target_);
+            }
+        }
+    });
+}
+
+engine::Result<bool> FileRewrite::completeInterrupted() {
+    return guardedValue<bool>([&] {
+        std::vector<std::pair<Descriptor, std::string>> places;
+        places.emplace_back(Descriptor(::dup(folder_.get())), folderOf(target_));
+        if (!fallbackFolder_.empty()) {
+            places.emplace_back(Descriptor(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
+                                fallbackFolder_);
+        }
+        const std::string prefix = completePrefix(name_, opened_);
+        for (auto& [folder, folderPath] : places) {
+            if (!folder.valid()) {
                 continue;
             }
-            Descriptor copy(::openat(folder.get(), entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-            struct stat st {};
-            if (!copy.valid() || ::fstat(copy.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
-                ::flock(copy.get(), LOCK_EX | LOCK_NB) != 0) {
-                continue;  // not ours, or someone's live run
+            for (const std::string& entry : entriesOf(folder.get())) {
+                if (entry.compare(0, prefix.size(), prefix) != 0) {
+                    continue;
+                }
+                char* end = nullptr;
+                const unsigned long bits = std::strtoul(entry.c_str() + prefix.size(), &end, 8);
+                if (end == entry.c_str() + prefix.size() || *end != '\0' || bits > 0777U) {
+                    continue;
+                }
+                Descriptor copy(::openat(folder.get(), entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+                struct stat st {};
+                if (!copy.valid() || ::fstat(copy.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+                    st.st_uid != ::geteuid() || ::flock(copy.get(), LOCK_EX | LOCK_NB) != 0) {
+                    continue;  // not ours, or someone's live run
+                }
+                const std::string keptPath = folderPath + "/" + entry;
+                copyBack(copy.get(), static_cast<unsigned>(bits), keptPath);
+                ::unlinkat(folder.get(), entry.c_str(), 0);
+                syncFolder(folder.get());
+                if (::fstat(input_.get(), &opened_) != 0 || ::lseek(input_.get(), 0, SEEK_SET) != 0) {
+                    fail(engine::ErrorCode::IoFailed, errno, target_);
+                }
+                return true;
             }
-            const std::string keptPath = folderPath + "/" + entry;
-            copyBack(copy.get(), static_cast<unsigned>(bits), keptPath);
-            ::unlinkat(folder.get(), entry.c_str(), 0);
-            syncFolder(folder.get());
-            if (::fstat(input_.get(), &opened_) != 0 || ::lseek(input_.get(), 0, SEEK_SET) != 0) {
-                fail(RewriteError::Kind::kIo, errno, target_);
-            }
-            return true;
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 void FileRewrite::createTemporary() {
-    temp_ = Descriptor(createRunTemporary(folder_.get(), name_, tempName_));
-    if (temp_.valid()) {
-        tempFolder_ = Descriptor(::dup(folder_.get()));
-        tempPath_ = folderOf(target_) + "/" + tempName_;
+    // The folder is opened readable where it can be, so that it can be
+    // flushed after the rename.
+    const Descriptor readable(readableFolder(folder_.get()));
+    tempFolder_ = Descriptor(readable.valid() ? ::dup(readable.get()) : ::dup(folder_.get()));
+    engine::Result<Replacement> made = runTemporary(tempFolder_.get(), folderOf(target_), name_);
+    if (made) {
+        temp_.emplace(std::move(made).value());
+        tempName_ = temp_->temporaryName();
+        tempPath_ = temp_->temporaryPath();
         tempBeside_ = true;
         return;
     }
-    const int error = errno;
+    const int error = made.status().systemError();
     if ((error == EACCES || error == EROFS || error == EPERM) && !fallbackFolder_.empty()) {
-        Descriptor fallback(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        Descriptor fallback(::open(fallbackFolder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (fallback.valid()) {
-            temp_ = Descriptor(createRunTemporary(fallback.get(), name_, tempName_));
-            if (temp_.valid()) {
-                tempFolder_ = std::move(fallback);
-                tempPath_ = fallbackFolder_ + "/" + tempName_;
+            tempFolder_ = std::move(fallback);
+            made = runTemporary(tempFolder_.get(), fallbackFolder_, name_);
+            if (made) {
+                temp_.emplace(std::move(made).value());
+                tempName_ = temp_->temporaryName();
+                tempPath_ = temp_->temporaryPath();
                 tempBeside_ = false;
                 return;
             }
         }
     }
-    fail(RewriteError::Kind::kIo, error, "creating a temporary file beside " + target_);
+    fail(engine::ErrorCode::IoFailed, error, "creating a temporary file beside " + target_);
 }
 
-void FileRewrite::write(std::span<const std::uint8_t> bytes) {
-    if (!temp_.valid()) {
-        createTemporary();
-    }
-    step(RewriteStep::kWriting, "writing " + tempPath_);
-    writeAll(temp_.get(), bytes.data(), bytes.size(), "writing " + tempPath_);
-    written_ += bytes.size();
-    // Start writing back every few megabytes: dirty pages never pile up, so
-    // no write stalls for long (the host's events keep running) and the
-    // final flush has little left to do.
-    constexpr std::uint64_t kWriteBackStep = std::uint64_t{8} << 20;
-    if (written_ - writtenBack_ >= kWriteBackStep) {
-        ::sync_file_range(temp_.get(), static_cast<off_t>(writtenBack_), static_cast<off_t>(written_ - writtenBack_),
-                          SYNC_FILE_RANGE_WRITE);
-        writtenBack_ = written_;
-    }
+engine::Status FileRewrite::write(std::span<const std::uint8_t> bytes) {
+    return guarded([&] {
+        if (!temp_) {
+            createTemporary();
+        }
+        step(RewriteStep::kWriting, "writing " + tempPath_);
+        if (engine::Status written = temp_->write(bytes); !written) {
+            failStep(written);
+        }
+        written_ += bytes.size();
+        // Start writing back every few megabytes: dirty pages never pile up, so
+        // no write stalls for long (the host's events keep running) and the
+        // final flush has little left to do.
+        constexpr std::uint64_t kWriteBackStep = std::uint64_t{8} << 20;
+        if (written_ - writtenBack_ >= kWriteBackStep) {
+            ::sync_file_range(temp_->descriptor(), static_cast<off_t>(writtenBack_),
+                              static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
+            writtenBack_ = written_;
+        }
+    });
 }
 
 void FileRewrite::checkUnchanged(const char* what) const {
     struct stat now {};
     if (::fstat(input_.get(), &now) != 0) {
-        fail(RewriteError::Kind::kIo, errno, target_);
+        fail(engine::ErrorCode::IoFailed, errno, target_);
     }
     if (now.st_size != opened_.st_size || !sameTimes(now.st_mtim, opened_.st_mtim) ||
         !sameTimes(now.st_ctim, opened_.st_ctim)) {
-        throw RewriteError(RewriteError::Kind::kChanged, EAGAIN, target_ + " changed while it was being " + what);
+        refuse(engine::ErrorCode::Changed, EAGAIN, target_ + " changed while it was being " + what);
     }
 }
 
-void FileRewrite::commit(unsigned newMode) {
-    newMode &= 0777U;
-    if (!temp_.valid()) {
-        createTemporary();  // an empty result
-    }
-    struct stat now {};
-    if (::fstat(input_.get(), &now) != 0) {
-        fail(RewriteError::Kind::kIo, errno, target_);
-    }
-    // A file with several names is rewritten in place, so every name sees the
-    // result; so is one whose owner, group or attributes the new file cannot
-    // be given.
-    if (tempBeside_ && now.st_nlink <= 1 && copyOwnerAndAttributes(input_.get(), temp_.get())) {
-        commitBeside(newMode);
-    } else {
-        commitInPlace(newMode);
-    }
+engine::Status FileRewrite::commit(unsigned newMode) {
+    return guarded([&] {
+        newMode &= 0777U;
+        if (!temp_) {
+            createTemporary();  // an empty result
+        }
+        struct stat now {};
+        if (::fstat(input_.get(), &now) != 0) {
+            fail(engine::ErrorCode::IoFailed, errno, target_);
+        }
+        // A file with several names is rewritten in place, so every name sees the
+        // result; so is one whose owner, group or attributes the new file cannot
+        // be given.
+        if (tempBeside_ && now.st_nlink <= 1 && copyOwnerAndAttributes(input_.get(), temp_->descriptor())) {
+            commitBeside(newMode);
+        } else {
+            commitInPlace(newMode);
+        }
+    });
 }
 
 void FileRewrite::commitBeside(unsigned newMode) {
-    if (::fchmod(temp_.get(), newMode) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "setting the permissions of " + tempPath_);
-    }
-    if (::fsync(temp_.get()) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "flushing " + tempPath_);
-    }
-    checkUnchanged("rewritten");
-    struct stat named {};
-    if (::fstatat(folder_.get(), name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != opened_.st_dev ||
-        named.st_ino != opened_.st_ino) {
-        throw RewriteError(RewriteError::Kind::kChanged, ENOENT,
-                           target_ + " was moved or replaced while it was being rewritten");
-    }
-    step(RewriteStep::kBeforeReplace, "replacing " + target_);
-    if (::renameat(tempFolder_.get(), tempName_.c_str(), folder_.get(), name_.c_str()) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "replacing " + target_);
-    }
-    tempDone_ = true;
-    const std::string notFlushed = "the new content of " + target_ + " is in place, but its folder could not be flushed";
-    step(RewriteStep::kReplaced, notFlushed);
-    if (!syncFolder(folder_.get())) {
-        fail(RewriteError::Kind::kIo, errno, notFlushed);
+    CommitSteps steps;
+    steps.beforeRename = [&] {
+        return guarded([&] {
+            checkUnchanged("rewritten");
+            struct stat named {};
+            if (::fstatat(folder_.get(), name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+                named.st_dev != opened_.st_dev || named.st_ino != opened_.st_ino) {
+                refuse(engine::ErrorCode::Changed, ENOENT,
+                       target_ + " was moved or replaced while it was being rewritten");
+            }
+            step(RewriteStep::kBeforeReplace, "replacing " + target_);
+        });
+    };
+    steps.afterRename = [&] {
+        return guarded([&] {
+            step(RewriteStep::kReplaced,
+                 "the new content of " + target_ + " is in place, but its folder could not be flushed");
+        });
+    };
+    if (engine::Status committed = temp_->commit(newMode, steps); !committed) {
+        failStep(committed);
     }
 }
 
 void FileRewrite::commitInPlace(unsigned newMode) {
-    if (::fsync(temp_.get()) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "flushing " + tempPath_);
+    if (::fsync(temp_->descriptor()) != 0) {
+        fail(engine::ErrorCode::IoFailed, errno, "flushing " + tempPath_);
     }
     checkUnchanged("rewritten");
     // From here on the temporary file is the only complete copy: marked as
@@ -487,33 +522,32 @@ void FileRewrite::commitInPlace(unsigned newMode) {
     const std::string complete = completeName(name_, opened_, newMode);
     const std::string folderPath = tempBeside_ ? folderOf(target_) : fallbackFolder_;
     if (::renameat(tempFolder_.get(), tempName_.c_str(), tempFolder_.get(), complete.c_str()) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "marking " + tempPath_ + " complete");
+        fail(engine::ErrorCode::IoFailed, errno, "marking " + tempPath_ + " complete");
     }
+    temp_->keepTemporary();  // it goes by its new name now, and only when its content is in the file
     tempName_ = complete;
     tempPath_ = folderPath + "/" + complete;
     if (!syncFolder(tempFolder_.get())) {
         // The mark may not survive a crash: the file must not be touched.
         const int error = errno;
         ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
-        tempDone_ = true;
-        fail(RewriteError::Kind::kIo, error, "flushing the folder of " + tempPath_);
+        fail(engine::ErrorCode::IoFailed, error, "flushing the folder of " + tempPath_);
     }
-    tempDone_ = true;
     step(RewriteStep::kMarkedComplete, "rewriting " + target_);
     try {
         checkUnchanged("rewritten");
-    } catch (const RewriteError&) {
+    } catch (const Failure&) {
         ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
         throw;
     }
-    copyBack(temp_.get(), newMode, tempPath_);
+    copyBack(temp_->descriptor(), newMode, tempPath_);
     ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
     syncFolder(tempFolder_.get());  // at worst the next run copies the same bytes once more
 }
 
 void FileRewrite::copyBack(int sourceFd, unsigned newMode, const std::string& keptCopy) {
     const auto failKept = [&](int error, const std::string& what) {
-        fail(RewriteError::Kind::kIo, error,
+        fail(engine::ErrorCode::IoFailed, error,
              what + " (the complete result is kept in " + keptCopy + "; the next run on this file completes it)");
     };
     // The file is written through the descriptor that holds the lock, never
@@ -545,8 +579,8 @@ void FileRewrite::copyBack(int sourceFd, unsigned newMode, const std::string& ke
         try {
             step(RewriteStep::kCopyingBack, "writing " + target_);
             writeAllAt(out.get(), buffer.data(), static_cast<std::size_t>(n), at, "writing " + target_);
-        } catch (const RewriteError& e) {
-            failKept(e.error(), "writing " + target_);
+        } catch (const Failure& f) {
+            failKept(f.status.systemError(), "writing " + target_);
         }
         at += n;
     }
@@ -562,18 +596,20 @@ void FileRewrite::copyBack(int sourceFd, unsigned newMode, const std::string& ke
     step(RewriteStep::kReplaced, "rewriting " + target_);
 }
 
-void FileRewrite::removeOriginal() {
-    struct stat named {};
-    if (::fstatat(folder_.get(), name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != opened_.st_dev ||
-        named.st_ino != opened_.st_ino) {
-        throw RewriteError(RewriteError::Kind::kChanged, ENOENT, target_ + " was moved or replaced");
-    }
-    if (::unlinkat(folder_.get(), name_.c_str(), 0) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "removing " + target_);
-    }
-    if (!syncFolder(folder_.get())) {
-        fail(RewriteError::Kind::kIo, errno, "flushing the folder of " + target_);
-    }
+engine::Status FileRewrite::removeOriginal() {
+    return guarded([&] {
+        struct stat named {};
+        if (::fstatat(folder_.get(), name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+            named.st_dev != opened_.st_dev || named.st_ino != opened_.st_ino) {
+            refuse(engine::ErrorCode::Changed, ENOENT, target_ + " was moved or replaced");
+        }
+        if (::unlinkat(folder_.get(), name_.c_str(), 0) != 0) {
+            fail(engine::ErrorCode::IoFailed, errno, "removing " + target_);
+        }
+        if (!syncFolder(folder_.get())) {
+            fail(engine::ErrorCode::IoFailed, errno, "flushing the folder of " + target_);
+        }
+    });
 }
 
 bool nameTaken(const std::string& path) {
@@ -581,15 +617,21 @@ bool nameTaken(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
 }
 
+engine::Result<std::unique_ptr<NewFile>> NewFile::create(const std::string& path) {
+    return guardedValue<std::unique_ptr<NewFile>>([&] { return std::unique_ptr<NewFile>(new NewFile(path)); });
+}
+
 NewFile::NewFile(const std::string& path) : path_(path), name_(nameOf(path)) {
     folder_ = Descriptor(::open(folderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder_.valid()) {
-        fail(RewriteError::Kind::kIo, errno, "opening the folder of " + path);
+        fail(engine::ErrorCode::IoFailed, errno, "opening the folder of " + path);
     }
-    fd_ = Descriptor(createRunTemporary(folder_.get(), name_, tempName_));
-    if (!fd_.valid()) {
-        fail(RewriteError::Kind::kIo, errno, "creating a temporary file beside " + path);
+    engine::Result<Descriptor> made = createTemporaryFile(folder_.get(), runPrefix(name_), tempName_);
+    if (!made) {
+        fail(engine::ErrorCode::IoFailed, made.status().systemError(), "creating a temporary file beside " + path);
     }
+    fd_ = std::move(made).value();
+    ::flock(fd_.get(), LOCK_EX | LOCK_NB);  // no other run takes it for a dead run's
 }
 
 NewFile::~NewFile() {
@@ -598,27 +640,30 @@ NewFile::~NewFile() {
     }
 }
 
-void NewFile::write(std::span<const std::uint8_t> bytes) {
-    writeAll(fd_.get(), bytes.data(), bytes.size(), "writing " + path_);
+engine::Status NewFile::write(std::span<const std::uint8_t> bytes) {
+    const engine::Status written = writeAllBytes(fd_.get(), bytes, "writing " + path_);
+    return written ? written : engine::Status(engine::ErrorCode::IoFailed, written.message(), written.systemError());
 }
 
-void NewFile::commit(unsigned mode) {
-    if (::fchmod(fd_.get(), mode & 0777U) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "setting the permissions of " + path_);
-    }
-    if (::fsync(fd_.get()) != 0) {
-        fail(RewriteError::Kind::kIo, errno, "flushing " + path_);
-    }
-    if (::renameat2(folder_.get(), tempName_.c_str(), folder_.get(), name_.c_str(), RENAME_NOREPLACE) != 0) {
-        if (errno == EEXIST) {
-            throw RewriteError(RewriteError::Kind::kExists, EEXIST, path_ + " exists already");
+engine::Status NewFile::commit(unsigned mode) {
+    return guarded([&] {
+        if (::fchmod(fd_.get(), mode & 0777U) != 0) {
+            fail(engine::ErrorCode::IoFailed, errno, "setting the permissions of " + path_);
         }
-        fail(RewriteError::Kind::kIo, errno, "naming " + path_);
-    }
-    committed_ = true;
-    if (!syncFolder(folder_.get())) {
-        fail(RewriteError::Kind::kIo, errno, "flushing the folder of " + path_);
-    }
+        if (::fsync(fd_.get()) != 0) {
+            fail(engine::ErrorCode::IoFailed, errno, "flushing " + path_);
+        }
+        if (::renameat2(folder_.get(), tempName_.c_str(), folder_.get(), name_.c_str(), RENAME_NOREPLACE) != 0) {
+            if (errno == EEXIST) {
+                refuse(engine::ErrorCode::Exists, EEXIST, path_ + " exists already");
+            }
+            fail(engine::ErrorCode::IoFailed, errno, "naming " + path_);
+        }
+        committed_ = true;
+        if (!syncFolder(folder_.get())) {
+            fail(engine::ErrorCode::IoFailed, errno, "flushing the folder of " + path_);
+        }
+    });
 }
 
 }  // namespace korbit::platform

@@ -11,10 +11,11 @@
 //
 // The new content goes to a fresh temporary file (created exclusively,
 // owner-only) beside the file. commit() gives it the file's owner, group,
-// extended attributes and ACLs and the new permission bits, flushes it,
-// checks that the file did not change since it was opened and that its name
-// still refers to it, renames the temporary file over it and flushes the
-// folder. So the file is at every moment either wholly old or wholly new.
+// extended attributes and ACLs, then puts it in place as every replacement
+// does (atomic_file.h): the new permission bits, a flush, the checks that
+// the file did not change since it was opened and that its name still
+// refers to it, the rename over it and the flush of the folder. So the file
+// is at every moment either wholly old or wholly new.
 //
 // Where that cannot be done (the folder cannot be written, so the temporary
 // file goes to a fallback folder; the file has several hard links, all of
@@ -26,6 +27,12 @@
 // the next rewrite of the same file from the marked copy, which is never
 // removed before that; only unmarked temporary files of dead runs are ever
 // removed as stale.
+//
+// Failures are Status values with these codes: NotFound (no such file),
+// NotAFile (a folder, pipe, socket or device), Busy (another rewrite holds
+// the file), IoFailed (reading, writing, flushing or renaming failed),
+// Exists (a new file's name is taken), Changed (the file was changed, moved
+// or replaced while it was rewritten; nothing was replaced).
 #pragma once
 
 #include <sys/stat.h>
@@ -33,34 +40,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "korbit/engine/status.h"
+#include "korbit/platform/atomic_file.h"
 #include "korbit/platform/descriptor.h"
 
 namespace korbit::platform {
-
-class RewriteError : public std::runtime_error {
-public:
-    enum class Kind {
-        kNotFound,    // no such file
-        kNotRegular,  // a folder, pipe, socket or device
-        kLocked,      // another rewrite holds the file
-        kIo,          // reading, writing, flushing or renaming failed
-        kExists,      // a new file's name is taken
-        kChanged,     // the file was changed, moved or replaced while it was rewritten; nothing was replaced
-    };
-    RewriteError(Kind kind, int error, const std::string& message)
-        : std::runtime_error(message), kind_(kind), error_(error) {}
-    Kind kind() const noexcept { return kind_; }
-    int error() const noexcept { return error_; }
-
-private:
-    Kind kind_;
-    int error_;
-};
 
 // The moments of a rewrite at which a test can act (swap a name, say) or
 // make the step fail.
@@ -85,9 +75,10 @@ class FileRewrite {
 public:
     // Opens and locks `path` (UTF-8; a link named by the user is followed).
     // Nothing is written yet. `fallbackFolder` takes the temporary file when
-    // the file's own folder cannot be written. Throws RewriteError:
-    // kNotFound, kNotRegular, kLocked, kIo.
-    FileRewrite(const std::string& path, const std::string& fallbackFolder);
+    // the file's own folder cannot be written. Fails: NotFound, NotAFile,
+    // Busy, IoFailed, Changed (the file was replaced by a link).
+    static engine::Result<std::unique_ptr<FileRewrite>> open(const std::string& path,
+                                                             const std::string& fallbackFolder);
     ~FileRewrite();  // an uncommitted temporary file is removed; the file is left as it was
     FileRewrite(const FileRewrite&) = delete;
     FileRewrite& operator=(const FileRewrite&) = delete;
@@ -104,41 +95,42 @@ public:
     const std::vector<std::string>& removedTemporaries() const noexcept { return removedStale_; }
 
     // Reads up to buffer.size() bytes from the file's start, without moving
-    // the read position. Throws RewriteError kIo.
-    std::size_t peek(std::span<std::uint8_t> buffer);
+    // the read position. Fails: IoFailed.
+    engine::Result<std::size_t> peek(std::span<std::uint8_t> buffer);
 
     // Finishes a copy-back that an earlier rewrite of this same file began
-    // and could not complete, from the complete copy it left. Returns true
-    // when there was one: the file then holds that rewrite's whole result
-    // with its permission bits, and reading starts again at its beginning.
-    // Call before the first read. Throws RewriteError kIo when the copy-back
-    // fails again (the complete copy is kept).
-    bool completeInterrupted();
+    // and could not complete, from the complete copy it left. True when
+    // there was one: the file then holds that rewrite's whole result with
+    // its permission bits, and reading starts again at its beginning. Call
+    // before the first read. Fails: IoFailed when the copy-back fails again
+    // (the complete copy is kept).
+    engine::Result<bool> completeInterrupted();
 
     // Reads up to buffer.size() bytes of the file, from where the last read
-    // stopped; 0 at its end. Throws RewriteError kIo.
-    std::size_t read(std::span<std::uint8_t> buffer);
+    // stopped; 0 at its end. Fails: IoFailed.
+    engine::Result<std::size_t> read(std::span<std::uint8_t> buffer);
 
     // Appends to the new content; the temporary file is made on the first
-    // call. Throws RewriteError kIo.
-    void write(std::span<const std::uint8_t> bytes);
+    // call. Fails: IoFailed.
+    engine::Status write(std::span<const std::uint8_t> bytes);
 
     // Puts the new content in place with permission bits `newMode` (the
-    // caller's: set-id and sticky bits are never given). Throws RewriteError:
-    // kChanged when the file changed (size, modification or change time) or
-    // its name was given to another file since it was opened, nothing
-    // replaced; kIo when a step failed. After kIo the file is still wholly
-    // old, except when the copy into the file itself failed: the message
-    // then names the complete copy that the next rewrite finishes from, or
-    // when only flushing the folder failed after the rename: the message then
+    // caller's: set-id and sticky bits are never given). Fails: Changed when
+    // the file changed (size, modification or change time) or its name was
+    // given to another file since it was opened, nothing replaced; IoFailed
+    // when a step failed. After IoFailed the file is still wholly old,
+    // except when the copy into the file itself failed: the message then
+    // names the complete copy that the next rewrite finishes from, or when
+    // only flushing the folder failed after the rename: the message then
     // says the new content is in place.
-    void commit(unsigned newMode);
+    engine::Status commit(unsigned newMode);
 
     // Removes the file's name from its folder (the file must still be the one
-    // opened). Throws RewriteError kChanged or kIo.
-    void removeOriginal();
+    // opened). Fails: Changed, IoFailed.
+    engine::Status removeOriginal();
 
 private:
+    FileRewrite(const std::string& path, const std::string& fallbackFolder);
     void createTemporary();
     void checkUnchanged(const char* what) const;
     void commitBeside(unsigned newMode);
@@ -151,12 +143,11 @@ private:
     Descriptor folder_{-1};
     Descriptor input_{-1};
     struct stat opened_ {};
-    Descriptor temp_{-1};
-    Descriptor tempFolder_{-1};
-    std::string tempName_;
-    std::string tempPath_;  // for messages
+    Descriptor tempFolder_{-1};         // readable, so that it can be flushed; outlives temp_
+    std::optional<Replacement> temp_;  // the new content
+    std::string tempName_;             // its name now (it changes when it is marked complete)
+    std::string tempPath_;             // for messages
     bool tempBeside_ = true;
-    bool tempDone_ = false;  // renamed into place, or kept as the complete copy
     std::uint64_t written_ = 0;
     std::uint64_t writtenBack_ = 0;
     std::vector<std::string> removedStale_;
@@ -166,21 +157,22 @@ private:
 // it and linked into place only when complete, never over an existing file.
 class NewFile {
 public:
-    // Throws RewriteError kIo when no temporary file can be made there.
-    explicit NewFile(const std::string& path);
+    // Fails: IoFailed when no temporary file can be made there.
+    static engine::Result<std::unique_ptr<NewFile>> create(const std::string& path);
     ~NewFile();  // an uncommitted temporary file is removed
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
 
-    // Throws RewriteError kIo.
-    void write(std::span<const std::uint8_t> bytes);
+    // Fails: IoFailed.
+    engine::Status write(std::span<const std::uint8_t> bytes);
 
     // Flushes the content, sets permission bits `mode` and gives it its
-    // name. Throws RewriteError: kExists when a file of that name appeared,
-    // kIo.
-    void commit(unsigned mode);
+    // name. Fails: Exists when a file of that name appeared, IoFailed.
+    engine::Status commit(unsigned mode);
 
 private:
+    explicit NewFile(const std::string& path);
+
     std::string path_;
     std::string name_;
     Descriptor folder_{-1};

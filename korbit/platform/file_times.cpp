@@ -126,13 +126,4 @@ std::optional<std::uint32_t> fileAttributes(const std::string& path) {
     return word == 0 ? 128U : word;
 }
 
-bool setFileAttributes(const std::string& path, std::uint32_t attributes) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return false;
-    }
-    const mode_t mode = (attributes & 1U) != 0 ? (info.st_mode & ~kAnyWrite) : (info.st_mode | S_IWUSR);
-    return ::chmod(path.c_str(), mode & 07777) == 0;
-}
-
 }  // namespace korbit::platform

@@ -43,9 +43,4 @@ std::u16string generalDateText(int year, int month, int day, int hour, int minut
 // Nothing when there is no such entry.
 std::optional<std::uint32_t> fileAttributes(const std::string& path);
 
-// Applies the read-only bit of `attributes`: set, every write permission bit
-// is taken away; clear (normal, archive, ...), the owner's write permission
-// is given back. The other bits have no counterpart and are ignored.
-bool setFileAttributes(const std::string& path, std::uint32_t attributes);
-
 }  // namespace korbit::platform

@@ -1,67 +1,44 @@
 #include "korbit/platform/profile_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 
+#include "korbit/platform/atomic_file.h"
+#include "korbit/platform/folder_lock.h"
 #include "korbit/platform/regular_file.h"
 
 namespace korbit::platform {
 
-namespace {
-
-// The file a rewrite replaces: `path` itself, or what its symbolic link names.
-std::optional<std::string> targetOf(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-        return path;
+engine::Status rewriteProfileFile(const std::string& path, const std::function<bool(std::string& content)>& edit) {
+    const engine::Result<std::string> target = replacedFileOf(path);
+    if (!target) {
+        return target.status();
     }
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr) {
-        return std::nullopt;
-    }
-    return std::string(resolved);
-}
-
-}  // namespace
-
-bool rewriteProfileFile(const std::string& path, const std::function<bool(std::string& content)>& edit) {
-    const auto target = targetOf(path);
-    if (!target || target->empty()) {
-        return false;
-    }
-    Descriptor folder(::open(parentFolder(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid()) {
-        return false;
-    }
-    while (::flock(folder.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            return false;
-        }
+    const std::string& file = target.value();
+    const engine::Result<Descriptor> lock = lockFolder(parentFolder(file));
+    if (!lock) {
+        return lock.status();
     }
     std::string content;
     struct stat info {};
-    if (::stat(target->c_str(), &info) == 0) {
-        if (!writableRegularFile(info, *target)) {
-            return false;
+    if (::stat(file.c_str(), &info) == 0) {
+        if (!writableRegularFile(info, file)) {
+            return systemFailure(S_ISREG(info.st_mode) ? EACCES : EINVAL, "writing " + file);
         }
-        const auto current = readRegularFile(*target);
+        const auto current = readRegularFile(file);
         if (!current) {
-            return false;
+            return systemFailure(errno != 0 ? errno : EIO, "reading " + file);
         }
         content = *current;
     } else if (errno != ENOENT) {
-        return false;
+        return systemFailure(errno, "looking up " + file);
     }
     if (!edit(content)) {
-        return true;
+        return engine::Status::ok();
     }
-    return replaceRegularFile(*target, content) == 0;
+    return replaceFile(file, content);
 }
 
 }  // namespace korbit::platform

@@ -4,8 +4,9 @@
 #include <unistd.h>
 
 #include <array>
-#include <atomic>
 #include <cerrno>
+
+#include "korbit/platform/atomic_file.h"
 
 namespace korbit::platform {
 
@@ -60,58 +61,31 @@ std::optional<std::string> readRegularFile(const std::string& path) {
     return content;
 }
 
+engine::Result<std::size_t> readFileStart(const std::string& path, std::span<std::uint8_t> buffer) {
+    const Descriptor in = openRegularFile(path, O_RDONLY);
+    if (!in.valid()) {
+        return systemFailure(errorOr(EIO), "opening " + path);
+    }
+    return readAtMost(in.get(), buffer);
+}
+
 bool writableRegularFile(const struct stat& info, const std::string& path) {
     return S_ISREG(info.st_mode) && (info.st_mode & kAnyWrite) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
-int replaceRegularFile(const std::string& path, std::string_view content) {
-    struct stat existing {};
-    bool replacing = false;
-    if (::lstat(path.c_str(), &existing) == 0) {
-        replacing = S_ISREG(existing.st_mode);
-        if (!replacing && !S_ISLNK(existing.st_mode)) {
-            return S_ISDIR(existing.st_mode) ? EISDIR : EINVAL;
-        }
-        if (replacing && !writableRegularFile(existing, path)) {
-            return EACCES;
-        }
-    } else if (errno != ENOENT) {
-        return errno;
-    }
-    std::string temporary;
-    Descriptor out = createFileBeside(path, 0666, temporary);
-    if (!out.valid()) {
-        return errorOr(EIO);
-    }
-    const bool written = writeAll(out.get(), content) &&
-                         (!replacing || ::fchmod(out.get(), existing.st_mode & 07777) == 0) &&
-                         ::fsync(out.get()) == 0 && out.closeNow() == 0 &&
-                         ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!written) {
-        const int error = errorOr(EIO);
-        ::unlink(temporary.c_str());
-        return error;
-    }
-    const Descriptor folder(::open(parentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) {
-        ::fsync(folder.get());  // the rename itself survives a crash
-    }
-    return 0;
-}
-
-int appendToRegularFile(const std::string& path, std::string_view content) {
+engine::Status appendToRegularFile(const std::string& path, std::string_view content) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) && !writableRegularFile(existing, path)) {
-        return EACCES;
+        return systemFailure(EACCES, "writing " + path);
     }
     Descriptor out = openRegularFile(path, O_WRONLY | O_CREAT | O_APPEND);
     if (!out.valid()) {
-        return errorOr(EIO);
+        return systemFailure(errorOr(EIO), "opening " + path);
     }
     if (!writeAll(out.get(), content) || ::fsync(out.get()) != 0 || out.closeNow() != 0) {
-        return errorOr(EIO);
+        return systemFailure(errorOr(EIO), "writing " + path);
     }
-    return 0;
+    return engine::Status::ok();
 }
 
 bool readChunks(int fd, const std::function<bool(std::string_view chunk)>& take) {
@@ -169,22 +143,6 @@ std::string parentFolder(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-Descriptor createFileBeside(const std::string& path, mode_t mode, std::string& temporary) {
-    static std::atomic<unsigned> counter{0};
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + "." + name + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-        if (fd.valid() || errno != EEXIST) {
-            return fd;
-        }
-    }
-    errno = EEXIST;
-    return Descriptor(-1);
 }
 
 }  // namespace korbit::platform

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "korbit/engine/status.h"
 #include "korbit/platform/descriptor.h"
 
 namespace korbit::platform {
@@ -29,20 +30,12 @@ Descriptor openRegularFile(const std::string& path, int flags);
 // not a regular file, or cannot be read.
 std::optional<std::string> readRegularFile(const std::string& path);
 
-// Replaces the content of `path` as a whole: the new content goes to a
-// temporary file beside it, is flushed to the disk and renamed over it, so a
-// reader or a crash sees either the old content or the new one. A file that
-// was there keeps its permission bits; a new one gets 0666 less the umask. A
-// symbolic link at `path` is replaced by the file. Returns 0, or the
-// system's error number with `path` as it was: EINVAL when something other
-// than a regular file or a link is there, EACCES when the file has no write
-// permission bit or the user may not write it.
-int replaceRegularFile(const std::string& path, std::string_view content);
-
-// Appends `content` to the regular file `path` (created when missing) and
-// flushes it to the disk. Returns 0 or the system's error number: EINVAL for
-// a pipe, socket or device, EACCES as replaceRegularFile gives it.
-int appendToRegularFile(const std::string& path, std::string_view content);
+// Appends `content` to the regular file `path` (created when missing, with
+// 0666 less the creation mask) and flushes it to the disk. Fails with
+// NotAFile for a folder, pipe, socket or device, AccessDenied for a file
+// without any write permission bit or that the user may not write.
+// (Replacing a file whole: atomic_file.h.)
+engine::Status appendToRegularFile(const std::string& path, std::string_view content);
 
 // True when `info`, the status of `path`, is that of a regular file with a
 // write permission bit that the user may write. The bits are looked at even
@@ -54,6 +47,11 @@ bool writableRegularFile(const struct stat& info, const std::string& path);
 // error or when `take` answers false.
 bool readChunks(int fd, const std::function<bool(std::string_view chunk)>& take);
 
+// The first bytes of the regular file `path`, up to buffer.size() of them;
+// their count. Fails: NotAFile for a folder, pipe, socket or device (never
+// opened, so never waited on), AccessDenied, NotFound.
+engine::Result<std::size_t> readFileStart(const std::string& path, std::span<std::uint8_t> buffer);
+
 // Reads from `fd` until `buffer` is full or the file ends; returns the count
 // (what was read before an error, too).
 std::size_t readAtMost(int fd, std::span<std::uint8_t> buffer);
@@ -63,10 +61,5 @@ bool writeAll(int fd, std::string_view data);
 
 // The folder part of `path`: "." when it has none, "/" for an entry of the root.
 std::string parentFolder(const std::string& path);
-
-// Creates a new, empty file beside `path` under a name of its own, with
-// permission bits `mode` (less the umask), and puts its name in `temporary`.
-// The file is never one that was there before.
-Descriptor createFileBeside(const std::string& path, mode_t mode, std::string& temporary);
 
 }  // namespace korbit::platform

@@ -1,14 +1,11 @@
 // The second-generation encryption routine: a file is encrypted or decrypted
-// in place, keeping its name; the direction follows from the file's first
-// four bytes. Plus the progress, cancel and message methods both
-// generations share.
-#include <fcntl.h>
+// in place, keeping its name. Plus the progress method both generations share.
+#include "korbit/services/encryption_methods.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <optional>
 
-#include "korbit/control/bindings.h"
-#include "korbit/control/korbit_control.h"
+#include "korbit/control/failure_status.h"
 #include "korbit/control/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
@@ -17,181 +14,168 @@
 #include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/encryption_support.h"
+#include "korbit/services/path_methods.h"
 
-namespace korbit::control {
+namespace korbit::services {
 
-VBool KorbitControl::IsFileEncrypted2(const Text& FileNameSTR) {
+VBool EncryptionMethods::IsFileEncrypted2(const Text& FileNameSTR) {
     const std::optional<std::string> path = platform::toOsPath(FileNameSTR);
     if (!path) {
-        throw AutomationError::fileNotFound();
-    }
-    const platform::Descriptor file = platform::openRegularFile(*path, O_RDONLY);
-    if (!file.valid()) {
-        if (errno == EISDIR || errno == EINVAL) {
-            return kFalse;  // folders, pipes and devices are no containers
-        }
-        throw errno == EACCES ? AutomationError::permissionDenied() : AutomationError::fileNotFound();
+        throw control::AutomationError::fileNotFound();
     }
     std::uint8_t magic[4] = {};
-    const std::size_t got = platform::readAtMost(file.get(), magic);
-    return toVBool(engine::hasContainerMagic(std::span(magic, got)));
+    const engine::Result<std::size_t> got = platform::readFileStart(*path, magic);
+    if (!got) {
+        if (got.status().code() == engine::ErrorCode::NotAFile) {
+            return control::kFalse;  // folders, pipes and devices are no containers
+        }
+        // A file that cannot be read is "not found" unless the user may not read it.
+        throw got.status().code() == engine::ErrorCode::AccessDenied
+            ? control::automationErrorOf(got.status())
+            : control::AutomationError::fileNotFound();
+    }
+    return control::toVBool(engine::hasContainerMagic(std::span(magic, got.value())));
 }
 
-std::int16_t KorbitControl::EncryptionProgressPercentage() const noexcept {
-    if (state_.TotalBlocks <= 0) {
+std::int16_t EncryptionMethods::EncryptionProgressPercentage() const noexcept {
+    if (frame_.state().TotalBlocks <= 0) {
         return 0;
     }
-    const std::int64_t percent = state_.BlocksDone * 100 / state_.TotalBlocks;
+    const std::int64_t percent = frame_.state().BlocksDone * 100 / frame_.state().TotalBlocks;
     return static_cast<std::int16_t>(std::clamp<std::int64_t>(percent, 0, 100));
 }
 
 namespace {
 
 // What the user reads when a run stops on a failure of the platform.
-Text failureText(const platform::RewriteError& e, const Text& name, bool decrypting) {
-    if (e.kind() == platform::RewriteError::Kind::kChanged) {
+Text failureText(const engine::Status& failure, const Text& name, bool decrypting) {
+    if (failure.code() == engine::ErrorCode::Changed) {
         return name + (decrypting ? u" changed while it was being decrypted; nothing was replaced."
                                   : u" changed while it was being encrypted; nothing was replaced.");
     }
-    return platform::fromUtf8(e.what());
+    return platform::fromUtf8(failure.message());
 }
 
 }  // namespace
 
-VBool KorbitControl::EncryptionRoutine2(const Text& InFileName, const Text& MyPassword,
-                                        const Text& MyApplicationName) {
-    ControlState& st = state_;
-    if (st.OperationBusy != kFalse || InFileName.empty() || FileExistQ(InFileName) == kFalse) {
-        return kFalse;
+VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& MyPassword,
+                                            const Text& MyApplicationName) {
+    control::ControlState& st = frame_.state();
+    control::Host& host = frame_.host();
+    if (st.OperationBusy != control::kFalse || InFileName.empty() || paths_.FileExistQ(InFileName) == control::kFalse) {
+        return control::kFalse;
     }
-    if (IsDriveWritable(InFileName) == kFalse) {
-        host().messageBox(u"Cannot write to Drive: " + GetDriveLetter(InFileName), box::kInformation,
-                          MyApplicationName);
-        return kFalse;
+    if (paths_.IsDriveWritable(InFileName) == control::kFalse) {
+        host.messageBox(u"Cannot write to Drive: " + paths_.GetDriveLetter(InFileName), control::box::kInformation,
+                        MyApplicationName);
+        return control::kFalse;
     }
     const std::optional<std::string> path = platform::toOsPath(InFileName);
     if (!path) {
-        return kFalse;
+        return control::kFalse;
     }
 
-    st.OperationBusy = kTrue;
-    const services::RunEnd runEnd(st);  // every way out leaves the control idle
-    const Text name = GetFileName(InFileName);
+    st.OperationBusy = control::kTrue;
+    const RunEnd runEnd(st);  // every way out leaves the control idle
+    const Text name = paths_.GetFileName(InFileName);
     bool decrypting = false;
     const auto fail = [&](const Text& text) {
-        host().messageBox(text, box::kCritical, MyApplicationName);
-        return kFalse;
+        host.messageBox(text, control::box::kCritical, MyApplicationName);
+        return control::kFalse;
     };
-    try {
-        platform::FileRewrite file(*path, services::fallbackFolder(*this));
-        for (const std::string& removed : file.removedTemporaries()) {
-            host().messageBox(u"An unfinished temporary file that an earlier run of " + name +
-                                  u" left behind was removed: " + platform::fromUtf8(removed),
-                              box::kInformation, MyApplicationName);
+    // A failure of the file itself: told when reading, writing or replacing
+    // failed or the file changed; a file that is not there, is no regular
+    // file or is being rewritten by another run right now was not touched.
+    const auto failed = [&](const engine::Status& failure) {
+        if (failure.code() == engine::ErrorCode::IoFailed || failure.code() == engine::ErrorCode::Changed) {
+            host.messageBox(failureText(failure, name, decrypting),
+                            failure.code() == engine::ErrorCode::Changed ? control::box::kExclamation
+                                                                         : control::box::kCritical,
+                            MyApplicationName);
         }
-        decrypting = services::startsWithSignature(file);
-        if (file.completeInterrupted()) {
-            // An earlier run was stopped while it copied its complete result
-            // into the file; that result is now in place.
-            const bool nowContainer = services::startsWithSignature(file);
-            host().messageBox(u"An interrupted " + Text(nowContainer ? u"encryption" : u"decryption") + u" of " +
-                                  name + u" was completed from its complete copy.",
-                              box::kInformation, MyApplicationName);
-            if (nowContainer != decrypting) {
-                st.CancelRequested = kFalse;
-                return kTrue;  // what was asked is what that run did
-            }
-        }
-        if (!services::sizeAllowed(*this, file.inputSize(), MyApplicationName)) {
-            return kFalse;
-        }
+        return control::kFalse;
+    };
 
-        services::RewriteSource source(file);
-        services::NewContentSink sink(file);
-        engine::ContainerHeader header;
-        std::optional<engine::Keystream> keys;
-        if (decrypting) {
-            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword, &keys);
-            if (!opened) {
-                if (opened.status().code() == engine::ErrorCode::ReadFailed) {
-                    return fail(platform::fromUtf8(opened.status().message()));
-                }
-                host().messageBox(u"Invalid Password!!!", box::kExclamation, MyApplicationName);
-                return kFalse;  // nothing written, nothing changed
-            }
-            header = std::move(opened.value());
-        } else {
-            header = services::newContainerHeader(GetFileExt(InFileName), services::attributeWord(file),
-                                                  file.inputSize());
-            keys.emplace(MyPassword, header.Seed);
-            if (const engine::Status started = engine::writeContainerStart(sink, header, *keys); !started) {
-                return fail(platform::fromUtf8(started.message()));
-            }
+    engine::Result<std::unique_ptr<platform::FileRewrite>> opened =
+        platform::FileRewrite::open(*path, fallbackFolder(paths_));
+    if (!opened) {
+        return failed(opened.status());
+    }
+    platform::FileRewrite& file = *opened.value();
+    for (const std::string& removed : file.removedTemporaries()) {
+        host.messageBox(u"An unfinished temporary file that an earlier run of " + name + u" left behind was removed: " +
+                            platform::fromUtf8(removed),
+                        control::box::kInformation, MyApplicationName);
+    }
+    const engine::Result<bool> signature = startsWithSignature(file);
+    if (!signature) {
+        return failed(signature.status());
+    }
+    decrypting = signature.value();
+    const engine::Result<bool> completed = file.completeInterrupted();
+    if (!completed) {
+        return failed(completed.status());
+    }
+    if (completed.value()) {
+        // An earlier run was stopped while it copied its complete result
+        // into the file; that result is now in place.
+        const engine::Result<bool> nowContainer = startsWithSignature(file);
+        if (!nowContainer) {
+            return failed(nowContainer.status());
         }
-
-        const engine::Status moved = services::transformForRun(*this, file.inputSize(), source, sink, *keys);
-        if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != kFalse)) {
-            st.CancelRequested = kFalse;
-            return kFalse;  // the temporary file goes with `file`; the input is as it was
-        }
-        if (!moved) {
-            return fail(platform::fromUtf8(moved.message()));
-        }
-
-        st.BlocksDone = st.TotalBlocks;
-        const bool readOnly = (header.PlainAttributes & eFILE_ATTRIBUTE_READONLY) != 0;
-        file.commit(decrypting ? platform::decryptedMode(file.mode(), readOnly, platform::fileCreationMask())
-                               : platform::encryptedMode(file.mode()));
-        st.CancelRequested = kFalse;
-        return kTrue;
-    } catch (const platform::RewriteError& e) {
-        switch (e.kind()) {
-        case platform::RewriteError::Kind::kIo:
-        case platform::RewriteError::Kind::kChanged:
-            host().messageBox(failureText(e, name, decrypting),
-                              e.kind() == platform::RewriteError::Kind::kChanged ? box::kExclamation : box::kCritical,
-                              MyApplicationName);
-            return kFalse;
-        default:
-            return kFalse;  // not found, not a regular file, or rewritten by another run right now: nothing touched
+        host.messageBox(u"An interrupted " + Text(nowContainer.value() ? u"encryption" : u"decryption") + u" of " +
+                            name + u" was completed from its complete copy.",
+                        control::box::kInformation, MyApplicationName);
+        if (nowContainer.value() != decrypting) {
+            st.CancelRequested = control::kFalse;
+            return control::kTrue;  // what was asked is what that run did
         }
     }
-}
+    if (!sizeAllowed(frame_, file.inputSize(), MyApplicationName)) {
+        return control::kFalse;
+    }
 
-}  // namespace korbit::control
+    RewriteSource source(file);
+    NewContentSink sink(file);
+    engine::ContainerHeader header;
+    std::optional<engine::Keystream> keys;
+    if (decrypting) {
+        engine::Result<engine::ContainerHeader> container = engine::openContainer(source, MyPassword, &keys);
+        if (!container) {
+            if (container.status().code() == engine::ErrorCode::ReadFailed) {
+                return fail(platform::fromUtf8(container.status().message()));
+            }
+            host.messageBox(u"Invalid Password!!!", control::box::kExclamation, MyApplicationName);
+            return control::kFalse;  // nothing written, nothing changed
+        }
+        header = std::move(container).value();
+    } else {
+        header = newContainerHeader(paths_.GetFileExt(InFileName), attributeWord(file), file.inputSize());
+        keys.emplace(MyPassword, header.Seed);
+        if (const engine::Status started = engine::writeContainerStart(sink, header, *keys); !started) {
+            return fail(platform::fromUtf8(started.message()));
+        }
+    }
 
-namespace korbit::services {
+    const engine::Status moved = transformForRun(frame_, file.inputSize(), source, sink, *keys);
+    if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+        st.CancelRequested = control::kFalse;
+        return control::kFalse;  // the temporary file goes with `file`; the input is as it was
+    }
+    if (!moved) {
+        return fail(platform::fromUtf8(moved.message()));
+    }
 
-namespace {
-
-using control::DispatchObject;
-using control::Text;
-using control::Value;
-
-}  // namespace
-
-void bindEncryptionMethods(control::InterfaceInfo& info) {
-    info.bind("EncryptionRoutine2", [](DispatchObject& o, std::span<Value> a) -> Value {
-        return control::Boolean{controlOf(o).EncryptionRoutine2(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>())};
-    });
-    info.bind("IsFileEncrypted2", [](DispatchObject& o, std::span<Value> a) -> Value {
-        return control::Boolean{controlOf(o).IsFileEncrypted2(a[0].get<Text>())};
-    });
-    info.bind("EncryptionProgressPercentage",
-              [](DispatchObject& o, std::span<Value>) -> Value { return controlOf(o).EncryptionProgressPercentage(); });
-    info.bind("CancelOps", [](DispatchObject& o, std::span<Value>) -> Value {
-        controlOf(o).CancelOps();
-        return control::Empty{};
-    });
-    info.bind("GetEncryptRoutineMessage",
-              [](DispatchObject& o, std::span<Value>) -> Value { return controlOf(o).GetEncryptRoutineMessage(); });
-    info.bind("EncryptionRoutine", [](DispatchObject& o, std::span<Value> a) -> Value {
-        controlOf(o).EncryptionRoutine(a[0].get<Text>(), a[1].get<Text>(), a[2].get<control::Boolean>().value);
-        return control::Empty{};
-    });
-    info.bind("IsFileEncrypted", [](DispatchObject& o, std::span<Value> a) -> Value {
-        return control::Boolean{controlOf(o).IsFileEncrypted(a[0].get<Text>())};
-    });
+    st.BlocksDone = st.TotalBlocks;
+    const bool readOnly = (header.PlainAttributes & control::eFILE_ATTRIBUTE_READONLY) != 0;
+    if (const engine::Status committed =
+            file.commit(decrypting ? platform::decryptedMode(file.mode(), readOnly, platform::fileCreationMask())
+                                   : platform::encryptedMode(file.mode()));
+        !committed) {
+        return failed(committed);
+    }
+    st.CancelRequested = control::kFalse;
+    return control::kTrue;
 }
 
 }  // namespace korbit::services

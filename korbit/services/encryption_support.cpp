@@ -4,21 +4,21 @@
 #include "korbit/engine/container_stream.h"
 #include "korbit/platform/secure_random.h"
 #include "korbit/platform/text_encoding.h"
-#include "korbit/services/path_helpers.h"
+#include "korbit/services/path_methods.h"
 
 namespace korbit::services {
 
 engine::Result<std::size_t> RewriteSource::read(std::span<std::uint8_t> buffer) {
-    try {
-        return file_.read(buffer);
-    } catch (const platform::RewriteError& e) {
-        return engine::Status{engine::ErrorCode::ReadFailed, e.what()};
+    engine::Result<std::size_t> got = file_.read(buffer);
+    if (!got) {
+        return engine::Status{engine::ErrorCode::ReadFailed, got.status().message(), got.status().systemError()};
     }
+    return got;
 }
 
-std::string fallbackFolder(control::KorbitControl&) { return platform::toUtf8(ApplicationDataFolderMade()); }
+std::string fallbackFolder(PathMethods& paths) { return platform::toUtf8(paths.ApplicationDataFolderMade()); }
 
-bool sizeAllowed(control::KorbitControl& control, std::uint64_t bytes, const control::Text& title) {
+bool sizeAllowed(control::ControlFrame& control, std::uint64_t bytes, const control::Text& title) {
     if (bytes <= kMaxFileBytes) {
         return true;
     }
@@ -38,10 +38,13 @@ std::int16_t attributeWord(const platform::FileRewrite& file) noexcept {
     return static_cast<std::int16_t>(word);
 }
 
-bool startsWithSignature(platform::FileRewrite& file) {
+engine::Result<bool> startsWithSignature(platform::FileRewrite& file) {
     std::uint8_t magic[4] = {};
-    const std::size_t got = file.peek(magic);
-    return engine::hasContainerMagic(std::span(magic, got));
+    const engine::Result<std::size_t> got = file.peek(magic);
+    if (!got) {
+        return got.status();
+    }
+    return engine::hasContainerMagic(std::span(magic, got.value()));
 }
 
 engine::ContainerHeader newContainerHeader(const control::Text& extension, std::int16_t attributes,
@@ -57,7 +60,7 @@ std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept {
     return static_cast<std::int64_t>(control::roundHalfEven(static_cast<double>(inputLength) / 32.0 + 1.0));
 }
 
-engine::Status transformForRun(control::KorbitControl& control, std::uint64_t inputLength, engine::ByteSource& in,
+engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inputLength, engine::ByteSource& in,
                                engine::ByteSink& out, const engine::Keystream& keys) {
     control::ControlState& state = control.state();
     control::Host& host = control.host();

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "korbit/control/korbit_control.h"
+#include "korbit/control/control_frame.h"
 #include "korbit/engine/byte_stream.h"
 #include "korbit/engine/container.h"
 #include "korbit/engine/keystream.h"
@@ -48,36 +48,35 @@ class NewContentSink final : public engine::ByteSink {
 public:
     explicit NewContentSink(File& file) : file_(file) {}
     engine::Status write(std::span<const std::uint8_t> bytes) override {
-        try {
-            file_.write(bytes);
-            return engine::Status::ok();
-        } catch (const platform::RewriteError& e) {
-            return {engine::ErrorCode::WriteFailed, e.what()};
-        }
+        const engine::Status written = file_.write(bytes);
+        return written ? written
+                       : engine::Status(engine::ErrorCode::WriteFailed, written.message(), written.systemError());
     }
 
 private:
     File& file_;
 };
 
+class PathMethods;
+
 // The application-data folder, made when missing, where a temporary file
 // goes when the file's own folder cannot be written; "" when there is none.
-std::string fallbackFolder(control::KorbitControl& control);
+std::string fallbackFolder(PathMethods& paths);
 
 // Files whose blocks the 32-bit counter can number whatever the seed: 64 GiB.
 inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 36;
 
 // False, after telling the user through a box titled `title`, when a file of
 // `bytes` is too large for the container format.
-bool sizeAllowed(control::KorbitControl& control, std::uint64_t bytes, const control::Text& title);
+bool sizeAllowed(control::ControlFrame& control, std::uint64_t bytes, const control::Text& title);
 
 // The file's attribute word as containers store it: read-only (1) when it
 // has no write permission, hidden (2) for a dot name, archive (32).
 std::int16_t attributeWord(const platform::FileRewrite& file) noexcept;
 
 // True when the file starts with the container signature (read on the open,
-// locked file).
-bool startsWithSignature(platform::FileRewrite& file);
+// locked file). Fails as FileRewrite::peek.
+engine::Result<bool> startsWithSignature(platform::FileRewrite& file);
 
 // The header of a new container for a plain file of `plainBytes` bytes: its
 // extension (without the dot), its attribute word and a fresh Seed from the
@@ -96,7 +95,7 @@ std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept;
 // round), the block, the count, the cancel test, the host's event pump.
 // Host calls happen on the calling thread only. Returns the engine's status:
 // Cancelled when a cancel request stopped it after a block.
-engine::Status transformForRun(control::KorbitControl& control, std::uint64_t inputLength, engine::ByteSource& in,
+engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inputLength, engine::ByteSource& in,
                                engine::ByteSink& out, const engine::Keystream& keys);
 
 }  // namespace korbit::services

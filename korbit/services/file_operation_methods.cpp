@@ -1,10 +1,8 @@
-// The file and folder operations of the control: create, move, copy, trash,
-// delete and destroy; in-use tests; starting files with the desktop's
-// applications; a few questions about the system.
+#include "korbit/services/file_operation_methods.h"
+
 #include <cerrno>
 #include <string>
 
-#include "korbit/control/korbit_control.h"
 #include "korbit/control/type_library.h"
 #include "korbit/platform/file_copy.h"
 #include "korbit/platform/file_info.h"
@@ -14,7 +12,7 @@
 #include "korbit/platform/text_encoding.h"
 #include "korbit/platform/trash.h"
 #include "korbit/services/file_operations.h"
-#include "korbit/services/path_helpers.h"
+#include "korbit/services/path_methods.h"
 
 namespace korbit::services {
 
@@ -67,9 +65,9 @@ VBool removeEntry(control::Host& host, const Text& MyFile, Removal how) {
     return control::toVBool(error == 0);
 }
 
-VBool move(const Text& MyFile, Text& MoveToDir, bool replace) {
+VBool move(PathMethods& paths, const Text& MyFile, Text& MoveToDir, bool replace) {
     return guarded(control::kFalse, [&] {
-        Text target = BackSlashNeeded(MoveToDir) + CutFilePath(MyFile);
+        Text target = paths.BackSlashNeeded(MoveToDir) + paths.CutFilePath(MyFile);
         MoveToDir = target;
         const std::string from = osPath(MyFile);
         const std::string to = osPath(target);
@@ -112,44 +110,39 @@ Text paddedCurrentFolder(const Text& folder) {
     return padded;
 }
 
-}  // namespace korbit::services
 
-namespace korbit::control {
-
-using services::osPath;
-
-void KorbitControl::FreezeControl(std::int32_t CtrlHWND, VBool FreezeMe) {
-    host().freezeWindow(CtrlHWND, FreezeMe != kFalse);
+void FileOperationMethods::FreezeControl(std::int32_t CtrlHWND, VBool FreezeMe) {
+    frame_.host().freezeWindow(CtrlHWND, FreezeMe != control::kFalse);
 }
 
-VBool KorbitControl::IsProcedureAvailable(const Text& ProcedureName, const Text& DllFilename) {
-    return toVBool(platform::libraryExports(osPath(DllFilename), osPath(ProcedureName)));
+VBool FileOperationMethods::IsProcedureAvailable(const Text& ProcedureName, const Text& DllFilename) {
+    return control::toVBool(platform::libraryExports(osPath(DllFilename), osPath(ProcedureName)));
 }
 
-void KorbitControl::DisplayFileIcon(const Text& MyFile, std::int32_t PictureBoxHDC, VBool SelectedIcon,
-                                    std::int32_t ICON32or16) {
-    host().drawFileIcon(PictureBoxHDC, MyFile, SelectedIcon != kFalse, ICON32or16);
+void FileOperationMethods::DisplayFileIcon(const Text& MyFile, std::int32_t PictureBoxHDC, VBool SelectedIcon,
+                                           std::int32_t ICON32or16) {
+    frame_.host().drawFileIcon(PictureBoxHDC, MyFile, SelectedIcon != control::kFalse, ICON32or16);
 }
 
-VBool KorbitControl::BrowserLaunch(const Text& WebSite) {
-    return services::guarded(kFalse, [&] {
+VBool FileOperationMethods::BrowserLaunch(const Text& WebSite) {
+    return guarded(control::kFalse, [&] {
         const std::string target = osPath(WebSite);
-        return toVBool(!target.empty() &&
+        return control::toVBool(!target.empty() &&
                        platform::launcher().open(target, "open", "") == platform::LaunchResult::kStarted);
     });
 }
 
-VBool KorbitControl::CreateMyFile(const Text& MyFile) {
-    return services::guarded(kFalse, [&] {
+VBool FileOperationMethods::CreateMyFile(const Text& MyFile) {
+    return guarded(control::kFalse, [&] {
         const std::string path = osPath(MyFile);
-        return toVBool(services::DoesFileExist(MyFile) == kFalse && !path.empty() &&
+        return control::toVBool(paths_.DoesFileExist(MyFile) == control::kFalse && !path.empty() &&
                        platform::createNewFile(path) == 0);
     });
 }
 
-Text KorbitControl::File2String(const Text& MyTxtFile) {
-    return services::guarded(Text(), [&] {
-        if (services::GetFileExt(MyTxtFile) != u"txt") {
+Text FileOperationMethods::File2String(const Text& MyTxtFile) {
+    return guarded(Text(), [&] {
+        if (paths_.GetFileExt(MyTxtFile) != u"txt") {
             return Text();
         }
         const auto content = platform::readRegularFile(osPath(MyTxtFile));
@@ -157,129 +150,130 @@ Text KorbitControl::File2String(const Text& MyTxtFile) {
     });
 }
 
-Text KorbitControl::GetThreadUserName() { return platform::fromUtf8(platform::userName()); }
+Text FileOperationMethods::GetThreadUserName() { return platform::fromUtf8(platform::userName()); }
 
-Text KorbitControl::GetLocalComputerName() { return platform::fromUtf8(platform::computerName()); }
+Text FileOperationMethods::GetLocalComputerName() { return platform::fromUtf8(platform::computerName()); }
 
-VBool KorbitControl::IsFileOpen(const Text& strFullPathFileName) {
+VBool FileOperationMethods::IsFileOpen(const Text& strFullPathFileName) {
     const std::string path = osPath(strFullPathFileName);
-    return toVBool(path.empty() || !platform::openExclusivelyForRandomAccess(path));
+    return control::toVBool(path.empty() || !platform::openExclusivelyForRandomAccess(path));
 }
 
-std::int32_t KorbitControl::IsFileInUseQ(const Text& sFile) {
-    if (services::FileExistQ(sFile) == kFalse) {
-        return FILE_DOESNT_EXIST;
+std::int32_t FileOperationMethods::IsFileInUseQ(const Text& sFile) {
+    if (paths_.FileExistQ(sFile) == control::kFalse) {
+        return control::FILE_DOESNT_EXIST;
     }
-    return platform::openableAndUnlocked(osPath(sFile)) ? FILE_FREE : FILE_IN_USE;
+    return platform::openableAndUnlocked(osPath(sFile)) ? control::FILE_FREE : control::FILE_IN_USE;
 }
 
-void KorbitControl::StartRunOpenFile(const Text& FileName, std::int32_t FormHWND) {
+void FileOperationMethods::StartRunOpenFile(const Text& FileName, std::int32_t FormHWND) {
     static_cast<void>(FormHWND);  // the desktop places the application's window itself
-    const Text verb = services::verbFor(FileName);
-    if (FileName.empty() || services::FileExistQ(FileName) == kFalse) {
+    const Text verb = verbFor(FileName);
+    if (FileName.empty() || paths_.FileExistQ(FileName) == control::kFalse) {
         return;
     }
     const platform::LaunchResult result =
         platform::launcher().open(osPath(FileName), platform::toUtf8(verb), platform::libraryFolder());
     if (result == platform::LaunchResult::kNoApplication) {
-        host().messageBox(u"Unknown Filetype.", box::kInformation | box::kOkOnly, Text(services::kDefaultTitle));
+        frame_.host().messageBox(u"Unknown Filetype.", control::box::kInformation | control::box::kOkOnly,
+                                 Text(kDefaultTitle));
     }
 }
 
-Text KorbitControl::GetMyCurrentDirectory() {
-    return services::paddedCurrentFolder(platform::fromUtf8(platform::currentFolder()));
+Text FileOperationMethods::GetMyCurrentDirectory() {
+    return paddedCurrentFolder(platform::fromUtf8(platform::currentFolder()));
 }
 
-VBool KorbitControl::SetMyCurrentDirectory(const Text& MyDir) {
+VBool FileOperationMethods::SetMyCurrentDirectory(const Text& MyDir) {
     const std::string path = osPath(MyDir);
-    return toVBool(!path.empty() && platform::changeFolder(path) == 0);
+    return control::toVBool(!path.empty() && platform::changeFolder(path) == 0);
 }
 
-VBool KorbitControl::DeleteFileOrFolderToBin(const Text& MyFile) {
-    return services::removeEntry(host(), MyFile, services::Removal::kTrashAsking);
+VBool FileOperationMethods::DeleteFileOrFolderToBin(const Text& MyFile) {
+    return removeEntry(frame_.host(), MyFile, Removal::kTrashAsking);
 }
 
-VBool KorbitControl::DeleteFileOrFolderSilentToBin(const Text& MyFile) {
-    return services::removeEntry(host(), MyFile, services::Removal::kTrash);
+VBool FileOperationMethods::DeleteFileOrFolderSilentToBin(const Text& MyFile) {
+    return removeEntry(frame_.host(), MyFile, Removal::kTrash);
 }
 
-VBool KorbitControl::DeleteFileOrFolderSilent(const Text& MyFile) {
-    return services::removeEntry(host(), MyFile, services::Removal::kPermanent);
+VBool FileOperationMethods::DeleteFileOrFolderSilent(const Text& MyFile) {
+    return removeEntry(frame_.host(), MyFile, Removal::kPermanent);
 }
 
-VBool KorbitControl::CreateMyDIR(const Text& MyDir) {
-    return services::guarded(kFalse, [&] {
+VBool FileOperationMethods::CreateMyDIR(const Text& MyDir) {
+    return guarded(control::kFalse, [&] {
         const std::string path = osPath(MyDir);
-        return toVBool(services::FolderExists(MyDir) == kFalse && !path.empty() && platform::createFolder(path) == 0);
+        return control::toVBool(paths_.FolderExists(MyDir) == control::kFalse && !path.empty() && platform::createFolder(path) == 0);
     });
 }
 
-VBool KorbitControl::MoveMyFileReplaceExisting(const Text& MyFile, Text& MoveToDir) {
-    return services::move(MyFile, MoveToDir, true);
+VBool FileOperationMethods::MoveMyFileReplaceExisting(const Text& MyFile, Text& MoveToDir) {
+    return move(paths_, MyFile, MoveToDir, true);
 }
 
-VBool KorbitControl::MoveMyFile(const Text& MyFile, Text& MoveToDir) { return services::move(MyFile, MoveToDir, false); }
+VBool FileOperationMethods::MoveMyFile(const Text& MyFile, Text& MoveToDir) { return move(paths_, MyFile, MoveToDir, false); }
 
-VBool KorbitControl::CopyMyFile(const Text& MyFile, const Text& CopyToDir) {
-    return services::guarded(kFalse, [&] {
-        const Text target = services::TrimNull(services::BackSlashNeeded(CopyToDir) + services::CutFilePath(MyFile));
+VBool FileOperationMethods::CopyMyFile(const Text& MyFile, const Text& CopyToDir) {
+    return guarded(control::kFalse, [&] {
+        const Text target = paths_.TrimNull(paths_.BackSlashNeeded(CopyToDir) + paths_.CutFilePath(MyFile));
         const std::string from = osPath(MyFile);
         const std::string to = osPath(target);
-        return toVBool(!from.empty() && !to.empty() &&
+        return control::toVBool(!from.empty() && !to.empty() &&
                        platform::copyRegularFile(from, to, platform::ExistingTarget::kReplace) == 0);
     });
 }
 
-VBool KorbitControl::DestroyAllFilesInFolder(const Text& PathName) {
+VBool FileOperationMethods::DestroyAllFilesInFolder(const Text& PathName) {
     const std::string path = osPath(PathName);
     if (path.empty() || platform::changeFolder(path) != 0) {
-        return kFalse;
+        return control::kFalse;
     }
-    if (host().messageBox(u"Select Yes to Permanently delete all files in: " + PathName, box::kYesNoCancel,
-                          u"Delete ALL Files?") != box::kYes) {
-        return kFalse;
+    if (frame_.host().messageBox(u"Select Yes to Permanently delete all files in: " + PathName,
+                                 control::box::kYesNoCancel, u"Delete ALL Files?") != control::box::kYes) {
+        return control::kFalse;
     }
     // The folder as it is now named, so that a relative PathName is not
     // taken a second time inside itself.
     const std::string folder = platform::currentFolder();
     const auto names = platform::fileNamesIn(".");
     if (!names || folder.empty()) {
-        return kFalse;
+        return control::kFalse;
     }
     // A file that cannot be destroyed is passed over; the answer says so.
     bool allDestroyed = true;
     for (const std::string& name : *names) {
-        host().pumpEvents();
+        frame_.host().pumpEvents();
         allDestroyed = platform::destroyFile(folder == "/" ? "/" + name : folder + "/" + name) && allDestroyed;
     }
-    return toVBool(allDestroyed);
+    return control::toVBool(allDestroyed);
 }
 
-VBool KorbitControl::DestroyFileQ(const Text& PathName) {
+VBool FileOperationMethods::DestroyFileQ(const Text& PathName) {
     const std::string path = osPath(PathName);
-    return toVBool(!path.empty() && platform::destroyFile(path));
+    return control::toVBool(!path.empty() && platform::destroyFile(path));
 }
 
-Text KorbitControl::BrowseForFolderQ(std::int32_t hwndOwner, const Text& sPrompt) {
+Text FileOperationMethods::BrowseForFolderQ(std::int32_t hwndOwner, const Text& sPrompt) {
     try {
-        return services::TrimNull(host().browseForFolder(hwndOwner, sPrompt));
+        return paths_.TrimNull(frame_.host().browseForFolder(hwndOwner, sPrompt));
     } catch (...) {
-        host().messageBox(u"An error occured while using BrowseForFolderQ", box::kCritical | box::kOkOnly,
-                          u"BrowseForFolder Error");
+        frame_.host().messageBox(u"An error occured while using BrowseForFolderQ",
+                                 control::box::kCritical | control::box::kOkOnly, u"BrowseForFolder Error");
         return {};
     }
 }
 
-double KorbitControl::GetDiskAvailSpace(const Text& sDrive) {
-    return services::diskSpace(sDrive, &platform::DiskSpace::availableToUser);
+double FileOperationMethods::GetDiskAvailSpace(const Text& sDrive) {
+    return diskSpace(sDrive, &platform::DiskSpace::availableToUser);
 }
 
-double KorbitControl::GetDiskTotalSpace(const Text& sDrive) {
-    return services::diskSpace(sDrive, &platform::DiskSpace::total);
+double FileOperationMethods::GetDiskTotalSpace(const Text& sDrive) {
+    return diskSpace(sDrive, &platform::DiskSpace::total);
 }
 
-double KorbitControl::GetDiskFreeSpace(const Text& sDrive) {
-    return services::diskSpace(sDrive, &platform::DiskSpace::free);
+double FileOperationMethods::GetDiskFreeSpace(const Text& sDrive) {
+    return diskSpace(sDrive, &platform::DiskSpace::free);
 }
 
-}  // namespace korbit::control
+}  // namespace korbit::services

@@ -1,11 +1,9 @@
-// The file time and attribute methods of the control: read, set and compare
-// the created, accessed and modified stamps, a folder's creation date, and
-// the attribute word.
+#include "korbit/services/file_time_methods.h"
+
 #include <optional>
 #include <string>
 
 #include "korbit/control/automation_date.h"
-#include "korbit/control/korbit_control.h"
 #include "korbit/platform/file_info.h"
 #include "korbit/platform/file_times.h"
 #include "korbit/platform/text_encoding.h"
@@ -58,7 +56,7 @@ VBool setOneStamp(const Text& file, Date date, VBool local, Stamp which) {
     }
 }
 
-std::int32_t compareStamps(control::KorbitControl& self, const Text& source, const Text& target, Stamp which) {
+std::int32_t compareStamps(FileTimeMethods& self, const Text& source, const Text& target, Stamp which) {
     Date dates[2][3] = {};
     Text names[2] = {source, target};
     for (int i = 0; i < 2; ++i) {
@@ -70,23 +68,19 @@ std::int32_t compareStamps(control::KorbitControl& self, const Text& source, con
 
 }  // namespace
 
-}  // namespace korbit::services
-
-namespace korbit::control {
-
-VBool KorbitControl::GetMyFileAttributes(const Text& MyFile, std::int32_t MyAttr) {
-    const auto attributes = platform::fileAttributes(services::osPath(MyFile));
+VBool FileTimeMethods::GetMyFileAttributes(const Text& MyFile, std::int32_t MyAttr) {
+    const auto attributes = platform::fileAttributes(osPath(MyFile));
     if (!attributes) {
-        return kFalse;
+        return control::kFalse;
     }
-    return toVBool((*attributes & static_cast<std::uint32_t>(MyAttr)) != 0);
+    return control::toVBool((*attributes & static_cast<std::uint32_t>(MyAttr)) != 0);
 }
 
-double KorbitControl::GetFolderCreatedDate(const Text& MyFolder, Text& HumanReadableDate) {
-    const std::string path = services::osPath(MyFolder);
+double FileTimeMethods::GetFolderCreatedDate(const Text& MyFolder, Text& HumanReadableDate) {
+    const std::string path = osPath(MyFolder);
     const auto stamps = path.empty() || !platform::isFolder(path) ? std::nullopt : platform::readFileStamps(path);
-    const auto date = stamps ? services::dateOfStamp(stamps->created, true) : std::nullopt;
-    const auto civil = date ? toCivil(*date) : std::nullopt;
+    const auto date = stamps ? dateOfStamp(stamps->created, true) : std::nullopt;
+    const auto civil = date ? control::toCivil(*date) : std::nullopt;
     if (!civil) {
         HumanReadableDate.clear();
         return 0.0;
@@ -96,61 +90,61 @@ double KorbitControl::GetFolderCreatedDate(const Text& MyFolder, Text& HumanRead
     return date->days;
 }
 
-std::int32_t KorbitControl::FileCompareCreatedDates(const Text& Source_File, const Text& Target_File) {
-    return services::compareStamps(*this, Source_File, Target_File, services::Stamp::kCreated);
+std::int32_t FileTimeMethods::FileCompareCreatedDates(const Text& Source_File, const Text& Target_File) {
+    return compareStamps(*this, Source_File, Target_File, Stamp::kCreated);
 }
 
-std::int32_t KorbitControl::FileCompareAccessDates(const Text& Source_File, const Text& Target_File) {
-    return services::compareStamps(*this, Source_File, Target_File, services::Stamp::kAccessed);
+std::int32_t FileTimeMethods::FileCompareAccessDates(const Text& Source_File, const Text& Target_File) {
+    return compareStamps(*this, Source_File, Target_File, Stamp::kAccessed);
 }
 
-std::int32_t KorbitControl::FileCompareModDates(const Text& Source_File, const Text& Target_File) {
-    return services::compareStamps(*this, Source_File, Target_File, services::Stamp::kModified);
+std::int32_t FileTimeMethods::FileCompareModDates(const Text& Source_File, const Text& Target_File) {
+    return compareStamps(*this, Source_File, Target_File, Stamp::kModified);
 }
 
-VBool KorbitControl::SetFileCreatedDate(const Text&, Date, VBool) {
-    return kFalse;  // the system keeps the birth time itself and offers no way to set it
+VBool FileTimeMethods::SetFileCreatedDate(const Text&, Date, VBool) {
+    return control::kFalse;  // the system keeps the birth time itself and offers no way to set it
 }
 
-VBool KorbitControl::SetFileAccessedDate(const Text& file_name, Date accessed_date, VBool local_times) {
-    return services::setOneStamp(file_name, accessed_date, local_times, services::Stamp::kAccessed);
+VBool FileTimeMethods::SetFileAccessedDate(const Text& file_name, Date accessed_date, VBool local_times) {
+    return setOneStamp(file_name, accessed_date, local_times, Stamp::kAccessed);
 }
 
-VBool KorbitControl::SetFileModifiedDate(const Text& file_name, Date modified_date, VBool local_times) {
-    return services::setOneStamp(file_name, modified_date, local_times, services::Stamp::kModified);
+VBool FileTimeMethods::SetFileModifiedDate(const Text& file_name, Date modified_date, VBool local_times) {
+    return setOneStamp(file_name, modified_date, local_times, Stamp::kModified);
 }
 
-VBool KorbitControl::SetFileTimes(const Text& file_name, Date creation_date, Date access_date, Date modified_date,
-                                  VBool local_times) {
+VBool FileTimeMethods::SetFileTimes(const Text& file_name, Date creation_date, Date access_date, Date modified_date,
+                                    VBool local_times) {
     try {
-        services::stampOf(creation_date, local_times);  // checked like the others, though it cannot be set
-        const std::int64_t accessed = services::stampOf(access_date, local_times);
-        const std::int64_t modified = services::stampOf(modified_date, local_times);
-        const std::string path = services::osPath(file_name);
-        return toVBool(!path.empty() && platform::writeFileStamps(path, accessed, modified));
+        stampOf(creation_date, local_times);  // checked like the others, though it cannot be set
+        const std::int64_t accessed = stampOf(access_date, local_times);
+        const std::int64_t modified = stampOf(modified_date, local_times);
+        const std::string path = osPath(file_name);
+        return control::toVBool(!path.empty() && platform::writeFileStamps(path, accessed, modified));
     } catch (...) {
-        return kFalse;
+        return control::kFalse;
     }
 }
 
-VBool KorbitControl::GetFileTimes(const Text& file_name, Date& creation_date, Date& access_date, Date& modified_date,
-                                  VBool local_time) {
-    const std::string path = services::osPath(file_name);
+VBool FileTimeMethods::GetFileTimes(const Text& file_name, Date& creation_date, Date& access_date, Date& modified_date,
+                                    VBool local_time) {
+    const std::string path = osPath(file_name);
     const auto stamps = path.empty() ? std::nullopt : platform::readFileStamps(path);
     if (!stamps) {
-        return kFalse;
+        return control::kFalse;
     }
-    const bool local = local_time != kFalse;
-    const auto created = services::dateOfStamp(stamps->created, local);
-    const auto accessed = services::dateOfStamp(stamps->accessed, local);
-    const auto modified = services::dateOfStamp(stamps->modified, local);
+    const bool local = local_time != control::kFalse;
+    const auto created = dateOfStamp(stamps->created, local);
+    const auto accessed = dateOfStamp(stamps->accessed, local);
+    const auto modified = dateOfStamp(stamps->modified, local);
     if (!created || !accessed || !modified) {
-        return kFalse;
+        return control::kFalse;
     }
     creation_date = *created;
     access_date = *accessed;
     modified_date = *modified;
-    return kTrue;
+    return control::kTrue;
 }
 
-}  // namespace korbit::control
+}  // namespace korbit::services

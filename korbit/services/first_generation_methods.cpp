@@ -4,7 +4,7 @@
 // the last message and, unless suppressed, through title-less boxes.
 #include <optional>
 
-#include "korbit/control/korbit_control.h"
+#include "korbit/services/encryption_methods.h"
 #include "korbit/control/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
@@ -14,8 +14,9 @@
 #include "korbit/platform/text_case.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/encryption_support.h"
+#include "korbit/services/path_methods.h"
 
-namespace korbit::control {
+namespace korbit::services {
 
 namespace {
 
@@ -31,36 +32,36 @@ Text TextAfterLast(const Text& text, char16_t delimiter, bool emptyWhenMissing) 
 
 }  // namespace
 
-VBool KorbitControl::IsFileEncrypted(const Text& FileNameSTR) const {
-    return toVBool(platform::toLowerCase(TextAfterLast(FileNameSTR, u'.', false)) == u"xje");
+VBool EncryptionMethods::IsFileEncrypted(const Text& FileNameSTR) const {
+    return control::toVBool(platform::toLowerCase(TextAfterLast(FileNameSTR, u'.', false)) == u"xje");
 }
 
-void KorbitControl::EncryptionRoutine(const Text& InFileName, const Text& MyPassword, VBool SuppressMSGBOX) {
-    ControlState& st = state_;
+void EncryptionMethods::EncryptionRoutine(const Text& InFileName, const Text& MyPassword, VBool SuppressMSGBOX) {
+    control::ControlState& st = frame_.state();
     // A message is either shown (title-less, OK only) or kept for
     // GetEncryptRoutineMessage.
     const auto tell = [&](const Text& text, std::int32_t style) {
-        if (SuppressMSGBOX != kFalse) {
+        if (SuppressMSGBOX != control::kFalse) {
             st.LastMessage = text;
         } else {
-            host().messageBox(text, style, Text());
+            frame_.host().messageBox(text, style, Text());
         }
     };
-    if (st.OperationBusy != kFalse) {
-        tell(u"OPERATION IS BUSY!!!", box::kCritical);
+    if (st.OperationBusy != control::kFalse) {
+        tell(u"OPERATION IS BUSY!!!", control::box::kCritical);
         return;
     }
     if (InFileName.empty()) {
         return;
     }
     st.LastMessage.clear();
-    st.OperationBusy = kTrue;
-    const services::RunEnd runEnd(st);
-    if (FileExistQ(InFileName) == kFalse) {
+    st.OperationBusy = control::kTrue;
+    const RunEnd runEnd(st);
+    if (paths_.FileExistQ(InFileName) == control::kFalse) {
         return;
     }
-    if (IsDriveWritable(InFileName) == kFalse) {
-        tell(u"Cannot write to Drive: " + GetDriveLetter(InFileName), box::kInformation);
+    if (paths_.IsDriveWritable(InFileName) == control::kFalse) {
+        tell(u"Cannot write to Drive: " + paths_.GetDriveLetter(InFileName), control::box::kInformation);
         return;
     }
     const std::optional<std::string> path = platform::toOsPath(InFileName);
@@ -68,71 +69,84 @@ void KorbitControl::EncryptionRoutine(const Text& InFileName, const Text& MyPass
         return;
     }
 
-    try {
-        platform::FileRewrite input(*path, {});  // opened and locked, only read
-        if (!services::sizeAllowed(*this, input.inputSize(), Text())) {
-            return;
+    // A failure of the files themselves: a plain file that went missing says
+    // nothing; anything else is told.
+    const auto failed = [&](const engine::Status& failure) {
+        if (failure.code() != engine::ErrorCode::NotFound) {
+            tell(u"Unable to Encrypt!!!", control::box::kInformation);
         }
-        const bool decrypting = IsFileEncrypted(InFileName) != kFalse;
-        services::RewriteSource source(input);
-        engine::ContainerHeader header;
-        std::optional<engine::Keystream> keys;
-        Text outputName;
-        if (decrypting) {
-            engine::Result<engine::ContainerHeader> opened = engine::openContainer(source, MyPassword, &keys);
-            if (!opened) {
-                if (opened.status().code() == engine::ErrorCode::NotAContainer) {
-                    tell(u"File has been Corrupted!!!", box::kExclamation);
-                } else if (opened.status().code() == engine::ErrorCode::WrongPassword) {
-                    tell(u"Invalid Password!!!", box::kExclamation);
-                } else {
-                    tell(u"Unable to Encrypt!!!", box::kInformation);
-                }
-                return;
-            }
-            header = std::move(opened.value());
-            outputName = CutFileExt(InFileName) + engine::fromWindows1252(header.PlainExtension);
-        } else {
-            header = services::newContainerHeader(GetFileExt(InFileName), 0, input.inputSize());
-            keys.emplace(MyPassword, header.Seed);
-            outputName = CutFileExt(InFileName) + u".xje";
-        }
-        const std::optional<std::string> outputPath = platform::toOsPath(outputName);
-        if (!outputPath || platform::nameTaken(*outputPath)) {
-            // Never over an existing file: it may be another file's container.
-            tell(u"Unable to Encrypt!!! A file named " + outputName + u" exists already.", box::kInformation);
-            return;
-        }
-
-        platform::NewFile output(*outputPath);
-        services::NewContentSink sink(output);
-        if (!decrypting && !engine::writeContainerStart(sink, header, *keys)) {
-            tell(u"Unable to Encrypt!!!", box::kInformation);
-            return;
-        }
-        const engine::Status moved = services::transformForRun(*this, input.inputSize(), source, sink, *keys);
-        if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != kFalse)) {
-            st.CancelRequested = kFalse;
-            return;  // the partial output goes with `output`
-        }
-        if (!moved) {
-            tell(u"Unable to Encrypt!!!", box::kInformation);
-            return;
-        }
-        // A new file gets what the creation mask gives any new file; a
-        // container is read-only.
-        const unsigned created = 0666U & ~platform::fileCreationMask();
-        output.commit(decrypting ? created : platform::encryptedMode(created));
-        input.removeOriginal();
-        st.BlocksDone = st.TotalBlocks;
-        st.LastMessage = decrypting ? u"Decryption Complete!" : u"Encryption Complete!";
-        st.CancelRequested = kFalse;
-    } catch (const platform::RewriteError& e) {
-        if (e.kind() == platform::RewriteError::Kind::kNotFound) {
-            return;
-        }
-        tell(u"Unable to Encrypt!!!", box::kInformation);
+    };
+    engine::Result<std::unique_ptr<platform::FileRewrite>> opened = platform::FileRewrite::open(*path, {});
+    if (!opened) {
+        return failed(opened.status());
     }
+    platform::FileRewrite& input = *opened.value();  // opened and locked, only read
+    if (!sizeAllowed(frame_, input.inputSize(), Text())) {
+        return;
+    }
+    const bool decrypting = IsFileEncrypted(InFileName) != control::kFalse;
+    RewriteSource source(input);
+    engine::ContainerHeader header;
+    std::optional<engine::Keystream> keys;
+    Text outputName;
+    if (decrypting) {
+        engine::Result<engine::ContainerHeader> container = engine::openContainer(source, MyPassword, &keys);
+        if (!container) {
+            if (container.status().code() == engine::ErrorCode::NotAContainer) {
+                tell(u"File has been Corrupted!!!", control::box::kExclamation);
+            } else if (container.status().code() == engine::ErrorCode::WrongPassword) {
+                tell(u"Invalid Password!!!", control::box::kExclamation);
+            } else {
+                tell(u"Unable to Encrypt!!!", control::box::kInformation);
+            }
+            return;
+        }
+        header = std::move(container).value();
+        outputName = paths_.CutFileExt(InFileName) + engine::fromWindows1252(header.PlainExtension);
+    } else {
+        header = newContainerHeader(paths_.GetFileExt(InFileName), 0, input.inputSize());
+        keys.emplace(MyPassword, header.Seed);
+        outputName = paths_.CutFileExt(InFileName) + u".xje";
+    }
+    const std::optional<std::string> outputPath = platform::toOsPath(outputName);
+    if (!outputPath || platform::nameTaken(*outputPath)) {
+        // Never over an existing file: it may be another file's container.
+        tell(u"Unable to Encrypt!!! A file named " + outputName + u" exists already.", control::box::kInformation);
+        return;
+    }
+
+    engine::Result<std::unique_ptr<platform::NewFile>> made = platform::NewFile::create(*outputPath);
+    if (!made) {
+        return failed(made.status());
+    }
+    platform::NewFile& output = *made.value();
+    NewContentSink sink(output);
+    if (!decrypting && !engine::writeContainerStart(sink, header, *keys)) {
+        tell(u"Unable to Encrypt!!!", control::box::kInformation);
+        return;
+    }
+    const engine::Status moved = transformForRun(frame_, input.inputSize(), source, sink, *keys);
+    if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+        st.CancelRequested = control::kFalse;
+        return;  // the partial output goes with `output`
+    }
+    if (!moved) {
+        tell(u"Unable to Encrypt!!!", control::box::kInformation);
+        return;
+    }
+    // A new file gets what the creation mask gives any new file; a
+    // container is read-only.
+    const unsigned created = 0666U & ~platform::fileCreationMask();
+    if (const engine::Status committed = output.commit(decrypting ? created : platform::encryptedMode(created));
+        !committed) {
+        return failed(committed);
+    }
+    if (const engine::Status removed = input.removeOriginal(); !removed) {
+        return failed(removed);
+    }
+    st.BlocksDone = st.TotalBlocks;
+    st.LastMessage = decrypting ? u"Decryption Complete!" : u"Encryption Complete!";
+    st.CancelRequested = control::kFalse;
 }
 
-}  // namespace korbit::control
+}  // namespace korbit::services

@@ -1,13 +1,9 @@
-// The settings-file methods of the control, and their bindings into its
-// interface. Names and values reach the file as UTF-8, cut at their first NUL
-// as the classic character-string interface sees them; a file path holding a
-// NUL names no file.
+#include "korbit/services/settings_methods.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
 
-#include "korbit/control/bindings.h"
-#include "korbit/control/korbit_control.h"
 #include "korbit/platform/profile_file.h"
 #include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
@@ -37,76 +33,89 @@ std::optional<SettingsText> load(const Text& file) {
     return SettingsText(*content);
 }
 
+// Edits the settings file `file` in place. `edit` changes the text and says
+// whether it did; refusing to (a name that would not read back) is a
+// failure. Nothing changed is no failure.
 template <typename Edit>
-void rewrite(const Text& file, Edit edit) {
+engine::Status rewrite(const Text& file, Edit edit) {
     const auto path = platform::toOsPath(file);
     if (!path || path->empty()) {
-        return;
+        return {engine::ErrorCode::InvalidArgument, "\"" + platform::toUtf8(file) + "\" names no settings file"};
     }
-    platform::rewriteProfileFile(*path, [&](std::string& content) {
+    bool refused = false;
+    engine::Status written = platform::rewriteProfileFile(*path, [&](std::string& content) {
         SettingsText settings(content);
-        if (!edit(settings)) {
+        const std::optional<bool> changed = edit(settings);
+        if (!changed) {
+            refused = true;
+            return false;
+        }
+        if (!*changed) {
             return false;
         }
         content = settings.text();
         return true;
     });
+    if (refused) {
+        return {engine::ErrorCode::InvalidArgument,
+                "a section or key name, or a value, of " + *path + " would not read back as written"};
+    }
+    return written;
 }
 
 }  // namespace
 
-}  // namespace korbit::services
-
-namespace korbit::control {
-
-Text KorbitControl::ProfileGetItem(const Text& sSection, const Text& sKeyName, const Text& sIniFile) {
-    const auto settings = services::load(sIniFile);
+Text SettingsMethods::ProfileGetItem(const Text& sSection, const Text& sKeyName, const Text& sIniFile) {
+    const auto settings = load(sIniFile);
     if (!settings) {
         return {};
     }
-    const auto value = settings->value(services::nameOf(sSection), services::nameOf(sKeyName));
+    const auto value = settings->value(nameOf(sSection), nameOf(sKeyName));
     if (!value) {
         return {};
     }
     Text text = platform::fromUtf8(*value);
-    text.resize(std::min(text.size(), services::kReadBuffer - 1));
+    text.resize(std::min(text.size(), kReadBuffer - 1));
     return text;
 }
 
-void KorbitControl::ProfileSaveItem(const Text& sSection, const Text& sKeyName, const Text& sValue,
-                                    const Text& sIniFile) {
-    services::rewrite(sIniFile, [&](services::SettingsText& settings) {
-        return settings.set(services::nameOf(sSection), services::nameOf(sKeyName), services::nameOf(sValue));
+engine::Status SettingsMethods::ProfileSaveItem(const Text& sSection, const Text& sKeyName, const Text& sValue,
+                                                const Text& sIniFile) {
+    return rewrite(sIniFile, [&](SettingsText& settings) -> std::optional<bool> {
+        if (!settings.set(nameOf(sSection), nameOf(sKeyName), nameOf(sValue))) {
+            return std::nullopt;
+        }
+        return true;
     });
 }
 
-void KorbitControl::ProfileDeleteItem(const Text& sSection, const Text& sKeyName, const Text& sIniFile) {
-    services::rewrite(sIniFile, [&](services::SettingsText& settings) {
-        return settings.removeKey(services::nameOf(sSection), services::nameOf(sKeyName));
+engine::Status SettingsMethods::ProfileDeleteItem(const Text& sSection, const Text& sKeyName, const Text& sIniFile) {
+    return rewrite(sIniFile, [&](SettingsText& settings) -> std::optional<bool> {
+        return settings.removeKey(nameOf(sSection), nameOf(sKeyName));
     });
 }
 
-void KorbitControl::ProfileDeleteSection(const Text& sSection, const Text& sIniFile) {
-    services::rewrite(sIniFile, [&](services::SettingsText& settings) {
-        return settings.removeSection(services::nameOf(sSection));
+engine::Status SettingsMethods::ProfileDeleteSection(const Text& sSection, const Text& sIniFile) {
+    return rewrite(sIniFile, [&](SettingsText& settings) -> std::optional<bool> {
+        return settings.removeSection(nameOf(sSection));
     });
 }
 
-Text KorbitControl::ProfileGetSection(const Text& lpSectionName, const Text& IniFile, Array& ArrayINI) {
-    const auto settings = services::load(IniFile);
+Text SettingsMethods::ProfileGetSection(const Text& lpSectionName, const Text& IniFile, Array& ArrayINI) {
+    const auto settings = load(IniFile);
     if (!settings) {
         return {};
     }
     // The names as the classic interface copies them: each followed by a
     // NUL, a list too long for the buffer cut so that two NULs end it.
     Text list;
-    for (const std::string& key : settings->keys(services::nameOf(lpSectionName))) {
+    for (const std::string& key : settings->keys(nameOf(lpSectionName))) {
         list += platform::fromUtf8(key);
         list += u'\0';
     }
     std::size_t count = list.size();
-    if (count > services::kReadBuffer - 1) {
-        count = services::kReadBuffer - 2;
+    if (count > kReadBuffer - 1) {
+        count = kReadBuffer - 2;
     }
     if (count < 1) {
         return {};
@@ -125,60 +134,9 @@ Text KorbitControl::ProfileGetSection(const Text& lpSectionName, const Text& Ini
     return kept;
 }
 
-VBool KorbitControl::IsArrayGood(const Value& AnyArray) {
-    return toVBool(AnyArray.holds<Array>() && AnyArray.get<Array>().allocated());
-}
-
-}  // namespace korbit::control
-
-namespace korbit::services {
-
-namespace {
-
-using control::DispatchObject;
-using control::KorbitControl;
-using control::Value;
-
-
-Value getItem(DispatchObject& self, std::span<Value> a) {
-    return controlOf(self).ProfileGetItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>());
-}
-
-Value saveItem(DispatchObject& self, std::span<Value> a) {
-    controlOf(self).ProfileSaveItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>(), a[3].get<Text>());
-    return {};
-}
-
-Value deleteItem(DispatchObject& self, std::span<Value> a) {
-    controlOf(self).ProfileDeleteItem(a[0].get<Text>(), a[1].get<Text>(), a[2].get<Text>());
-    return {};
-}
-
-Value deleteSection(DispatchObject& self, std::span<Value> a) {
-    controlOf(self).ProfileDeleteSection(a[0].get<Text>(), a[1].get<Text>());
-    return {};
-}
-
-Value getSection(DispatchObject& self, std::span<Value> a) {
-    control::Array names = a[2].get<control::Array>();
-    Text result = controlOf(self).ProfileGetSection(a[0].get<Text>(), a[1].get<Text>(), names);
-    a[2] = std::move(names);
-    return result;
-}
-
-Value isArrayGood(DispatchObject& self, std::span<Value> a) {
-    return control::Boolean{controlOf(self).IsArrayGood(a[0])};
-}
-
-}  // namespace
-
-void bindSettingsMethods(control::InterfaceInfo& info) {
-    info.bind("ProfileGetItem", &getItem);
-    info.bind("ProfileSaveItem", &saveItem);
-    info.bind("ProfileDeleteItem", &deleteItem);
-    info.bind("ProfileDeleteSection", &deleteSection);
-    info.bind("ProfileGetSection", &getSection);
-    info.bind("IsArrayGood", &isArrayGood);
+VBool SettingsMethods::IsArrayGood(const Value& AnyArray) {
+    return control::toVBool(AnyArray.holds<Array>() && AnyArray.get<Array>().allocated());
 }
 
 }  // namespace korbit::services
+

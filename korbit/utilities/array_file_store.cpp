@@ -4,51 +4,40 @@
 #include <optional>
 #include <utility>
 
+#include "korbit/platform/atomic_file.h"
 #include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::utilities {
 
-using control::AutomationError;
-
 namespace {
 
-std::string osPathOf(const control::Text& file) {
+engine::Result<std::string> osPathOf(const control::Text& file) {
     std::optional<std::string> path = platform::toOsPath(file);
     if (!path || path->empty()) {
-        throw AutomationError::pathNotFound();
+        return engine::Status{engine::ErrorCode::NotFound, "the array file's name names no file"};
     }
-    return *path;
-}
-
-AutomationError errorOf(int error) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return AutomationError::permissionDenied();
-        case ENOENT:
-        case ENOTDIR:
-            return AutomationError::pathNotFound();
-        default:
-            return AutomationError{control::status::kException, 75, "Path/File access error"};
-    }
+    return std::move(*path);
 }
 
 }  // namespace
 
-void storeArrayFile(const control::Text& file, const std::string& bytes, bool append) {
-    const std::string path = osPathOf(file);
-    const int error = append ? platform::appendToRegularFile(path, bytes) : platform::replaceRegularFile(path, bytes);
-    if (error != 0) {
-        throw errorOf(error);
+engine::Status storeArrayFile(const control::Text& file, const std::string& bytes, bool append) {
+    const engine::Result<std::string> path = osPathOf(file);
+    if (!path) {
+        return path.status();
     }
+    return append ? platform::appendToRegularFile(path.value(), bytes) : platform::replaceFile(path.value(), bytes);
 }
 
-std::string loadArrayFile(const control::Text& file) {
-    std::optional<std::string> bytes = platform::readRegularFile(osPathOf(file));
+engine::Result<std::string> loadArrayFile(const control::Text& file) {
+    const engine::Result<std::string> path = osPathOf(file);
+    if (!path) {
+        return path.status();
+    }
+    std::optional<std::string> bytes = platform::readRegularFile(path.value());
     if (!bytes) {
-        throw errorOf(errno);
+        return platform::systemFailure(errno != 0 ? errno : EIO, "reading " + path.value());
     }
     return std::move(*bytes);
 }

@@ -1,27 +1,28 @@
-// The array record methods of the control: a table of values in an
-// ARRAY_PARAMS record, written to and read from its delimited text file,
-// sorted, searched, reversed and trimmed.
+// The array record methods that write, read, trim and reverse the records.
+#include "korbit/utilities/array_record_methods.h"
+
 #include <limits>
 
-#include "korbit/control/bindings.h"
-#include "korbit/control/korbit_control.h"
+#include "korbit/services/path_methods.h"
 #include "korbit/utilities/array_file_format.h"
 #include "korbit/utilities/array_file_store.h"
 #include "korbit/utilities/array_ordering.h"
 
-namespace korbit::control {
+namespace korbit::utilities {
 
-namespace {
+using control::AutomationError;
 
 Array& arrayOf(Record& data) {
     Value& field = data.field("sMyArray");
     if (!field.holds<Array>()) {
-        throw AutomationError::typeMismatch();
+        throw control::AutomationError::typeMismatch();
     }
     return field.get<Array>();
 }
 
-std::int32_t intField(const Record& data, std::string_view name) { return toInt32(data.field(name)); }
+namespace {
+
+std::int32_t intField(const Record& data, std::string_view name) { return control::toInt32(data.field(name)); }
 
 // The rows 0 .. count - 1 except `skip`, each as its columns 0 .. lastColumn
 // (or the element itself when lastColumn is negative), in file form.
@@ -40,7 +41,7 @@ std::string fileText(const Array& a, std::int32_t count, std::int32_t skip, std:
                 row.push_back(a.at(i, j));
             }
         }
-        utilities::appendLine(out, row);
+        appendLine(out, row);
     }
     return out;
 }
@@ -53,64 +54,66 @@ VBool writeArrayRows(Record& ArrayData, std::int32_t skip, VBool AppendFile, boo
             lastColumn = intField(ArrayData, "nSecDimension");
             const std::int32_t rows = count - (skip >= 0 && skip < count ? 1 : 0);
             if (rows >= 1 && (lastColumn < 1 || lastColumn > 30)) {
-                return kFalse;
+                return control::kFalse;
             }
         }
         const std::string text = fileText(arrayOf(ArrayData), count, skip, lastColumn);
-        utilities::storeArrayFile(toText(ArrayData.field("sMyFile")), text, AppendFile != kFalse);
-        return kTrue;
+        return control::toVBool(
+            storeArrayFile(control::toText(ArrayData.field("sMyFile")), text, AppendFile != control::kFalse).isOk());
     } catch (const std::exception&) {
-        return kFalse;
+        return control::kFalse;
     }
 }
 
 }  // namespace
 
-VBool KorbitControl::WriteOneDimArrayToFile(Record& ArrayData, VBool AppendFile) {
+VBool ArrayRecordMethods::WriteOneDimArrayToFile(Record& ArrayData, VBool AppendFile) {
     return writeArrayRows(ArrayData, -1, AppendFile, false);
 }
 
-VBool KorbitControl::WriteTwoDimArrayToFile(Record& ArrayData, VBool AppendFile) {
+VBool ArrayRecordMethods::WriteTwoDimArrayToFile(Record& ArrayData, VBool AppendFile) {
     return writeArrayRows(ArrayData, -1, AppendFile, true);
 }
 
-VBool KorbitControl::RemoveArrayRowReWriteOneDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
+VBool ArrayRecordMethods::RemoveArrayRowReWriteOneDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
     return writeArrayRows(ArrayData, iPos < 0 ? -1 : iPos, AppendFile, false);
 }
 
-VBool KorbitControl::RemoveArrayRowReWriteTwoDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
+VBool ArrayRecordMethods::RemoveArrayRowReWriteTwoDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
     return writeArrayRows(ArrayData, iPos < 0 ? -1 : iPos, AppendFile, true);
 }
 
-namespace {
-
-VBool fillArray(KorbitControl& control, Record& ArrayData, bool twoDim) {
+VBool ArrayRecordMethods::fillArray(Record& ArrayData, bool twoDim) {
     try {
-        const Text file = toText(ArrayData.field("sMyFile"));
-        if (control.DoesFileExist(file) != kTrue) {
-            return kFalse;
+        const Text file = control::toText(ArrayData.field("sMyFile"));
+        if (paths_.DoesFileExist(file) != control::kTrue) {
+            return control::kFalse;
         }
         std::int32_t width = 1;
         if (twoDim) {
             const std::int32_t lastColumn = intField(ArrayData, "nSecDimension");
             if (lastColumn < 0 || lastColumn == std::numeric_limits<std::int32_t>::max()) {
-                return kFalse;  // a row of no values would never end
+                return control::kFalse;  // a row of no values would never end
             }
             width = lastColumn + 1;
         }
-        const std::string bytes = utilities::loadArrayFile(file);
-        utilities::ArrayFileReader reader(bytes);
+        const engine::Result<std::string> bytes = loadArrayFile(file);
+        if (!bytes) {
+            return control::kFalse;
+        }
+        ArrayFileReader reader(bytes.value());
         std::vector<Value> values;
         while (!reader.atEnd()) {
             values.push_back(reader.next());
-            control.host().pumpEvents();
+            frame_.host().pumpEvents();
         }
         const std::size_t rowWidth = static_cast<std::size_t>(width);
         if (values.empty() || values.size() % rowWidth != 0) {
-            return kFalse;  // no values, or a last row cut short
+            return control::kFalse;  // no values, or a last row cut short
         }
         const auto rows = static_cast<std::int32_t>(values.size() / rowWidth);
-        Array filled(VarType::kVariant, twoDim ? std::vector<Bound>{{0, rows}, {0, width}} : std::vector<Bound>{{0, rows}});
+        Array filled(control::VarType::kVariant, twoDim ? std::vector<control::Bound>{{0, rows}, {0, width}}
+                                                        : std::vector<control::Bound>{{0, rows}});
         for (std::int32_t i = 0; i < rows; ++i) {
             for (std::int32_t j = 0; j < width; ++j) {
                 Value& v = values[static_cast<std::size_t>(i) * rowWidth + static_cast<std::size_t>(j)];
@@ -119,36 +122,35 @@ VBool fillArray(KorbitControl& control, Record& ArrayData, bool twoDim) {
         }
         arrayOf(ArrayData) = std::move(filled);
         ArrayData.field("nRecordCount") = rows;
-        return kTrue;
+        return control::kTrue;
     } catch (const std::exception&) {
-        return kFalse;
+        return control::kFalse;
     }
 }
 
-}  // namespace
-
-VBool KorbitControl::FillOneDimArrayFromFile(Record& ArrayData) { return fillArray(*this, ArrayData, false); }
-VBool KorbitControl::FillTwoDimArrayFromFile(Record& ArrayData) { return fillArray(*this, ArrayData, true); }
+VBool ArrayRecordMethods::FillOneDimArrayFromFile(Record& ArrayData) { return fillArray(ArrayData, false); }
+VBool ArrayRecordMethods::FillTwoDimArrayFromFile(Record& ArrayData) { return fillArray(ArrayData, true); }
 
 namespace {
 
 VBool removeArrayRow(Record& ArrayData, std::int32_t iPos, bool twoDim) {
     try {
         Array& a = arrayOf(ArrayData);
-        const Bound rows = a.bound(1);
+        const control::Bound rows = a.bound(1);
         if (rows.count == 1) {
             a.erase();
-            return kFalse;
+            return control::kFalse;
         }
         if (iPos < rows.lower || iPos > rows.upper()) {
-            return kFalse;
+            return control::kFalse;
         }
         const std::int32_t width = twoDim ? intField(ArrayData, "nSecDimension") + 1 : 1;
         if (width < 1) {
-            throw AutomationError::subscriptOutOfRange();  // a row needs at least one column
+            throw control::AutomationError::subscriptOutOfRange();  // a row needs at least one column
         }
-        Array kept(VarType::kVariant, twoDim ? std::vector<Bound>{{rows.lower, rows.count - 1}, {0, width}}
-                                             : std::vector<Bound>{{rows.lower, rows.count - 1}});
+        Array kept(control::VarType::kVariant,
+                   twoDim ? std::vector<control::Bound>{{rows.lower, rows.count - 1}, {0, width}}
+                          : std::vector<control::Bound>{{rows.lower, rows.count - 1}});
         std::int32_t to = rows.lower;
         for (std::int32_t i = rows.lower; i <= rows.upper(); ++i) {
             if (i == iPos) {
@@ -164,36 +166,36 @@ VBool removeArrayRow(Record& ArrayData, std::int32_t iPos, bool twoDim) {
             ++to;
         }
         a = std::move(kept);
-        return kTrue;
+        return control::kTrue;
     } catch (const std::exception&) {
-        return kFalse;
+        return control::kFalse;
     }
 }
 
 }  // namespace
 
-VBool KorbitControl::RemoveFromArrayOneDim(Record& ArrayData, std::int32_t iPos) {
+VBool ArrayRecordMethods::RemoveFromArrayOneDim(Record& ArrayData, std::int32_t iPos) {
     return removeArrayRow(ArrayData, iPos, false);
 }
 
-VBool KorbitControl::RemoveFromArrayTwoDim(Record& ArrayData, std::int32_t iPos) {
+VBool ArrayRecordMethods::RemoveFromArrayTwoDim(Record& ArrayData, std::int32_t iPos) {
     return removeArrayRow(ArrayData, iPos, true);
 }
 
-VBool KorbitControl::ArrayReverseOneDim(Record& ArrayData) {
+VBool ArrayRecordMethods::ArrayReverseOneDim(Record& ArrayData) {
     try {
         Array& a = arrayOf(ArrayData);
         const std::int32_t u = a.bound(1).upper();
         for (std::int32_t i = 0; i <= u / 2; ++i) {
             std::swap(a.at(i), a.at(u - i));
         }
-        return kTrue;
+        return control::kTrue;
     } catch (const std::exception&) {
-        return kFalse;
+        return control::kFalse;
     }
 }
 
-VBool KorbitControl::ArrayReverseTwoDim(Record& ArrayData) {
+VBool ArrayRecordMethods::ArrayReverseTwoDim(Record& ArrayData) {
     try {
         Array& a = arrayOf(ArrayData);
         const std::int32_t n = intField(ArrayData, "nRecordCount");
@@ -203,15 +205,15 @@ VBool KorbitControl::ArrayReverseTwoDim(Record& ArrayData) {
                 std::swap(a.at(i, j), a.at(n - 1 - i, j));
             }
         }
-        return kTrue;
+        return control::kTrue;
     } catch (const std::exception&) {
-        return kFalse;
+        return control::kFalse;
     }
 }
 
-Value KorbitControl::DestroyArray(Record& ArrayData) {
+Value ArrayRecordMethods::DestroyArray(Record& ArrayData) {
     arrayOf(ArrayData).erase();
     return {};
 }
 
-}  // namespace korbit::control
+}  // namespace korbit::utilities

@@ -1,31 +1,21 @@
-// The folder backup and mirroring methods of the control and their bindings.
-#include "korbit/control/bindings.h"
+// The folder backup and mirroring methods of the control.
+#include "korbit/utilities/backup_methods.h"
+
 #include "korbit/control/type_library.h"
 #include "korbit/platform/file_copy.h"
 #include "korbit/platform/folder_walk.h"
 #include "korbit/platform/text_encoding.h"
-#include "korbit/services/path_helpers.h"
+#include "korbit/services/file_operation_methods.h"
+#include "korbit/services/file_time_methods.h"
+#include "korbit/services/path_methods.h"
 #include "korbit/utilities/file_walk.h"
+#include "korbit/utilities/search_methods.h"
 
 namespace korbit::utilities {
 
-using control::Array;
-using control::KorbitControl;
-using control::Record;
-using control::Text;
-using control::VBool;
+using control::AutomationError;
 
 namespace {
-
-// Roots the recursive methods latch on their first call, one set per thread,
-// until BackUpFilesCLEANUP.
-struct Latches {
-    Text MirrorSourceRoot;
-    Text NoMatchTargetRoot;
-    Text NoMatchNextFolder;
-    std::int32_t NoMatchCount = 0;
-};
-thread_local Latches latches;
 
 Text& textField(Record& r, std::string_view name) { return r.field(name).get<Text>(); }
 std::int32_t& countField(Record& r, std::string_view name) { return r.field(name).get<std::int32_t>(); }
@@ -33,18 +23,20 @@ VBool boolField(Record& r, std::string_view name) { return r.field(name).get<con
 Array& listField(Record& r, std::string_view name) { return r.field(name).get<Array>(); }
 void countUp(Record& r, std::string_view name) { countField(r, name) = plusOne(countField(r, name)); }
 
+}  // namespace
+
 // The target folder of a backup and the last folder below it found free of
 // symbolic links.
-struct TargetTree {
+struct BackupMethods::TargetTree {
     std::string root;
     std::string checkedFolder;
 };
 
 // Copies `from` to `to`, never through a symbolic link below the target's
 // root; true only when the copy is complete.
-bool copyInto(const Text& from, const Text& to, TargetTree& tree) {
+bool BackupMethods::copyInto(const Text& from, const Text& to, TargetTree& tree) {
     const std::string target = systemPath(to);
-    const std::string folder = systemPath(services::GetFilePath(to));
+    const std::string folder = systemPath(paths_.GetFilePath(to));
     if (target.empty() || (folder != tree.checkedFolder && !platform::staysInside(tree.root, folder))) {
         return false;
     }
@@ -53,11 +45,11 @@ bool copyInto(const Text& from, const Text& to, TargetTree& tree) {
 }
 
 // Step of BackUpFiles for one source file: copy it, or replace an older copy.
-void backUpOne(KorbitControl& self, Record& params, const Text& source, const Text& destination, TargetTree& tree) {
+void BackupMethods::backUpOne(Record& params, const Text& source, const Text& destination, TargetTree& tree) {
     textField(params, "CurrentWork") = destination;
-    if (self.DoesFileExist(destination) != control::kFalse) {
-        if (self.FileCompareModDates(source, destination) == 1) {
-            self.DestroyFileQ(destination);
+    if (paths_.DoesFileExist(destination) != control::kFalse) {
+        if (times_.FileCompareModDates(source, destination) == 1) {
+            files_.DestroyFileQ(destination);
             if (copyInto(source, destination, tree)) {
                 countUp(params, "nCount");
                 countUp(params, "nUpdated");
@@ -69,12 +61,12 @@ void backUpOne(KorbitControl& self, Record& params, const Text& source, const Te
     }
 }
 
-void mirrorFolders(KorbitControl& self, Record& FP) {
-    const Text source = services::BackSlashNeeded(textField(FP, "SourceFolder"));
-    if (latches.MirrorSourceRoot.empty()) {
-        latches.MirrorSourceRoot = source;
+void BackupMethods::mirrorFolders(Record& FP) {
+    const Text source = paths_.BackSlashNeeded(textField(FP, "SourceFolder"));
+    if (latches_.MirrorSourceRoot.empty()) {
+        latches_.MirrorSourceRoot = source;
     }
-    const Text target = services::BackSlashNeeded(textField(FP, "TargetFolder"));
+    const Text target = paths_.BackSlashNeeded(textField(FP, "TargetFolder"));
     const auto entries = platform::listFolder(systemPath(source));
     if (!entries) {
         return;
@@ -84,28 +76,28 @@ void mirrorFolders(KorbitControl& self, Record& FP) {
             const Text path = source + platform::fromUtf8(entry.name);
             const std::int32_t at = countField(FP, "nCount");
             storeAt(listField(FP, "StrArray"), at, path);
-            if (const auto copy = rerooted(path, latches.MirrorSourceRoot, target)) {
-                self.CreateMyDIR(*copy);
+            if (const auto copy = rerooted(path, latches_.MirrorSourceRoot, target)) {
+                files_.CreateMyDIR(*copy);
             }
             countField(FP, "nCount") = plusOne(at);
             if (boolField(FP, "bRecursive") != control::kFalse && !entry.isLink) {
                 textField(FP, "SourceFolder") = path + u'/';
-                mirrorFolders(self, FP);
+                mirrorFolders(FP);
             }
         }
-        self.host().pumpEvents();
+        frame_.host().pumpEvents();
     }
 }
 
-void listMismatches(KorbitControl& self, Record& FP, Array& found, VBool deleteNow, VBool silent) {
+void BackupMethods::listMismatches(Record& FP, Array& found, VBool deleteNow, VBool silent) {
     Text folder;
-    if (latches.NoMatchTargetRoot.empty()) {
-        folder = services::BackSlashNeeded(textField(FP, "TargetFolder"));
-        latches.NoMatchTargetRoot = folder;
+    if (latches_.NoMatchTargetRoot.empty()) {
+        folder = paths_.BackSlashNeeded(textField(FP, "TargetFolder"));
+        latches_.NoMatchTargetRoot = folder;
     } else {
-        folder = services::BackSlashNeeded(latches.NoMatchNextFolder);
+        folder = paths_.BackSlashNeeded(latches_.NoMatchNextFolder);
     }
-    const Text source = services::BackSlashNeeded(textField(FP, "SourceFolder"));
+    const Text source = paths_.BackSlashNeeded(textField(FP, "SourceFolder"));
     const auto entries = platform::listFolder(systemPath(folder));
     if (!entries) {
         return;
@@ -113,238 +105,187 @@ void listMismatches(KorbitControl& self, Record& FP, Array& found, VBool deleteN
     for (const platform::FolderEntry& entry : *entries) {
         if (entry.isFolder && entry.name.front() != '.') {
             const Text path = folder + platform::fromUtf8(entry.name);
-            const auto counterpart = rerooted(path, latches.NoMatchTargetRoot, source);
-            if (counterpart && self.FolderExists(*counterpart) == control::kFalse) {
-                storeAt(found, latches.NoMatchCount, path);
-                latches.NoMatchCount = plusOne(latches.NoMatchCount);
+            const auto counterpart = rerooted(path, latches_.NoMatchTargetRoot, source);
+            if (counterpart && paths_.FolderExists(*counterpart) == control::kFalse) {
+                storeAt(found, latches_.NoMatchCount, path);
+                latches_.NoMatchCount = plusOne(latches_.NoMatchCount);
                 if (deleteNow != control::kFalse) {
-                    silent != control::kFalse ? self.DeleteFileOrFolderSilent(path)
-                                              : self.DeleteFileOrFolderToBin(path);
+                    silent != control::kFalse ? files_.DeleteFileOrFolderSilent(path)
+                                              : files_.DeleteFileOrFolderToBin(path);
                 }
             }
             if (boolField(FP, "bRecursive") != control::kFalse && !entry.isLink) {
-                latches.NoMatchNextFolder = path + u'/';
-                listMismatches(self, FP, found, deleteNow, silent);
+                latches_.NoMatchNextFolder = path + u'/';
+                listMismatches(FP, found, deleteNow, silent);
             }
         }
-        self.host().pumpEvents();
+        frame_.host().pumpEvents();
     }
 }
 
-}  // namespace
 
-}  // namespace korbit::utilities
-
-namespace korbit::control {
-
-using namespace utilities;
-
-VBool KorbitControl::BackUpFiles(Record& MyBackUpParams) {
+VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
     Record& p = MyBackUpParams;
-    if (state_.BackUpBusy != kFalse) {
-        state_.CancelRequested = kTrue;
+    if (frame_.state().BackUpBusy != control::kFalse) {
+        frame_.state().CancelRequested = control::kTrue;
     } else {
-        state_.BackUpBusy = kTrue;
+        frame_.state().BackUpBusy = control::kTrue;
     }
-    state_.BackupWorkDone = 0;
+    frame_.state().BackupWorkDone = 0;
     try {
-        if (FolderExists(textField(p, "SourceFolder")) == kFalse) {
-            state_.CancelRequested = kFalse;
-            state_.BackUpBusy = kFalse;
+        if (paths_.FolderExists(textField(p, "SourceFolder")) == control::kFalse) {
+            frame_.state().CancelRequested = control::kFalse;
+            frame_.state().BackUpBusy = control::kFalse;
             listField(p, "StrArray").erase();
-            return kFalse;
+            return control::kFalse;
         }
         const Text target = textField(p, "TargetFolder");
-        if (FolderExists(target) == kFalse) {
+        if (paths_.FolderExists(target) == control::kFalse) {
             const auto refuse = [&](const Text& text, const Text& title) {
-                host().messageBox(text, box::kOkOnly | box::kCritical, title);
-                state_.BackUpBusy = kFalse;
-                return kFalse;
+                frame_.host().messageBox(text, control::box::kOkOnly | control::box::kCritical, title);
+                frame_.state().BackUpBusy = control::kFalse;
+                return control::kFalse;
             };
-            if (host().messageBox(u"Create Folder: " + target, box::kYesNo | box::kInformation, u"Create Folder?") !=
-                box::kYes) {
-                state_.BackUpBusy = kFalse;
-                return kFalse;
+            if (frame_.host().messageBox(u"Create Folder: " + target, control::box::kYesNo | control::box::kInformation,
+                                         u"Create Folder?") != control::box::kYes) {
+                frame_.state().BackUpBusy = control::kFalse;
+                return control::kFalse;
             }
-            if (IsDriveWritable(target) == kFalse) {
-                return refuse(u"Cannot Write to Drive: " + GetDriveLetter(target), u"Cannot Write to Disk/Drive");
+            if (paths_.IsDriveWritable(target) == control::kFalse) {
+                return refuse(u"Cannot Write to Drive: " + paths_.GetDriveLetter(target),
+                              u"Cannot Write to Disk/Drive");
             }
-            if (CreateMyDIR(target) == kFalse) {
+            if (files_.CreateMyDIR(target) == control::kFalse) {
                 return refuse(u"Cannot Create: " + target, u"Invalid Characters in Path Name!");
             }
         }
-        const bool hasSubfolders = FolderContainsSubfolders(textField(p, "SourceFolder")) != kFalse;
-        const bool recursive = boolField(p, "bRecursive") != kFalse && hasSubfolders;
+        const bool hasSubfolders = search_.FolderContainsSubfolders(textField(p, "SourceFolder")) != control::kFalse;
+        const bool recursive = boolField(p, "bRecursive") != control::kFalse && hasSubfolders;
         const Text source = textField(p, "SourceFolder");
 
         FileSearch all;
-        all.bRecursive = toVBool(recursive);
+        all.bRecursive = control::toVBool(recursive);
         Array& files = listField(p, "StrArray");
-        CollectFiles(*this, source, files, all);
-        state_.BackupWorkTotal = all.nCount;
+        CollectFiles(frame_, paths_, source, files, all);
+        frame_.state().BackupWorkTotal = all.nCount;
         if (all.nCount == 0) {
-            state_.BackUpBusy = kFalse;
-            state_.BackupWorkTotal = 100;
-            return kFalse;
+            frame_.state().BackUpBusy = control::kFalse;
+            frame_.state().BackupWorkTotal = 100;
+            return control::kFalse;
         }
-        if (all.nCount > 1000 && state_.CancelRequested == kFalse &&
-            host().messageBox(u"This is a large operation! Select yes to continue.", box::kYesNo | box::kInformation,
-                              u"Would you like to continue?") != box::kYes) {
+        if (all.nCount > 1000 && frame_.state().CancelRequested == control::kFalse &&
+            frame_.host().messageBox(u"This is a large operation! Select yes to continue.",
+                                     control::box::kYesNo | control::box::kInformation,
+                                     u"Would you like to continue?") != control::box::kYes) {
             listField(p, "StrArray").erase();
-            state_.BackUpBusy = kFalse;
-            state_.BackupWorkTotal = 100;
-            return kFalse;
+            frame_.state().BackUpBusy = control::kFalse;
+            frame_.state().BackupWorkTotal = 100;
+            return control::kFalse;
         }
 
-        const bool flat = boolField(p, "ExtractToOne") != kFalse || !recursive;
+        const bool flat = boolField(p, "ExtractToOne") != control::kFalse || !recursive;
         if (!flat) {
-            Record mirror = makeRecord(*findRecord("BACKUP_FILE_PARAMS"));
+            Record mirror = control::makeRecord(*control::findRecord("BACKUP_FILE_PARAMS"));
             mirror.field("SourceFolder") = source;
             mirror.field("TargetFolder") = target;
-            mirror.field("bRecursive") = Boolean{toVBool(recursive)};
+            mirror.field("bRecursive") = control::Boolean{control::toVBool(recursive)};
             CreateEmptyFolderMirror(mirror);
         }
-        const Text sourceRoot = BackSlashNeeded(source);
-        const Text targetRoot = BackSlashNeeded(target);
+        const Text sourceRoot = paths_.BackSlashNeeded(source);
+        const Text targetRoot = paths_.BackSlashNeeded(target);
         const std::vector<Value> list = listField(p, "StrArray").elements();
         TargetTree tree{systemPath(targetRoot), {}};
         for (std::size_t i = 0; i < list.size(); ++i) {
             const Text& file = list[i].get<Text>();
             countField(p, "nSearched") = static_cast<std::int32_t>(i + 1);
-            const auto destination = flat ? std::optional<Text>(targetRoot + CutFilePath(file))
+            const auto destination = flat ? std::optional<Text>(targetRoot + paths_.CutFilePath(file))
                                           : rerooted(file, sourceRoot, targetRoot);
             if (destination) {
-                backUpOne(*this, p, file, *destination, tree);
+                backUpOne(p, file, *destination, tree);
             }
-            if (state_.CancelRequested != kFalse) {
+            if (frame_.state().CancelRequested != control::kFalse) {
                 break;
             }
-            host().pumpEvents();
-            ++state_.BackupWorkDone;
+            frame_.host().pumpEvents();
+            ++frame_.state().BackupWorkDone;
         }
         textField(p, "CurrentWork").clear();
-        state_.CancelRequested = kFalse;
-        state_.BackUpBusy = kFalse;
-        state_.BackupWorkDone = 0;
+        frame_.state().CancelRequested = control::kFalse;
+        frame_.state().BackUpBusy = control::kFalse;
+        frame_.state().BackupWorkDone = 0;
         listField(p, "StrArray").erase();
-        return kTrue;
+        return control::kTrue;
     } catch (...) {
-        state_.CancelRequested = kFalse;
-        state_.BackUpBusy = kFalse;
+        frame_.state().CancelRequested = control::kFalse;
+        frame_.state().BackUpBusy = control::kFalse;
         if (p.hasField("StrArray") && p.field("StrArray").holds<Array>()) {
             p.field("StrArray").get<Array>().erase();
         }
-        return kFalse;
+        return control::kFalse;
     }
 }
 
-std::int32_t KorbitControl::BackUpFilesProgressPercentage() const noexcept {
-    if (state_.BackupWorkTotal <= 0) {
+std::int32_t BackupMethods::BackUpFilesProgressPercentage() const noexcept {
+    if (frame_.state().BackupWorkTotal <= 0) {
         return 0;
     }
-    return static_cast<std::int32_t>(std::int64_t{state_.BackupWorkDone} * 100 / state_.BackupWorkTotal);
+    return static_cast<std::int32_t>(std::int64_t{frame_.state().BackupWorkDone} * 100 / frame_.state().BackupWorkTotal);
 }
 
-Value KorbitControl::CreateEmptyFolderMirror(Record& FP) {
-    mirrorFolders(*this, FP);
-    return Empty{};
+Value BackupMethods::CreateEmptyFolderMirror(Record& FP) {
+    mirrorFolders(FP);
+    return control::Empty{};
 }
 
-VBool KorbitControl::CompareTargetToSource(Record& MyBackUpParams, Array& ExtraFilesArray,
+VBool BackupMethods::CompareTargetToSource(Record& MyBackUpParams, Array& ExtraFilesArray,
                                            VBool DeleteMisMatchesNow, VBool SilentDelete) {
     Record& p = MyBackUpParams;
     try {
         const Text source = textField(p, "SourceFolder");
         const Text target = textField(p, "TargetFolder");
-        if (FolderExists(source) == kFalse || FolderExists(target) == kFalse) {
+        if (paths_.FolderExists(source) == control::kFalse || paths_.FolderExists(target) == control::kFalse) {
             listField(p, "StrArray").erase();
-            return kFalse;
+            return control::kFalse;
         }
         FileSearch all;
         all.bRecursive = boolField(p, "bRecursive");
-        CollectFiles(*this, target, listField(p, "StrArray"), all);
+        CollectFiles(frame_, paths_, target, listField(p, "StrArray"), all);
         if (all.nCount == 0) {
-            return kFalse;
+            return control::kFalse;
         }
-        const Text sourceRoot = BackSlashNeeded(source);
-        const Text targetRoot = BackSlashNeeded(target);
+        const Text sourceRoot = paths_.BackSlashNeeded(source);
+        const Text targetRoot = paths_.BackSlashNeeded(target);
         const std::vector<Value> list = listField(p, "StrArray").elements();
         std::int32_t k = 0;
         for (const Value& entry : list) {
             const Text& file = entry.get<Text>();
             const auto counterpart = rerooted(file, targetRoot, sourceRoot);
-            if (counterpart && DoesFileExist(*counterpart) == kFalse) {
+            if (counterpart && paths_.DoesFileExist(*counterpart) == control::kFalse) {
                 storeAt(ExtraFilesArray, k, file);
                 k = plusOne(k);
-                if (DeleteMisMatchesNow != kFalse) {
-                    SilentDelete != kFalse ? DestroyFileQ(file) : DeleteFileOrFolderToBin(file);
+                if (DeleteMisMatchesNow != control::kFalse) {
+                    SilentDelete != control::kFalse ? files_.DestroyFileQ(file) : files_.DeleteFileOrFolderToBin(file);
                 }
             }
-            host().pumpEvents();
+            frame_.host().pumpEvents();
         }
         listField(p, "StrArray").erase();
-        return toVBool(k > 0);
+        return control::toVBool(k > 0);
     } catch (...) {
         if (p.hasField("StrArray") && p.field("StrArray").holds<Array>()) {
             p.field("StrArray").get<Array>().erase();
         }
-        return kFalse;
+        return control::kFalse;
     }
 }
 
-Value KorbitControl::DeleteNoMatchDirectories(Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow,
+Value BackupMethods::DeleteNoMatchDirectories(Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow,
                                               VBool SilentDelete) {
-    listMismatches(*this, FP, MisMathedDirArray, DeleteMisMatchesNow, SilentDelete);
-    return Empty{};
+    listMismatches(FP, MisMathedDirArray, DeleteMisMatchesNow, SilentDelete);
+    return control::Empty{};
 }
 
-void KorbitControl::BackUpFilesCLEANUP() { latches = Latches{}; }
-
-}  // namespace korbit::control
-
-namespace korbit::utilities {
-
-namespace {
-
-using control::DispatchObject;
-using control::Value;
-
-VBool flag(const Value& v) { return v.get<control::Boolean>().value; }
-
-Value backUpFiles(DispatchObject& object, std::span<Value> args) {
-    return control::Boolean{controlOf(object).BackUpFiles(args[0].get<Record>())};
-}
-
-Value progress(DispatchObject& object, std::span<Value>) { return controlOf(object).BackUpFilesProgressPercentage(); }
-
-Value mirror(DispatchObject& object, std::span<Value> args) {
-    return controlOf(object).CreateEmptyFolderMirror(args[0].get<Record>());
-}
-
-Value compare(DispatchObject& object, std::span<Value> args) {
-    return control::Boolean{controlOf(object).CompareTargetToSource(args[0].get<Record>(), args[1].get<Array>(),
-                                                               flag(args[2]), flag(args[3]))};
-}
-
-Value noMatch(DispatchObject& object, std::span<Value> args) {
-    return controlOf(object).DeleteNoMatchDirectories(args[0].get<Record>(), args[1].get<Array>(), flag(args[2]),
-                                                 flag(args[3]));
-}
-
-Value cleanup(DispatchObject& object, std::span<Value>) {
-    controlOf(object).BackUpFilesCLEANUP();
-    return {};
-}
-
-}  // namespace
-
-void bindBackupMethods(control::InterfaceInfo& info) {
-    info.bind("BackUpFiles", &backUpFiles);
-    info.bind("BackUpFilesProgressPercentage", &progress);
-    info.bind("CreateEmptyFolderMirror", &mirror);
-    info.bind("CompareTargetToSource", &compare);
-    info.bind("DeleteNoMatchDirectories", &noMatch);
-    info.bind("BackUpFilesCLEANUP", &cleanup);
-}
+void BackupMethods::BackUpFilesCLEANUP() { latches_ = Latches{}; }
 
 }  // namespace korbit::utilities
+

@@ -1,12 +1,16 @@
-// Body-fat, metabolic-rate and unit calculators and the label lists, as
-// methods of the control, and their bindings.
+// The calculators and label lists of the control.
+#include "korbit/utilities/calculator_methods.h"
+
 #include <cmath>
 
-#include "korbit/control/bindings.h"
-#include "korbit/control/korbit_control.h"
 #include "korbit/utilities/fraction_text.h"
 
-namespace korbit::control {
+namespace korbit::utilities {
+
+using control::AutomationError;
+using control::Bound;
+using control::Text;
+using control::Value;
 
 namespace {
 
@@ -26,7 +30,7 @@ double activityFactor(std::int32_t level) noexcept {
 // Division with the run-time's errors: 0 / 0 overflows, x / 0 divides by zero.
 double divide(double a, double b) {
     if (b == 0.0) {
-        throw a == 0.0 ? AutomationError::overflow() : AutomationError::divisionByZero();
+        throw a == 0.0 ? control::AutomationError::overflow() : control::AutomationError::divisionByZero();
     }
     return a / b;
 }
@@ -37,9 +41,9 @@ double roundTo(double x, int places) {
     const double scale = std::pow(10.0, places);
     const double scaled = x * scale;
     if (!std::isfinite(scaled)) {
-        throw AutomationError::overflow();
+        throw control::AutomationError::overflow();
     }
-    return utilities::roundHalfAway(scaled) / scale;
+    return roundHalfAway(scaled) / scale;
 }
 
 const Text kMeasureLabels[] = {u"tsp(s)(Tea Spoon)",   u"tbsp(s)(Table Spoon)", u"oz(s(Ounce)",
@@ -97,7 +101,7 @@ const Labelled kVitaminsMinerals[] = {{u"Vitamin A (Retinol)", u"iu"},
 template <std::size_t N>
 Array labelTable(const Labelled (&rows)[N]) {
     const auto count = static_cast<std::int32_t>(N);
-    Array table(VarType::kText, {Bound{0, count}, Bound{0, 2}});
+    Array table(control::VarType::kText, {Bound{0, count}, Bound{0, 2}});
     for (std::int32_t i = 0; i < count; ++i) {
         table.at(i, 0) = Text(rows[i].name);
         table.at(i, 1) = Text(rows[i].unit);
@@ -107,9 +111,9 @@ Array labelTable(const Labelled (&rows)[N]) {
 
 }  // namespace
 
-double KorbitControl::FemaleBodyFatPercentage(double MyWeight, double WaistMeasurement, double WristCircMeasure,
-                                              double WidestHipCircum, double ForeArmWidestCircum,
-                                              double& LeanBodyMass) {
+double CalculatorMethods::FemaleBodyFatPercentage(double MyWeight, double WaistMeasurement, double WristCircMeasure,
+                                                  double WidestHipCircum, double ForeArmWidestCircum,
+                                                  double& LeanBodyMass) {
     try {
         const double f1 = MyWeight * 0.732 + 8.987;
         const double f2 = WristCircMeasure / 3.14;
@@ -125,37 +129,37 @@ double KorbitControl::FemaleBodyFatPercentage(double MyWeight, double WaistMeasu
     }
 }
 
-double KorbitControl::MaleBodyFatPercentage(double MyWeight, double WaistMeasurement, double& LeanBodyMass) {
+double CalculatorMethods::MaleBodyFatPercentage(double MyWeight, double WaistMeasurement, double& LeanBodyMass) {
     const double lean = MyWeight * 1.082 + 94.42 - WaistMeasurement * 4.15;
     const double result = roundTo(divide((MyWeight - lean) * 100, MyWeight), 2);
     LeanBodyMass = roundTo(lean, 2);
     return result;
 }
 
-double KorbitControl::BMRHarris_Benedict(VBool SexIsMale, double& BodyWieght, double& BodyHeight, double MyAge) {
+double CalculatorMethods::BMRHarris_Benedict(VBool SexIsMale, double& BodyWieght, double& BodyHeight, double MyAge) {
     BodyWieght = PoundsToKilograms(BodyWieght);
     BodyHeight = InchesToCentimeters(BodyHeight);
-    const double rate = SexIsMale == kTrue ? 66 + 13.7 * BodyWieght + 5 * BodyHeight - 6.8 * MyAge
+    const double rate = SexIsMale == control::kTrue ? 66 + 13.7 * BodyWieght + 5 * BodyHeight - 6.8 * MyAge
                                            : 655 + 9.6 * BodyWieght + 1.8 * BodyHeight - 4.7 * MyAge;
     return roundTo(rate, 0);
 }
 
-double KorbitControl::BMRKatch_McArdle(double& LeanBodyMass) {
+double CalculatorMethods::BMRKatch_McArdle(double& LeanBodyMass) {
     LeanBodyMass = LeanBodyMass / 2.2;
     return roundTo(370 + 21.6 * LeanBodyMass, 0);
 }
 
-double KorbitControl::MyTDEE(double MyBMR, std::int32_t MyActivityLevel) {
+double CalculatorMethods::MyTDEE(double MyBMR, std::int32_t MyActivityLevel) {
     return roundTo(activityFactor(MyActivityLevel) * MyBMR, 0);
 }
 
-double KorbitControl::KilogramsToPounds(double Kilograms) { return roundTo(Kilograms / 0.4536, 4); }
-double KorbitControl::PoundsToKilograms(double Pounds) { return Pounds * 0.4536; }
-double KorbitControl::CentimetersToInches(double Centimeter) { return roundTo(Centimeter * 0.3937, 2); }
-double KorbitControl::InchesToCentimeters(double Inches) { return roundTo(Inches / 0.3937, 2); }
+double CalculatorMethods::KilogramsToPounds(double Kilograms) { return roundTo(Kilograms / 0.4536, 4); }
+double CalculatorMethods::PoundsToKilograms(double Pounds) { return Pounds * 0.4536; }
+double CalculatorMethods::CentimetersToInches(double Centimeter) { return roundTo(Centimeter * 0.3937, 2); }
+double CalculatorMethods::InchesToCentimeters(double Inches) { return roundTo(Inches / 0.3937, 2); }
 
-double KorbitControl::ConvertWieghtsAndVolumes(double HowManyOrig, std::int32_t OrigMeasureUnit,
-                                               std::int32_t ToMeasureUnit) {
+double CalculatorMethods::ConvertWieghtsAndVolumes(double HowManyOrig, std::int32_t OrigMeasureUnit,
+                                                   std::int32_t ToMeasureUnit) {
     try {
         return roundTo(divide(HowManyOrig * unitFactor(OrigMeasureUnit), unitFactor(ToMeasureUnit)), 2);
     } catch (const AutomationError&) {
@@ -163,72 +167,15 @@ double KorbitControl::ConvertWieghtsAndVolumes(double HowManyOrig, std::int32_t 
     }
 }
 
-void KorbitControl::FillMeasureUnitsArray(Array& MyMeasureArray) {
+void CalculatorMethods::FillMeasureUnitsArray(Array& MyMeasureArray) {
     MyMeasureArray = Array::ofTexts(std::vector<Text>(std::begin(kMeasureLabels), std::end(kMeasureLabels)));
 }
 
-void KorbitControl::FillNutrientArray(Array& MyNutArray) { MyNutArray = labelTable(kNutrients); }
-void KorbitControl::FillAminoAcidArray(Array& MyAminosArray) { MyAminosArray = labelTable(kAminoAcids); }
-void KorbitControl::FillVitaminMineralArray(Array& MyVitsMinsArray) {
+void CalculatorMethods::FillNutrientArray(Array& MyNutArray) { MyNutArray = labelTable(kNutrients); }
+void CalculatorMethods::FillAminoAcidArray(Array& MyAminosArray) { MyAminosArray = labelTable(kAminoAcids); }
+void CalculatorMethods::FillVitaminMineralArray(Array& MyVitsMinsArray) {
     MyVitsMinsArray = labelTable(kVitaminsMinerals);
 }
 
-}  // namespace korbit::control
-
-namespace korbit::utilities {
-
-namespace {
-
-using control::DispatchObject;
-using control::KorbitControl;
-using control::Value;
-using Span = std::span<Value>;
-
-double number(const Value& v) { return v.get<double>(); }
-double& numberRef(Value& v) { return v.get<double>(); }
-
-template <void (KorbitControl::*Fill)(control::Array&)>
-Value fillList(DispatchObject& self, Span args) {
-    (controlOf(self).*Fill)(args[0].get<control::Array>());
-    return {};
-}
-
-template <double (KorbitControl::*Convert)(double)>
-Value convert(DispatchObject& self, Span args) {
-    return (controlOf(self).*Convert)(number(args[0]));
-}
-
-}  // namespace
-
-void bindCalculatorMethods(control::InterfaceInfo& info) {
-    info.bind("FemaleBodyFatPercentage", [](DispatchObject& s, Span a) -> Value {
-        return controlOf(s).FemaleBodyFatPercentage(number(a[0]), number(a[1]), number(a[2]), number(a[3]),
-                                                    number(a[4]), numberRef(a[5]));
-    });
-    info.bind("MaleBodyFatPercentage", [](DispatchObject& s, Span a) -> Value {
-        return controlOf(s).MaleBodyFatPercentage(number(a[0]), number(a[1]), numberRef(a[2]));
-    });
-    info.bind("BMRHarris_Benedict", [](DispatchObject& s, Span a) -> Value {
-        return controlOf(s).BMRHarris_Benedict(a[0].get<control::Boolean>().value, numberRef(a[1]), numberRef(a[2]),
-                                               number(a[3]));
-    });
-    info.bind("BMRKatch_McArdle", [](DispatchObject& s, Span a) -> Value {
-        return controlOf(s).BMRKatch_McArdle(numberRef(a[0]));
-    });
-    info.bind("MyTDEE", [](DispatchObject& s, Span a) -> Value {
-        return controlOf(s).MyTDEE(number(a[0]), a[1].get<std::int32_t>());
-    });
-    info.bind("KilogramsToPounds", &convert<&KorbitControl::KilogramsToPounds>);
-    info.bind("PoundsToKilograms", &convert<&KorbitControl::PoundsToKilograms>);
-    info.bind("CentimetersToInches", &convert<&KorbitControl::CentimetersToInches>);
-    info.bind("InchesToCentimeters", &convert<&KorbitControl::InchesToCentimeters>);
-    info.bind("ConvertWieghtsAndVolumes", [](DispatchObject& s, Span a) -> Value {
-        return controlOf(s).ConvertWieghtsAndVolumes(number(a[0]), a[1].get<std::int32_t>(), a[2].get<std::int32_t>());
-    });
-    info.bind("FillMeasureUnitsArray", &fillList<&KorbitControl::FillMeasureUnitsArray>);
-    info.bind("FillNutrientArray", &fillList<&KorbitControl::FillNutrientArray>);
-    info.bind("FillAminoAcidArray", &fillList<&KorbitControl::FillAminoAcidArray>);
-    info.bind("FillVitaminMineralArray", &fillList<&KorbitControl::FillVitaminMineralArray>);
-}
-
 }  // namespace korbit::utilities
+

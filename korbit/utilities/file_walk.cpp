@@ -4,7 +4,7 @@
 
 #include "korbit/platform/folder_walk.h"
 #include "korbit/platform/text_encoding.h"
-#include "korbit/services/path_helpers.h"
+#include "korbit/services/path_methods.h"
 #include "korbit/utilities/name_pattern.h"
 
 namespace korbit::utilities {
@@ -16,7 +16,7 @@ using control::Text;
 
 namespace {
 
-void collect(control::KorbitControl& self, const Text& folder, Array& list, FileSearch& fp,
+void collect(control::Host& host, const Text& folder, Array& list, FileSearch& fp,
              const NamePattern& pattern) {
     const auto entries = platform::listFolder(systemPath(folder));
     if (!entries) {
@@ -26,7 +26,7 @@ void collect(control::KorbitControl& self, const Text& folder, Array& list, File
         const Text name = platform::fromUtf8(entry.name);
         if (entry.isFolder) {
             if (name.front() != u'.' && fp.bRecursive != control::kFalse && !entry.isLink) {
-                collect(self, folder + name + u'/', list, fp, pattern);
+                collect(host, folder + name + u'/', list, fp, pattern);
             }
         } else if ((fp.bExclusiveSpecExt == 1 || fp.bExclusiveSpecExt == 0) &&
                    (pattern.matches(name) ? 1 : 0) == fp.bExclusiveSpecExt) {
@@ -34,7 +34,7 @@ void collect(control::KorbitControl& self, const Text& folder, Array& list, File
             fp.nCount = plusOne(fp.nCount);
         }
         fp.nSearched = plusOne(fp.nSearched);
-        self.host().pumpEvents();
+        host.pumpEvents();
     }
 }
 
@@ -51,9 +51,10 @@ void storeFileSearch(const FileSearch& search, Record& FP) {
     FP.field("nSearched") = search.nSearched;
 }
 
-void CollectFiles(control::KorbitControl& self, const Text& MyDir, Array& MyArray, FileSearch& FP) {
+void CollectFiles(control::ControlFrame& frame, services::PathMethods& paths, const Text& MyDir, Array& MyArray,
+                  FileSearch& FP) {
     const NamePattern pattern(FP.sExclusiveExtensions);
-    collect(self, services::BackSlashNeeded(MyDir), MyArray, FP, pattern);
+    collect(frame.host(), paths.BackSlashNeeded(MyDir), MyArray, FP, pattern);
 }
 
 void storeAt(Array& list, std::int32_t index, Text value) {

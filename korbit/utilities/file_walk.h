@@ -6,7 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "korbit/control/korbit_control.h"
+#include "korbit/control/control_frame.h"
+
+namespace korbit::services {
+class PathMethods;
+}
 
 namespace korbit::utilities {
 
@@ -27,8 +31,8 @@ void storeFileSearch(const FileSearch& search, control::Record& FP);
 // subfolders when asked, never into dot-named folders or symbolic links.
 // Yields to the host after every entry. Counters past 2,147,483,647 throw
 // overflow.
-void CollectFiles(control::KorbitControl& self, const control::Text& MyDir, control::Array& MyArray,
-                  FileSearch& FP);
+void CollectFiles(control::ControlFrame& frame, services::PathMethods& paths, const control::Text& MyDir,
+                  control::Array& MyArray, FileSearch& FP);
 
 // Grows `list` to exactly `index` + 1 elements, keeping the others, and
 // stores `value` at `index`. A list with another lower bound or more than

@@ -367,6 +367,22 @@ TEST_F(MainWindowTest, TheSoundSettingIsReadForEveryCueAndSurvivesARestart) {
     EXPECT_EQ(cues.played, std::vector<int>{cue::kClicked});
 }
 
+TEST_F(MainWindowTest, ASettingThatCannotBeSavedIsShownNotSwallowed) {
+    auto window = mainWindow();
+    Dialogs::takeShownBoxes();
+    const QByteArray settings = readAll(iniFile());
+    ASSERT_TRUE(QFile(iniFile()).setPermissions(QFile::ReadOwner | QFile::ReadGroup));  // marked read-only
+    QTest::mouseClick(window->soundImage(), Qt::LeftButton);
+
+    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("The Korbit control could not complete ProfileSaveItem: ")))
+        << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.contains(iniFile())) << boxes[0].text.toStdString();
+    EXPECT_EQ(boxes[0].style, korbit::control::box::kCritical);
+    EXPECT_EQ(readAll(iniFile()), settings);
+}
+
 TEST_F(MainWindowTest, AMissingOrNonNumericSoundSettingMeansSilence) {
     for (const QString& value : {QStringLiteral("abc"), QStringLiteral(""), QStringLiteral("2")}) {
         startUp();

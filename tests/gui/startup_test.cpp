@@ -57,6 +57,23 @@ TEST_F(StartUp, ADeletedHelpPageIsWrittenAgainAndTheSettingsAreLeftAlone) {
     EXPECT_EQ(readAll(iniFile()), settings);
 }
 
+TEST_F(StartUp, WhatCannotBePutInPlaceIsToldAndNothingIsMadeElsewhere) {
+    // A file stands where the maker's folder goes.
+    ASSERT_TRUE(QDir().mkpath(scratch("config")));
+    writeAll(scratch("config/Velmora Software"), "not a folder");
+    Dialogs::takeShownBoxes();
+
+    const AppFolders folders = startUp();
+    ASSERT_EQ(folders.problems.size(), 5) << folders.problems.join('\n').toStdString();
+    EXPECT_TRUE(folders.problems[0].contains(QStringLiteral("Velmora Software/ cannot be made")));
+    EXPECT_TRUE(folders.problems[3].contains(QStringLiteral("settings will not be kept")));
+    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("Corvane could not put its folders and files in place:")));
+    EXPECT_TRUE(boxes[0].text.contains(folders.problems[4]));
+    EXPECT_EQ(readAll(scratch("config/Velmora Software")), "not a folder");
+}
+
 TEST_F(StartUp, WritingAResourceThatDoesNotExistWritesNothing) {
     EXPECT_FALSE(writeResourceToFile(999, scratch("x.html"), kHelpResourceType));
     EXPECT_FALSE(writeResourceToFile(kHelpResourceId, scratch("x.html"), QStringLiteral("NOSUCHTYPE")));

@@ -114,6 +114,15 @@ TEST_F(SettingsMethods, FailingWritesAreSilentAndHarmless) {
     EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), Value(Text(u"a\0b", 3))}), text(""));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);  // no stray files
     EXPECT_TRUE(host.boxes.empty());
+
+    // Silent to the caller, not to the host: each write that changed nothing says why.
+    ASSERT_EQ(host.failures.size(), 4U);
+    for (const auto& [method, why] : host.failures) {
+        EXPECT_EQ(method, u"ProfileSaveItem");
+        EXPECT_FALSE(why.empty());
+    }
+    EXPECT_NE(host.failures[1].second.find(u"Permission denied"), Text::npos)
+        << platform::toUtf8(host.failures[1].second);
 }
 
 TEST_F(SettingsMethods, WritesThroughASymbolicLinkKeepTheLink) {
@@ -144,8 +153,10 @@ TEST_F(SettingsMethods, TwoProcessesWritingAtOnceLoseNoKey) {
             control::KorbitControl writer;
             for (int i = 0; i < kKeysEach; ++i) {
                 const std::string key = "p" + std::to_string(p) + "k" + std::to_string(i);
-                writer.ProfileSaveItem(u"Shared", platform::fromUtf8(key), platform::fromUtf8(key + "v"),
-                                       platform::fromUtf8(file));
+                if (!writer.ProfileSaveItem(u"Shared", platform::fromUtf8(key), platform::fromUtf8(key + "v"),
+                                            platform::fromUtf8(file))) {
+                    ::_exit(1);
+                }
             }
             ::_exit(0);
         }

@@ -52,6 +52,9 @@ public:
         drawnIcons.push_back(file);
         return true;
     }
+    void reportFailure(const control::Text& method, const control::Text& description) override {
+        failures.emplace_back(method, description);
+    }
 
     std::vector<ShownBox> boxes;
     std::deque<std::int32_t> answers;
@@ -61,6 +64,7 @@ public:
     control::Text nextFolder;
     std::vector<std::pair<std::int32_t, bool>> frozen;
     std::vector<control::Text> drawnIcons;
+    std::vector<std::pair<control::Text, control::Text>> failures;  // method, description
 };
 
 }  // namespace korbit::testing

@@ -1,0 +1,54 @@
+// What every family of the control's methods shares: the host the control
+// was lent, the state one control keeps between calls, its random sequence
+// and its fixed size. KorbitControl (korbit_control.h) is this frame with the
+// families on it.
+#pragma once
+
+#include <cstdint>
+
+#include "korbit/control/control_state.h"
+#include "korbit/control/host.h"
+#include "korbit/engine/random_fraction.h"
+
+namespace korbit::control {
+
+class ControlFrame {
+public:
+    // The control's face is always this size, whatever the host asks.
+    static constexpr std::int32_t kWidthTwips = 1980;
+    static constexpr std::int32_t kHeightTwips = 450;
+
+    // `host` may be null: boxes then go to standard error with their safe
+    // answer. The host must outlive the control or be withdrawn first.
+    explicit ControlFrame(Host* host);
+    ControlFrame(const ControlFrame&) = delete;
+    ControlFrame& operator=(const ControlFrame&) = delete;
+
+    Host& host() noexcept { return host_ != nullptr ? *host_ : headlessHost(); }
+    void setHost(Host* host) noexcept { host_ = host; }
+
+    ControlState& state() noexcept { return state_; }
+    const ControlState& state() const noexcept { return state_; }
+
+    // The instance's random sequence: single-precision fractions in [0, 1),
+    // seeded from the clock when the control was created. Every random draw
+    // of every method comes from it.
+    float nextRandom() noexcept { return random_.next(); }
+
+    // The host sizing the control: the size snaps back.
+    void resize(std::int32_t widthTwips, std::int32_t heightTwips) noexcept;
+    std::int32_t widthTwips() const noexcept { return width_; }
+    std::int32_t heightTwips() const noexcept { return height_; }
+
+protected:
+    ~ControlFrame() = default;
+
+private:
+    Host* host_;
+    ControlState state_;
+    engine::FractionGenerator random_;
+    std::int32_t width_ = kWidthTwips;
+    std::int32_t height_ = kHeightTwips;
+};
+
+}  // namespace korbit::control
