@@ -28,19 +28,11 @@ namespace {
 
 using korbit::testing::ScratchFolder;
 using korbit::testing::ScopedVariable;
+using korbit::testing::contentOf;
+using korbit::testing::writeFile;
 using platform::RewriteStep;
 
 constexpr uid_t kNobody = 65534;
-
-std::vector<std::uint8_t> contentOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-}
 
 struct stat statOf(const std::string& path) {
     struct stat st {};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace korbit::testing {
@@ -74,6 +76,16 @@ std::vector<std::uint8_t> fromHex(std::string_view hex) {
         }
     }
     return out;
+}
+
+std::vector<std::uint8_t> contentOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace korbit::testing

@@ -57,4 +57,9 @@ std::vector<std::uint8_t> bytesOf(std::string_view text);
 std::string toHex(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> fromHex(std::string_view hex);  // blanks between digits allowed
 
+// The whole content of the file at `path` (empty when it cannot be read), and
+// a file made or replaced with exactly `bytes`.
+std::vector<std::uint8_t> contentOf(const std::string& path);
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
 }  // namespace korbit::testing
