@@ -40,7 +40,10 @@ template <typename Edit>
 engine::Status rewrite(const Text& file, Edit edit) {
     const auto path = platform::toOsPath(file);
     if (!path || path->empty()) {
-        return {engine::ErrorCode::InvalidArgument, "\"" + platform::toUtf8(file) + "\" names no settings file"};
+        // Appended, not "\"" + ...: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
+        std::string message = "\"";
+        message.append(platform::toUtf8(file)).append("\" names no settings file");
+        return {engine::ErrorCode::InvalidArgument, message};
     }
     bool refused = false;
     engine::Status written = platform::rewriteProfileFile(*path, [&](std::string& content) {
