@@ -22,7 +22,8 @@ BlockKey referenceKey(std::u16string_view password, std::int32_t counter) {
     for (const char16_t c : password) {
         text.push_back(static_cast<char>(c & 0xFF));
     }
-    text += "?" + std::to_string(counter);
+    text += '?';
+    text += std::to_string(counter);
     sha256::Digest digest{};
     unsigned int length = 0;
     EXPECT_EQ(EVP_Digest(text.data(), text.size(), digest.data(), &length, EVP_sha256(), nullptr), 1);

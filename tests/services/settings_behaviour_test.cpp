@@ -20,6 +20,13 @@ using control::Array;
 using control::Text;
 using control::Value;
 
+// "p<writer>k<index>", appended: GCC 12 at -O3 warns falsely on "p" + std::string (GCC bug 105651).
+std::string writerKey(int writer, int index) {
+    std::string key = "p";
+    key.append(std::to_string(writer)).append("k").append(std::to_string(index));
+    return key;
+}
+
 class SettingsMethods : public ::testing::Test {
 protected:
     ScriptedHost host;
@@ -152,7 +159,7 @@ TEST_F(SettingsMethods, TwoProcessesWritingAtOnceLoseNoKey) {
         if (children[p] == 0) {
             control::KorbitControl writer;
             for (int i = 0; i < kKeysEach; ++i) {
-                const std::string key = "p" + std::to_string(p) + "k" + std::to_string(i);
+                const std::string key = writerKey(p, i);
                 if (!writer.ProfileSaveItem(u"Shared", platform::fromUtf8(key), platform::fromUtf8(key + "v"),
                                             platform::fromUtf8(file))) {
                     ::_exit(1);
@@ -171,7 +178,7 @@ TEST_F(SettingsMethods, TwoProcessesWritingAtOnceLoseNoKey) {
     ASSERT_EQ(args[2].get<Array>().size(), 2U * kKeysEach);
     for (int p = 0; p < 2; ++p) {
         for (int i = 0; i < kKeysEach; ++i) {
-            const std::string key = "p" + std::to_string(p) + "k" + std::to_string(i);
+            const std::string key = writerKey(p, i);
             ASSERT_EQ(call(control, "ProfileGetItem", {text("Shared"), text(key), text(file)}), text(key + "v"));
         }
     }
