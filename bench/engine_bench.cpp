@@ -3,11 +3,14 @@
 // One digest per 32-byte block is the format's own cost:
 //   BM_Sha256SingleBlock        digests of 55-byte messages (one compression each),
 //                               with the processor's digest and, as "/portable", the portable one
-//   BM_Keystream/<impl>         keys made and XORed over 64 MiB on one core, by each key-stream
-//                               implementation this processor has; the label marks the shipped one
+//   BM_Keystream/<impl>         keys made and XORed over 64 MiB on one core, chunk by chunk, by each
+//                               key-stream implementation this processor has; the label marks the
+//                               shipped one
 //   BM_Keystream/both-cores     the shipped implementation through KeyAhead: its producer thread
 //                               and the calling thread make keys, the calling thread XORs 64 MiB
 //                               chunk by chunk, as the container transform does
+//   BM_Transform                the container transform with a callback stepping block by block,
+//                               as the control runs it
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -32,7 +35,7 @@ namespace keylanes = korbit::engine::keylanes;
 namespace sha256 = korbit::engine::sha256;
 
 constexpr std::size_t kDataBytes = std::size_t{64} << 20;
-constexpr std::size_t kChunkBlocks = 2048;  // 64 KiB of data per chunk
+const std::size_t kChunkBlocks = TransformOptions{}.chunkBytes / 32;  // the transform's own chunk
 constexpr char16_t kPassword[] = u"correct horse battery";
 constexpr std::int32_t kSeed = 1234567;
 
@@ -65,7 +68,10 @@ void keystreamOneCore(benchmark::State& state, const keylanes::Implementation& i
     std::vector<std::uint8_t> buffer(kDataBytes, 0x5A);
     const Keystream keys(kPassword, kSeed, impl);
     for (auto _ : state) {
-        keys.apply(buffer, 0);
+        KeyAhead ahead(keys, kChunkBlocks, {.endBlock = buffer.size() / 32, .useThread = false});
+        for (std::size_t at = 0; at < buffer.size(); at += kChunkBlocks * 32) {
+            ChunkSteps(std::span(buffer).subspan(at, kChunkBlocks * 32), ahead.next()).transformRest();
+        }
         benchmark::ClobberMemory();
     }
     countBytes(state, buffer.size());

@@ -65,9 +65,9 @@ Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keyst
     KeyAheadOptions ahead;
     ahead.useThread = options.keysAhead;
     if (options.expectedBytes > 0) {
-        // One chunk more than announced, so that a source that grew still
-        // finds keys (made on this thread once the ring runs dry).
-        ahead.endBlock = std::min(kMaxBlocks, blocksOf(options.expectedBytes) + chunkBlocks);
+        // A source that grew past it gets its further keys made below, as
+        // each chunk needs them.
+        ahead.endBlock = std::min(kMaxBlocks, blocksOf(options.expectedBytes));
     }
     KeyAhead chunkKeys(keys, chunkBlocks, ahead);
     std::vector<std::uint8_t> buffer(chunk);
@@ -95,12 +95,7 @@ Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keyst
             blockKeys = lateKeys;
         }
         ChunkSteps steps{std::span(buffer).first(n), blockKeys.first(blocks)};
-        bool goOn = true;
-        if (options.eachChunk) {
-            goOn = options.eachChunk(steps);
-        } else {
-            steps.transformRest();
-        }
+        const bool goOn = !options.eachChunk || options.eachChunk(steps);
         if (goOn) {
             steps.transformRest();  // a callback that returns true has let every block through
         }

@@ -5,8 +5,8 @@
 // transformBlocks.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <span>
@@ -33,23 +33,7 @@ public:
     // Transforms the next block. Call only while !atEnd().
     void transformNext() noexcept {
         const std::size_t at = done_ * kBlockBytes;
-        std::uint8_t* block = data_.data() + at;
-        const std::uint8_t* key = keys_[done_].data();
-        if (data_.size() - at >= kBlockBytes) {
-            // Whole words at a time; the compiler keeps this in registers.
-            std::uint64_t d[4];
-            std::uint64_t k[4];
-            std::memcpy(d, block, kBlockBytes);
-            std::memcpy(k, key, kBlockBytes);
-            for (std::size_t w = 0; w < 4; ++w) {
-                d[w] ^= k[w];
-            }
-            std::memcpy(block, d, kBlockBytes);
-        } else {
-            for (std::size_t j = 0; at + j < data_.size(); ++j) {
-                block[j] = static_cast<std::uint8_t>(block[j] ^ key[j]);
-            }
-        }
+        Keystream::xorBlock(data_.subspan(at, std::min(kBlockBytes, data_.size() - at)), keys_[done_]);
         ++done_;
     }
 

@@ -6,7 +6,8 @@
 namespace korbit::engine {
 
 // Memory ordering. Every shared counter and mark (released_, claimed_,
-// ready_, stopping_) is read and written under mutex_ only. Key bytes are
+// ready_) is read and written under mutex_ only, and stop_ is written under
+// it. Key bytes are
 // written outside the lock, by the one thread that claimed their chunk, and
 // read outside it by the caller:
 //  - a chunk's keys are complete before its maker locks and sets ready_; the
@@ -16,8 +17,8 @@ namespace korbit::engine {
 //    raised released_ past the chunk it held there, which the caller does
 //    under the lock after its last read of that chunk, so those reads come
 //    before the new writes.
-// stop_ is only a hint to abandon a chunk early (relaxed is enough): an
-// abandoned chunk is never marked ready, and join() orders everything the
+// Read outside the lock, stop_ is only a hint to abandon a chunk early
+// (relaxed is enough): an abandoned chunk is never marked ready, and join() orders everything the
 // producer did before the destructor goes on.
 
 namespace {
@@ -35,7 +36,7 @@ KeyAhead::KeyAhead(const Keystream& keys, std::size_t chunkBlocks, KeyAheadOptio
       chunkCount_((endBlock_ - firstBlock_ + chunkBlocks_ - 1) / chunkBlocks_),
       slotBlocks_(static_cast<std::size_t>(std::min<std::uint64_t>(chunkBlocks_, endBlock_ - firstBlock_))),
       ring_(options.useThread && chunkCount_ >= 2 && std::thread::hardware_concurrency() >= 2) {
-    storage_.resize((ring_ ? kSlots : 1) * slotBlocks_);
+    storage_ = std::make_unique_for_overwrite<BlockKey[]>((ring_ ? kSlots : 1) * slotBlocks_);
     if (ring_) {
         try {
             producer_ = std::thread([this] { produce(); });
@@ -51,7 +52,6 @@ KeyAhead::~KeyAhead() {
     }
     {
         const std::lock_guard lock(mutex_);
-        stopping_ = true;
         stop_.store(true, std::memory_order_relaxed);
     }
     changed_.notify_all();
@@ -60,7 +60,7 @@ KeyAhead::~KeyAhead() {
 
 std::span<BlockKey> KeyAhead::slotOf(std::uint64_t chunk) noexcept {
     const std::size_t slot = ring_ ? chunk % kSlots : 0;
-    return std::span(storage_).subspan(slot * slotBlocks_, blocksOf(chunk));
+    return {storage_.get() + slot * slotBlocks_, blocksOf(chunk)};
 }
 
 std::size_t KeyAhead::blocksOf(std::uint64_t chunk) const noexcept {
@@ -92,8 +92,9 @@ void KeyAhead::produce() noexcept {
     std::unique_lock lock(mutex_);
     for (;;) {
         std::uint64_t chunk = kNone;
-        changed_.wait(lock, [&] { return stopping_ || (chunk = claimFree()) != kNone; });
-        if (stopping_) {
+        const auto stopped = [this] { return stop_.load(std::memory_order_relaxed); };
+        changed_.wait(lock, [&] { return stopped() || (chunk = claimFree()) != kNone; });
+        if (stopped()) {
             return;
         }
         lock.unlock();

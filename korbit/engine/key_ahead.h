@@ -21,10 +21,10 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <thread>
-#include <vector>
 
 #include "korbit/engine/container.h"
 #include "korbit/engine/keystream.h"
@@ -85,7 +85,7 @@ private:
     // kSlots slots for a producer thread, or one; fixed before the thread
     // starts, as both threads read it.
     const bool ring_;
-    std::vector<BlockKey> storage_;
+    std::unique_ptr<BlockKey[]> storage_;  // every key is made before it is read
     std::uint64_t nextChunk_ = 0;  // the chunk the caller gets next; only the caller's thread uses it
 
     // Shared between the caller and the producer, under mutex_. Chunk c
@@ -97,9 +97,8 @@ private:
     std::uint64_t released_ = 0;
     std::uint64_t claimed_ = 0;
     std::uint64_t ready_[kSlots] = {kNone, kNone, kNone, kNone};
-    bool stopping_ = false;
-    // Read by the producer between pieces of a chunk, so that the
-    // destructor need not wait for a whole chunk.
+    // Set by the destructor under mutex_; the producer also reads it between
+    // pieces of a chunk, so that the destructor need not wait for a whole one.
     std::atomic<bool> stop_{false};
 
     std::thread producer_;  // last: started once everything above is set

@@ -7,17 +7,6 @@
 
 namespace korbit::engine {
 
-namespace {
-
-// Keys made per step of apply(), on the stack.
-constexpr std::size_t kApplyKeys = keylanes::kMaxLanes;
-
-std::size_t sameLengthRunCapped(std::int32_t counter) noexcept {
-    return static_cast<std::size_t>(std::min<std::uint64_t>(keylanes::kMaxLanes, keylanes::sameLengthRun(counter)));
-}
-
-}  // namespace
-
 Keystream::Keystream(std::u16string_view password, std::int32_t seed, const keylanes::Implementation& impl)
     : impl_(&impl), seed_(seed) {
     std::string prefix = lowBytes(password);
@@ -52,22 +41,9 @@ void Keystream::fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) con
     while (done < keys.size()) {
         const std::int32_t counter = blockCounter(seed_, firstBlock + done);
         const std::size_t count =
-            std::min({keys.size() - done, keylanes::kMaxLanes, sameLengthRunCapped(counter)});
+            std::min<std::uint64_t>({keys.size() - done, keylanes::kMaxLanes, keylanes::sameLengthRun(counter)});
         makeRun(counter, keys.subspan(done, count));
         done += count;
-    }
-}
-
-void Keystream::apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept {
-    BlockKey keys[kApplyKeys];
-    std::uint64_t block = firstBlock;
-    for (std::size_t at = 0; at < data.size();) {
-        const std::size_t blocks = std::min(kApplyKeys, (data.size() - at + kBlockBytes - 1) / kBlockBytes);
-        fillKeys(block, std::span(keys, blocks));
-        for (std::size_t i = 0; i < blocks; ++i, at += kBlockBytes) {
-            xorBlock(data.subspan(at, std::min(kBlockBytes, data.size() - at)), keys[i]);
-        }
-        block += blocks;
     }
 }
 

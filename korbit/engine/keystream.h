@@ -36,14 +36,8 @@ public:
     // The 32 bytes stored after the header.
     BlockKey passwordCheck() const noexcept { return keyFor(checkCounter(seed_)); }
 
-    // XORs `data` in place with the keys of blocks firstBlock, firstBlock+1, ...
-    // Every block is 32 bytes but the last, which may be shorter and is XORed
-    // with the first bytes of its key. The caller keeps firstBlock + blocks
-    // within kMaxBlocks.
-    void apply(std::span<std::uint8_t> data, std::uint64_t firstBlock) const noexcept;
-
-    // The keys of blocks firstBlock, firstBlock+1, ... into `keys`: what
-    // apply() uses, for callers that XOR block by block. The caller keeps
+    // The keys of blocks firstBlock, firstBlock+1, ... into `keys`, to be
+    // XORed block by block (xorBlock). The caller keeps
     // firstBlock + keys.size() within kMaxBlocks.
     void fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept;
 

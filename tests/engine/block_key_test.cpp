@@ -6,6 +6,7 @@
 #include <set>
 
 #include "korbit/engine/container.h"
+#include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
 #include "korbit/engine/sha256.h"
 #include "support/byte_devices.h"
@@ -116,7 +117,9 @@ TEST(BlockKeyStream, XorsEachBlockWithItsOwnKeyAndTheShortLastBlockWithTheKeysSt
         const auto plain = korbit::testing::randomBytes(32 * 5 + 5, 3);
         for (std::uint64_t firstBlock : {std::uint64_t{0}, std::uint64_t{7}}) {
             auto data = plain;
-            Keystream(c.password, c.seed).apply(data, firstBlock);
+            std::vector<BlockKey> keys((data.size() + 31) / 32);
+            Keystream(c.password, c.seed).fillKeys(firstBlock, keys);
+            ChunkSteps(data, keys).transformRest();
             for (std::size_t block = 0; block * 32 < plain.size(); ++block) {
                 const BlockKey key = DeriveBlockKey(keyText(c.password, blockCounter(c.seed, firstBlock + block)));
                 const std::size_t length = std::min<std::size_t>(32, plain.size() - block * 32);

@@ -83,6 +83,23 @@ TEST(ContainerRoundTrip, ChunkSizeAndShortReadsNeverShiftTheBlocks) {
     }
 }
 
+TEST(ContainerRoundTrip, ASourceThatGrewOrShrankSinceItsSizeWasTakenStillGetsEveryKey) {
+    const ContainerHeader header = headerWithSeed(1234567);
+    const auto plain = randomBytes(10007, 9);
+    const auto expected = referenceContainer(plain, header, kPassword);
+    // Announced: one block, one chunk less, a chunk boundary, too many.
+    for (std::uint64_t announced : {1U, 4000U, 4096U, 9000U, 10007U, 20000U}) {
+        for (bool keysAhead : {false, true}) {
+            TransformOptions options;
+            options.chunkBytes = 4096;
+            options.expectedBytes = announced;
+            options.keysAhead = keysAhead;
+            EXPECT_EQ(encrypt(plain, header, options), expected)
+                << announced << " bytes announced, keys ahead " << keysAhead;
+        }
+    }
+}
+
 TEST(ContainerRoundTrip, TwoEncryptionsWithNewSeedsDifferButBothDecrypt) {
     std::mt19937 random(8);
     const auto word = [&] { return static_cast<std::uint32_t>(random()); };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "korbit/engine/container.h"
+#include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
 #include "support/byte_devices.h"
 
@@ -126,7 +127,9 @@ TEST_P(KeystreamImplementation, XorsDataWithTheKeysOfItsBlocks) {
     for (const Password& password : passwords()) {
         const auto plain = korbit::testing::randomBytes(32 * 75 + 13, 5);
         auto data = plain;
-        Keystream(password.text, 41, impl()).apply(data, 3);
+        std::vector<BlockKey> keys((data.size() + 31) / 32);
+        Keystream(password.text, 41, impl()).fillKeys(3, keys);
+        ChunkSteps(data, keys).transformRest();
         for (std::size_t at = 0; at < plain.size(); at += 32) {
             const BlockKey key = referenceKey(password.text, blockCounter(41, 3 + at / 32));
             for (std::size_t j = at; j < std::min(at + 32, plain.size()); ++j) {
