@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "korbit/platform/file_metadata.h"
+#include "korbit/platform/regular_file.h"
 #include "korbit/platform/secure_random.h"
 
 namespace korbit::platform {
@@ -134,12 +135,13 @@ std::string completeName(const std::string& name, const struct stat& file, unsig
 
 // ---- Folders
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
+// The folder as given, without the "/" a caller may have ended it with:
+// the messages join it with a file name.
+std::string withoutTrailingSlash(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
     }
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return folder;
 }
 
 std::string nameOf(const std::string& path) {
@@ -271,7 +273,7 @@ engine::Result<std::unique_ptr<FileRewrite>> FileRewrite::open(const std::string
 }
 
 FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder)
-    : fallbackFolder_(fallbackFolder) {
+    : fallbackFolder_(withoutTrailingSlash(fallbackFolder)) {
     char resolved[PATH_MAX];
     if (::realpath(path.c_str(), resolved) == nullptr) {
         fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, path);
@@ -281,9 +283,9 @@ FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFol
     if (name_.empty()) {
         refuse(engine::ErrorCode::NotAFile, EISDIR, target_ + " is not a regular file");
     }
-    folder_ = Descriptor(openFolderNoFollow(folderOf(target_)));
+    folder_ = Descriptor(openFolderNoFollow(parentFolder(target_)));
     if (!folder_.valid()) {
-        fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, folderOf(target_));
+        fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, parentFolder(target_));
     }
 
     // Never wait on a pipe or device: opened without blocking, refused below.
@@ -312,7 +314,7 @@ FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFol
     if (::fstat(input_.get(), &opened_) != 0) {
         fail(engine::ErrorCode::IoFailed, errno, target_);
     }
-    removeStaleTemporaries(folder_.get(), folderOf(target_), name_, removedStale_);
+    removeStaleTemporaries(folder_.get(), parentFolder(target_), name_, removedStale_);
     if (!fallbackFolder_.empty()) {
         Descriptor fallback(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (fallback.valid()) {
@@ -363,7 +365,7 @@ engine::Result<std::size_t> FileRewrite::read(std::span<std::uint8_t> buffer) {
 engine::Result<bool> FileRewrite::completeInterrupted() {
     return guardedValue<bool>([&] {
         std::vector<std::pair<Descriptor, std::string>> places;
-        places.emplace_back(Descriptor(::dup(folder_.get())), folderOf(target_));
+        places.emplace_back(Descriptor(::dup(folder_.get())), parentFolder(target_));
         if (!fallbackFolder_.empty()) {
             places.emplace_back(Descriptor(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
                                 fallbackFolder_);
@@ -407,7 +409,7 @@ void FileRewrite::createTemporary() {
     // flushed after the rename.
     const Descriptor readable(readableFolder(folder_.get()));
     tempFolder_ = Descriptor(readable.valid() ? ::dup(readable.get()) : ::dup(folder_.get()));
-    engine::Result<Replacement> made = runTemporary(tempFolder_.get(), folderOf(target_), name_);
+    engine::Result<Replacement> made = runTemporary(tempFolder_.get(), parentFolder(target_), name_);
     if (made) {
         temp_.emplace(std::move(made).value());
         tempName_ = temp_->temporaryName();
@@ -520,7 +522,7 @@ void FileRewrite::commitInPlace(unsigned newMode) {
     // From here on the temporary file is the only complete copy: marked as
     // such, it is never removed before its content is in the file.
     const std::string complete = completeName(name_, opened_, newMode);
-    const std::string folderPath = tempBeside_ ? folderOf(target_) : fallbackFolder_;
+    const std::string folderPath = tempBeside_ ? parentFolder(target_) : fallbackFolder_;
     if (::renameat(tempFolder_.get(), tempName_.c_str(), tempFolder_.get(), complete.c_str()) != 0) {
         fail(engine::ErrorCode::IoFailed, errno, "marking " + tempPath_ + " complete");
     }
@@ -622,7 +624,7 @@ engine::Result<std::unique_ptr<NewFile>> NewFile::create(const std::string& path
 }
 
 NewFile::NewFile(const std::string& path) : path_(path), name_(nameOf(path)) {
-    folder_ = Descriptor(::open(folderOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    folder_ = Descriptor(::open(parentFolder(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder_.valid()) {
         fail(engine::ErrorCode::IoFailed, errno, "opening the folder of " + path);
     }

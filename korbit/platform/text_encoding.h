@@ -24,4 +24,8 @@ std::u16string fromUtf8(std::string_view bytes);
 // name a different file.
 std::optional<std::string> toOsPath(std::u16string_view path);
 
+// The same, empty when `path` names no path: a call that asks the system
+// about "" gets that path's failure answer.
+inline std::string osPathOrEmpty(std::u16string_view path) { return toOsPath(path).value_or(std::string()); }
+
 }  // namespace korbit::platform

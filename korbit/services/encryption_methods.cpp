@@ -158,7 +158,7 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
     }
 
     const engine::Status moved = transformForRun(frame_, file.inputSize(), source, sink, *keys);
-    if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+    if (moved.code() == engine::ErrorCode::Cancelled) {
         st.CancelRequested = control::kFalse;
         return control::kFalse;  // the temporary file goes with `file`; the input is as it was
     }

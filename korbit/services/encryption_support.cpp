@@ -83,7 +83,14 @@ engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inp
         return true;
     };
     const engine::Result<std::uint64_t> moved = engine::transformBlocks(in, out, keys, options);
-    return moved ? engine::Status::ok() : moved.status();
+    if (!moved) {
+        return moved.status();
+    }
+    if (state.CancelRequested != control::kFalse) {
+        // Asked for during the pump after the last block: the run is cancelled all the same.
+        return {engine::ErrorCode::Cancelled, "The operation was cancelled."};
+    }
+    return engine::Status::ok();
 }
 
 }  // namespace korbit::services

@@ -94,7 +94,8 @@ std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept;
 // host's input test (input that has arrived holds the block back for one
 // round), the block, the count, the cancel test, the host's event pump.
 // Host calls happen on the calling thread only. Returns the engine's status:
-// Cancelled when a cancel request stopped it after a block.
+// Cancelled when a cancel request stopped it after a block, or came during
+// the pump after the last one.
 engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inputLength, engine::ByteSource& in,
                                engine::ByteSink& out, const engine::Keystream& keys);
 

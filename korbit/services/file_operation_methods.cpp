@@ -31,9 +31,6 @@ Result guarded(Result onError, Body body) {
     }
 }
 
-// The path the system is asked about; empty when `text` names no path.
-std::string osPath(const Text& text) { return platform::toOsPath(text).value_or(std::string()); }
-
 void showDeleteError(control::Host& host, const Text& path, int error) {
     host.messageBox(u"Cannot delete " + path + u": " + platform::fromUtf8(platform::errorText(error)),
                     control::box::kCritical | control::box::kOkOnly, Text(kDeleteErrorTitle));
@@ -45,7 +42,7 @@ enum class Removal { kTrashAsking, kTrash, kPermanent };
 // a declined question and a refused delete answer False, the last two after
 // the box that says why.
 VBool removeEntry(control::Host& host, const Text& MyFile, Removal how) {
-    const std::string path = osPath(MyFile);
+    const std::string path = platform::osPathOrEmpty(MyFile);
     if (path.empty() || !platform::entryExists(path)) {
         showDeleteError(host, MyFile, ENOENT);
         return control::kFalse;
@@ -69,8 +66,8 @@ VBool move(PathMethods& paths, const Text& MyFile, Text& MoveToDir, bool replace
     return guarded(control::kFalse, [&] {
         Text target = paths.BackSlashNeeded(MoveToDir) + paths.CutFilePath(MyFile);
         MoveToDir = target;
-        const std::string from = osPath(MyFile);
-        const std::string to = osPath(target);
+        const std::string from = platform::osPathOrEmpty(MyFile);
+        const std::string to = platform::osPathOrEmpty(target);
         return control::toVBool(!from.empty() && !to.empty() && platform::moveEntry(from, to, replace) == 0);
     });
 }
@@ -80,7 +77,7 @@ double diskSpace(const Text& sDrive, std::uint64_t platform::DiskSpace::*which) 
     if (drive.empty() || (drive.back() != u'/' && drive.back() != u'\\')) {
         drive += u'/';
     }
-    const std::string path = osPath(drive);
+    const std::string path = platform::osPathOrEmpty(drive);
     return path.empty() ? 0.0 : static_cast<double>(platform::diskSpace(path).*which);
 }
 
@@ -116,7 +113,7 @@ void FileOperationMethods::FreezeControl(std::int32_t CtrlHWND, VBool FreezeMe) 
 }
 
 VBool FileOperationMethods::IsProcedureAvailable(const Text& ProcedureName, const Text& DllFilename) {
-    return control::toVBool(platform::libraryExports(osPath(DllFilename), osPath(ProcedureName)));
+    return control::toVBool(platform::libraryExports(platform::osPathOrEmpty(DllFilename), platform::osPathOrEmpty(ProcedureName)));
 }
 
 void FileOperationMethods::DisplayFileIcon(const Text& MyFile, std::int32_t PictureBoxHDC, VBool SelectedIcon,
@@ -126,7 +123,7 @@ void FileOperationMethods::DisplayFileIcon(const Text& MyFile, std::int32_t Pict
 
 VBool FileOperationMethods::BrowserLaunch(const Text& WebSite) {
     return guarded(control::kFalse, [&] {
-        const std::string target = osPath(WebSite);
+        const std::string target = platform::osPathOrEmpty(WebSite);
         return control::toVBool(!target.empty() &&
                        platform::launcher().open(target, "open", "") == platform::LaunchResult::kStarted);
     });
@@ -134,7 +131,7 @@ VBool FileOperationMethods::BrowserLaunch(const Text& WebSite) {
 
 VBool FileOperationMethods::CreateMyFile(const Text& MyFile) {
     return guarded(control::kFalse, [&] {
-        const std::string path = osPath(MyFile);
+        const std::string path = platform::osPathOrEmpty(MyFile);
         return control::toVBool(paths_.DoesFileExist(MyFile) == control::kFalse && !path.empty() &&
                        platform::createNewFile(path) == 0);
     });
@@ -145,7 +142,7 @@ Text FileOperationMethods::File2String(const Text& MyTxtFile) {
         if (paths_.GetFileExt(MyTxtFile) != u"txt") {
             return Text();
         }
-        const auto content = platform::readRegularFile(osPath(MyTxtFile));
+        const auto content = platform::readRegularFile(platform::osPathOrEmpty(MyTxtFile));
         return content ? platform::fromUtf8(*content) : Text();
     });
 }
@@ -155,7 +152,7 @@ Text FileOperationMethods::GetThreadUserName() { return platform::fromUtf8(platf
 Text FileOperationMethods::GetLocalComputerName() { return platform::fromUtf8(platform::computerName()); }
 
 VBool FileOperationMethods::IsFileOpen(const Text& strFullPathFileName) {
-    const std::string path = osPath(strFullPathFileName);
+    const std::string path = platform::osPathOrEmpty(strFullPathFileName);
     return control::toVBool(path.empty() || !platform::openExclusivelyForRandomAccess(path));
 }
 
@@ -163,7 +160,7 @@ std::int32_t FileOperationMethods::IsFileInUseQ(const Text& sFile) {
     if (paths_.FileExistQ(sFile) == control::kFalse) {
         return control::FILE_DOESNT_EXIST;
     }
-    return platform::openableAndUnlocked(osPath(sFile)) ? control::FILE_FREE : control::FILE_IN_USE;
+    return platform::openableAndUnlocked(platform::osPathOrEmpty(sFile)) ? control::FILE_FREE : control::FILE_IN_USE;
 }
 
 void FileOperationMethods::StartRunOpenFile(const Text& FileName, std::int32_t FormHWND) {
@@ -173,7 +170,7 @@ void FileOperationMethods::StartRunOpenFile(const Text& FileName, std::int32_t F
         return;
     }
     const platform::LaunchResult result =
-        platform::launcher().open(osPath(FileName), platform::toUtf8(verb), platform::libraryFolder());
+        platform::launcher().open(platform::osPathOrEmpty(FileName), platform::toUtf8(verb), platform::libraryFolder());
     if (result == platform::LaunchResult::kNoApplication) {
         frame_.host().messageBox(u"Unknown Filetype.", control::box::kInformation | control::box::kOkOnly,
                                  Text(kDefaultTitle));
@@ -185,7 +182,7 @@ Text FileOperationMethods::GetMyCurrentDirectory() {
 }
 
 VBool FileOperationMethods::SetMyCurrentDirectory(const Text& MyDir) {
-    const std::string path = osPath(MyDir);
+    const std::string path = platform::osPathOrEmpty(MyDir);
     return control::toVBool(!path.empty() && platform::changeFolder(path) == 0);
 }
 
@@ -203,7 +200,7 @@ VBool FileOperationMethods::DeleteFileOrFolderSilent(const Text& MyFile) {
 
 VBool FileOperationMethods::CreateMyDIR(const Text& MyDir) {
     return guarded(control::kFalse, [&] {
-        const std::string path = osPath(MyDir);
+        const std::string path = platform::osPathOrEmpty(MyDir);
         return control::toVBool(paths_.FolderExists(MyDir) == control::kFalse && !path.empty() && platform::createFolder(path) == 0);
     });
 }
@@ -217,15 +214,15 @@ VBool FileOperationMethods::MoveMyFile(const Text& MyFile, Text& MoveToDir) { re
 VBool FileOperationMethods::CopyMyFile(const Text& MyFile, const Text& CopyToDir) {
     return guarded(control::kFalse, [&] {
         const Text target = paths_.TrimNull(paths_.BackSlashNeeded(CopyToDir) + paths_.CutFilePath(MyFile));
-        const std::string from = osPath(MyFile);
-        const std::string to = osPath(target);
+        const std::string from = platform::osPathOrEmpty(MyFile);
+        const std::string to = platform::osPathOrEmpty(target);
         return control::toVBool(!from.empty() && !to.empty() &&
                        platform::copyRegularFile(from, to, platform::ExistingTarget::kReplace) == 0);
     });
 }
 
 VBool FileOperationMethods::DestroyAllFilesInFolder(const Text& PathName) {
-    const std::string path = osPath(PathName);
+    const std::string path = platform::osPathOrEmpty(PathName);
     if (path.empty() || platform::changeFolder(path) != 0) {
         return control::kFalse;
     }
@@ -250,7 +247,7 @@ VBool FileOperationMethods::DestroyAllFilesInFolder(const Text& PathName) {
 }
 
 VBool FileOperationMethods::DestroyFileQ(const Text& PathName) {
-    const std::string path = osPath(PathName);
+    const std::string path = platform::osPathOrEmpty(PathName);
     return control::toVBool(!path.empty() && platform::destroyFile(path));
 }
 

@@ -18,8 +18,6 @@ using control::Date;
 using control::Text;
 using control::VBool;
 
-std::string osPath(const Text& text) { return platform::toOsPath(text).value_or(std::string()); }
-
 // The Unix seconds (UTC) of `date`, read as local time when `local` is set;
 // throws invalid procedure call for a date no time stamp can hold.
 std::int64_t stampOf(Date date, VBool local) {
@@ -47,7 +45,7 @@ enum class Stamp { kCreated, kAccessed, kModified };
 VBool setOneStamp(const Text& file, Date date, VBool local, Stamp which) {
     try {
         const std::int64_t seconds = stampOf(date, local);
-        const std::string path = osPath(file);
+        const std::string path = platform::osPathOrEmpty(file);
         const auto only = [&](Stamp s) { return s == which ? std::optional<std::int64_t>(seconds) : std::nullopt; };
         return control::toVBool(!path.empty() &&
                                 platform::writeFileStamps(path, only(Stamp::kAccessed), only(Stamp::kModified)));
@@ -69,7 +67,7 @@ std::int32_t compareStamps(FileTimeMethods& self, const Text& source, const Text
 }  // namespace
 
 VBool FileTimeMethods::GetMyFileAttributes(const Text& MyFile, std::int32_t MyAttr) {
-    const auto attributes = platform::fileAttributes(osPath(MyFile));
+    const auto attributes = platform::fileAttributes(platform::osPathOrEmpty(MyFile));
     if (!attributes) {
         return control::kFalse;
     }
@@ -77,7 +75,7 @@ VBool FileTimeMethods::GetMyFileAttributes(const Text& MyFile, std::int32_t MyAt
 }
 
 double FileTimeMethods::GetFolderCreatedDate(const Text& MyFolder, Text& HumanReadableDate) {
-    const std::string path = osPath(MyFolder);
+    const std::string path = platform::osPathOrEmpty(MyFolder);
     const auto stamps = path.empty() || !platform::isFolder(path) ? std::nullopt : platform::readFileStamps(path);
     const auto date = stamps ? dateOfStamp(stamps->created, true) : std::nullopt;
     const auto civil = date ? control::toCivil(*date) : std::nullopt;
@@ -120,7 +118,7 @@ VBool FileTimeMethods::SetFileTimes(const Text& file_name, Date creation_date, D
         stampOf(creation_date, local_times);  // checked like the others, though it cannot be set
         const std::int64_t accessed = stampOf(access_date, local_times);
         const std::int64_t modified = stampOf(modified_date, local_times);
-        const std::string path = osPath(file_name);
+        const std::string path = platform::osPathOrEmpty(file_name);
         return control::toVBool(!path.empty() && platform::writeFileStamps(path, accessed, modified));
     } catch (...) {
         return control::kFalse;
@@ -129,7 +127,7 @@ VBool FileTimeMethods::SetFileTimes(const Text& file_name, Date creation_date, D
 
 VBool FileTimeMethods::GetFileTimes(const Text& file_name, Date& creation_date, Date& access_date, Date& modified_date,
                                     VBool local_time) {
-    const std::string path = osPath(file_name);
+    const std::string path = platform::osPathOrEmpty(file_name);
     const auto stamps = path.empty() ? std::nullopt : platform::readFileStamps(path);
     if (!stamps) {
         return control::kFalse;

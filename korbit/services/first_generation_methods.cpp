@@ -126,7 +126,7 @@ void EncryptionMethods::EncryptionRoutine(const Text& InFileName, const Text& My
         return;
     }
     const engine::Status moved = transformForRun(frame_, input.inputSize(), source, sink, *keys);
-    if (moved.code() == engine::ErrorCode::Cancelled || (moved && st.CancelRequested != control::kFalse)) {
+    if (moved.code() == engine::ErrorCode::Cancelled) {
         st.CancelRequested = control::kFalse;
         return;  // the partial output goes with `output`
     }

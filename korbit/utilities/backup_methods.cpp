@@ -13,7 +13,6 @@
 
 namespace korbit::utilities {
 
-using control::AutomationError;
 
 namespace {
 
@@ -35,13 +34,13 @@ struct BackupMethods::TargetTree {
 // Copies `from` to `to`, never through a symbolic link below the target's
 // root; true only when the copy is complete.
 bool BackupMethods::copyInto(const Text& from, const Text& to, TargetTree& tree) {
-    const std::string target = systemPath(to);
-    const std::string folder = systemPath(paths_.GetFilePath(to));
+    const std::string target = platform::osPathOrEmpty(to);
+    const std::string folder = platform::osPathOrEmpty(paths_.GetFilePath(to));
     if (target.empty() || (folder != tree.checkedFolder && !platform::staysInside(tree.root, folder))) {
         return false;
     }
     tree.checkedFolder = folder;
-    return platform::copyRegularFile(systemPath(from), target, platform::ExistingTarget::kReplace) == 0;
+    return platform::copyRegularFile(platform::osPathOrEmpty(from), target, platform::ExistingTarget::kReplace) == 0;
 }
 
 // Step of BackUpFiles for one source file: copy it, or replace an older copy.
@@ -67,7 +66,7 @@ void BackupMethods::mirrorFolders(Record& FP) {
         latches_.MirrorSourceRoot = source;
     }
     const Text target = paths_.BackSlashNeeded(textField(FP, "TargetFolder"));
-    const auto entries = platform::listFolder(systemPath(source));
+    const auto entries = platform::listFolder(platform::osPathOrEmpty(source));
     if (!entries) {
         return;
     }
@@ -98,7 +97,7 @@ void BackupMethods::listMismatches(Record& FP, Array& found, VBool deleteNow, VB
         folder = paths_.BackSlashNeeded(latches_.NoMatchNextFolder);
     }
     const Text source = paths_.BackSlashNeeded(textField(FP, "SourceFolder"));
-    const auto entries = platform::listFolder(systemPath(folder));
+    const auto entries = platform::listFolder(platform::osPathOrEmpty(folder));
     if (!entries) {
         return;
     }
@@ -194,7 +193,7 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
         const Text sourceRoot = paths_.BackSlashNeeded(source);
         const Text targetRoot = paths_.BackSlashNeeded(target);
         const std::vector<Value> list = listField(p, "StrArray").elements();
-        TargetTree tree{systemPath(targetRoot), {}};
+        TargetTree tree{platform::osPathOrEmpty(targetRoot), {}};
         for (std::size_t i = 0; i < list.size(); ++i) {
             const Text& file = list[i].get<Text>();
             countField(p, "nSearched") = static_cast<std::int32_t>(i + 1);

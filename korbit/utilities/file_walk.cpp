@@ -18,7 +18,7 @@ namespace {
 
 void collect(control::Host& host, const Text& folder, Array& list, FileSearch& fp,
              const NamePattern& pattern) {
-    const auto entries = platform::listFolder(systemPath(folder));
+    const auto entries = platform::listFolder(platform::osPathOrEmpty(folder));
     if (!entries) {
         return;
     }
@@ -85,7 +85,5 @@ std::optional<Text> rerooted(const Text& path, const Text& from, const Text& to)
     }
     return to + path.substr(from.size());
 }
-
-std::string systemPath(const Text& text) { return platform::toOsPath(text).value_or(std::string()); }
 
 }  // namespace korbit::utilities

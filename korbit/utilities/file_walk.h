@@ -46,7 +46,4 @@ std::int32_t plusOne(std::int32_t n);
 // not start with `from`.
 std::optional<control::Text> rerooted(const control::Text& path, const control::Text& from, const control::Text& to);
 
-// The UTF-8 path the system is asked about; empty when `text` names none.
-std::string systemPath(const control::Text& text);
-
 }  // namespace korbit::utilities

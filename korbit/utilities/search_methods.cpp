@@ -11,12 +11,11 @@
 
 namespace korbit::utilities {
 
-using control::AutomationError;
 
 // Adds every file named `wanted` (lower-cased) below `folder` to the
 // control's location results; dot-named entries are passed over.
 void SearchMethods::locateAll(const Text& folder, const Text& wanted) {
-    const auto entries = platform::listFolder(systemPath(folder));
+    const auto entries = platform::listFolder(platform::osPathOrEmpty(folder));
     if (!entries) {
         return;
     }
@@ -84,7 +83,7 @@ void SearchMethods::SearchForFiles(const Text& MyDir, Array& MyArray, Record& FP
 
 VBool SearchMethods::FolderContainsFiles(Text& MyFolder) {
     MyFolder = paths_.BackSlashNeeded(MyFolder);
-    const auto entries = platform::listFolder(systemPath(MyFolder));
+    const auto entries = platform::listFolder(platform::osPathOrEmpty(MyFolder));
     if (entries) {
         for (const platform::FolderEntry& entry : *entries) {
             if (!entry.isFolder) {
@@ -97,7 +96,7 @@ VBool SearchMethods::FolderContainsFiles(Text& MyFolder) {
 
 VBool SearchMethods::FolderContainsSubfolders(Text& MyFolder) {
     MyFolder = paths_.BackSlashNeeded(MyFolder);
-    const auto entries = platform::listFolder(systemPath(MyFolder));
+    const auto entries = platform::listFolder(platform::osPathOrEmpty(MyFolder));
     if (entries) {
         for (const platform::FolderEntry& entry : *entries) {
             if (entry.isFolder && entry.name.front() != '.') {
@@ -131,7 +130,7 @@ Value SearchMethods::SearchForAllFileLocationsCLEANUP() {
 
 Text SearchMethods::SearchForFileLocation(Text& sDrive2Scan, const Text& sFile2Find) {
     sDrive2Scan = paths_.GetDriveLetter(sDrive2Scan);
-    const std::string root = systemPath(sDrive2Scan);
+    const std::string root = platform::osPathOrEmpty(sDrive2Scan);
     const auto device = root.empty() ? std::nullopt : platform::deviceOf(root);
     if (device && !sFile2Find.empty()) {
         if (auto found = findInTree(frame_.host(), root, platform::toLowerCase(sFile2Find), *device)) {
