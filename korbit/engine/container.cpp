@@ -28,16 +28,12 @@ Status truncated() { return {ErrorCode::WrongPassword, "The container ends insid
 
 }  // namespace
 
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-// GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
-// (GCC bug 105651).
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-std::string makePlainExtension(std::u16string_view extension) { return "." + toWindows1252(extension); }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+// Appended, not "text" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
+std::string makePlainExtension(std::u16string_view extension) {
+    std::string text = ".";
+    text += toWindows1252(extension);
+    return text;
+}
 
 Result<std::vector<std::uint8_t>> encodeHeader(const ContainerHeader& header) {
     if (header.PlainExtension.size() > 0xFFFF) {

@@ -1,6 +1,7 @@
 #include "korbit/services/settings_store.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace korbit::services {
 
@@ -155,16 +156,10 @@ bool SettingsText::set(std::string_view section, std::string_view key, std::stri
     }
     const auto span = findSection(sectionTrimmed);
     if (!span) {
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-        // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
-        // (GCC bug 105651).
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-        lines_.push_back("[" + std::string(sectionTrimmed) + "]");
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+        // Appended, not "[" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
+        std::string header = "[";
+        header.append(sectionTrimmed).append("]");
+        lines_.push_back(std::move(header));
         lines_.push_back(std::string(keyTrimmed) + "=" + std::string(value));
         return true;
     }

@@ -10,7 +10,6 @@
 
 namespace korbit::utilities {
 
-using control::AutomationError;
 
 namespace {
 
@@ -38,16 +37,9 @@ Text amountInWords(const control::ControlState::NumberWords& w, double value) {
     }
     const double whole = std::floor(value);
     const auto cents = static_cast<long>(roundHalfAway((value - whole) * 100.0));
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-    // GCC 12 at -O3 sees a bogus overlap inside operator+(const char*, std::string&&)
-    // (GCC bug 105651).
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-    const std::string centsText = (cents < 10 ? "0" : "") + std::to_string(cents);
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+    // Appended, not "0" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
+    std::string centsText = cents < 10 ? "0" : "";
+    centsText += std::to_string(cents);
     Text buffer = u"and " + Text(centsText.begin(), centsText.end()) + u"/100";
 
     const Text digits = control::formatNumber(whole);
