@@ -84,16 +84,6 @@ const MethodInfo* InterfaceInfo::find(std::int32_t dispid, MemberKind kind) cons
     return nullptr;
 }
 
-void InterfaceInfo::bind(std::string_view name, MethodHandler handler, MemberKind kind) {
-    for (MethodInfo& m : methods_) {
-        if (m.name == name && m.kind == kind) {
-            m.handler = handler;
-            return;
-        }
-    }
-    throw std::logic_error("no member " + std::string(name) + " in " + std::string(name_));
-}
-
 void InterfaceInfo::annotate(std::string_view name, std::string_view note) {
     for (MethodInfo& m : methods_) {
         if (m.name == name && m.kind == MemberKind::kMethod) {

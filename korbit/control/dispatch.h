@@ -82,11 +82,6 @@ public:
     const MethodInfo* find(std::string_view name) const noexcept;
     const MethodInfo* find(std::int32_t dispid, MemberKind kind = MemberKind::kMethod) const noexcept;
 
-    // Binds an implementation to the member of that name; throws
-    // std::logic_error when there is none (a misspelt binding must not pass
-    // unnoticed).
-    void bind(std::string_view name, MethodHandler handler, MemberKind kind = MemberKind::kMethod);
-
     // Gives the method of that name its note (text with static storage);
     // throws std::logic_error when there is none.
     void annotate(std::string_view name, std::string_view note);

@@ -10,7 +10,6 @@
 
 namespace korbit::utilities {
 
-using control::AutomationError;
 
 Array& arrayOf(Record& data) {
     Value& field = data.field("sMyArray");

@@ -4,7 +4,6 @@
 
 namespace korbit::utilities {
 
-using control::AutomationError;
 
 namespace {
 
