@@ -238,11 +238,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
 
     hosting::ComPtr<com::IDispatch> control;
     try {
-        std::string notice;
-        control = hosting::createObject(com::kProgIdKorbitControl, &notice);
-        if (!notice.empty()) {
-            std::cerr << "korbit: " << notice << '\n';
-        }
+        control = createObjectTelling(com::kProgIdKorbitControl);
     } catch (const hosting::ComponentError& e) {
         std::cerr << "korbit: " << e.what() << '\n';
         return 1;

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/json_values.h"
+#include "cli/terminal_host.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
 
@@ -70,11 +71,7 @@ bool listInterfaces(std::ostream& out, bool json) {
     for (const Published& c : classes) {
         hosting::ComPtr<com::IDispatch> object;
         try {
-            std::string notice;
-            object = hosting::createObject(c.progId, &notice);
-            if (!notice.empty()) {
-                std::cerr << "korbit: " << notice << '\n';
-            }
+            object = createObjectTelling(c.progId);
         } catch (const hosting::ComponentError& e) {
             std::cerr << "korbit: " << e.what() << '\n';
             return false;

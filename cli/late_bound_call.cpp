@@ -124,11 +124,7 @@ com::IDispatch& ObjectPool::object(const std::string& className) {
     const std::string progId = progIdOf(className);
     auto found = objects_.find(progId);
     if (found == objects_.end()) {
-        std::string notice;
-        hosting::ComPtr<com::IDispatch> created = hosting::createObject(progId, &notice);
-        if (!notice.empty()) {
-            std::cerr << "korbit: " << notice << '\n';
-        }
+        hosting::ComPtr<com::IDispatch> created = createObjectTelling(progId);
         hosting::lendHost(*created, &host_);
         found = objects_.emplace(progId, std::move(created)).first;
     }

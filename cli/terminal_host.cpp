@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "korbit/hosting/component_loader.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::cli {
@@ -87,6 +88,15 @@ nlohmann::json TerminalHost::takeBoxes() {
     nlohmann::json out = std::move(boxes_);
     boxes_ = nlohmann::json::array();
     return out;
+}
+
+hosting::ComPtr<com::IDispatch> createObjectTelling(std::string_view progId) {
+    std::string notice;
+    hosting::ComPtr<com::IDispatch> object = hosting::createObject(progId, &notice);
+    if (!notice.empty()) {
+        std::cerr << "korbit: " << notice << '\n';
+    }
+    return object;
 }
 
 }  // namespace korbit::cli

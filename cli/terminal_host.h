@@ -8,7 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "korbit/control/component_abi.h"
 #include "korbit/control/host.h"
+#include "korbit/hosting/com_ptr.h"
 
 namespace korbit::cli {
 
@@ -44,5 +46,10 @@ private:
 
 // "ok", "yes", "no", "cancel" -> the answer code; none for anything else.
 std::optional<std::int32_t> parseAnswer(std::string_view word);
+
+// The object of `progId` (hosting::createObject); what the loader has to
+// say about it (another library used instead of a refused one) goes to
+// standard error. Throws hosting::ComponentError.
+hosting::ComPtr<com::IDispatch> createObjectTelling(std::string_view progId);
 
 }  // namespace korbit::cli
