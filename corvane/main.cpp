@@ -42,8 +42,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(corvane::branding::kProgramTitle);
     QApplication::setOrganizationName(corvane::branding::kMakerFolder);
     QApplication::setApplicationVersion(QStringLiteral(KORBIT_VERSION));
-    QApplication::setWindowIcon(QIcon(corvane::resources::applicationIcon()));
-    QApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));  // the Wayland app id
 
     // A file named on the command line (the desktop's "Open with") is
     // selected as if chosen in the dialog.
@@ -67,6 +65,9 @@ int main(int argc, char** argv) {
                             << '\n';
         return 1;
     }
+    // Only the copy that stays makes windows.
+    QApplication::setWindowIcon(QIcon(corvane::resources::applicationIcon()));
+    QApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));  // the Wayland app id
 
     corvane::SoundModule sounds;
     std::unique_ptr<corvane::MainWindow> mainWindow;
