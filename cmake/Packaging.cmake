@@ -3,7 +3,6 @@
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VENDOR "Velmora Software")
 set(CPACK_PACKAGE_CONTACT "${KORBIT_PACKAGE_CONTACT}")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "encrypt and decrypt files in place with a password")
 set(CPACK_PACKAGE_DESCRIPTION
     "Corvane is a desktop program with one file box, one password box and one
