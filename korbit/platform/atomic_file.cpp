@@ -180,7 +180,7 @@ engine::Status Replacement::write(std::string_view text) {
 
 engine::Status Replacement::commit(unsigned mode, const CommitSteps& steps) {
     errno = 0;
-    if (calls_->fchmod(fd_.get(), mode) != 0) {
+    if (calls_->fchmod(fd_.get(), mode & 0777U) != 0) {
         return systemFailure(lastError(), "setting the permissions of " + temporaryPath());
     }
     errno = 0;
@@ -229,7 +229,7 @@ engine::Status replaceFile(const std::string& path, std::string_view content, co
         if (!writableRegularFile(existing, file)) {
             return systemFailure(EACCES, "writing " + file);
         }
-        mode = existing.st_mode & 07777U;
+        mode = existing.st_mode & 0777U;
     } else if (errno != ENOENT) {
         return systemFailure(lastError(), "looking up " + file);
     }

@@ -99,7 +99,7 @@ public:
     engine::Status write(std::string_view text);
 
     // Gives the temporary file permission bits `mode` (exactly these: no
-    // creation mask applies), flushes it, runs `steps.beforeRename`, renames
+    // creation mask applies; set-id and sticky bits are never given), flushes it, runs `steps.beforeRename`, renames
     // it over the target, runs `steps.afterRename` and flushes the folder.
     // A failure before the rename leaves the target as it was (the temporary
     // file is removed when this goes); after it, the new content is in place
@@ -138,7 +138,8 @@ struct ReplaceOptions {
 engine::Result<std::string> replacedFileOf(const std::string& path);
 
 // Replaces the content of the file `path` (creating it when missing) with
-// `content`, following a symbolic link to the file it names. Refused, with
+// `content`, following a symbolic link to the file it names. The file keeps
+// its permission bits, less any set-id or sticky bit. Refused, with
 // nothing written: a folder, pipe, socket or device at the path (NotAFile),
 // a file without any write permission bit or that the user may not write
 // (AccessDenied; the bits are looked at even for the superuser), a link

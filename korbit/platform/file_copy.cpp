@@ -30,10 +30,15 @@ bool copyBytes(int from, int to) {
     return readChunks(from, [to](std::string_view chunk) { return writeAll(to, chunk); });
 }
 
+// The permission bits a copy gets: the source's, never set-user-ID,
+// set-group-ID or sticky (a copy made by one user of another's program must
+// not run as its maker).
+unsigned copyMode(const struct stat& source) { return source.st_mode & 0777U; }
+
 // The content, permission bits and modification time of `source` into `out`.
 bool fill(int in, const struct stat& source, int out) {
     const struct timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
-    return copyBytes(in, out) && ::fchmod(out, source.st_mode & 07777) == 0 && ::futimens(out, times) == 0;
+    return copyBytes(in, out) && ::fchmod(out, copyMode(source)) == 0 && ::futimens(out, times) == 0;
 }
 
 int errorOr(int fallback) { return errno != 0 ? errno : fallback; }
@@ -69,7 +74,7 @@ int copyOverExisting(int in, const struct stat& source, const std::string& to) {
     if (!copyBytes(in, out->descriptor()) || ::futimens(out->descriptor(), times) != 0) {
         return errorOr(EIO);
     }
-    const engine::Status committed = out->commit(source.st_mode & 07777U);
+    const engine::Status committed = out->commit(copyMode(source));
     return committed ? 0 : committed.systemError();
 }
 

@@ -8,7 +8,8 @@ namespace korbit::platform {
 enum class ExistingTarget { kReplace, kKeep };
 
 // Copies the regular file `from` (links followed) to `to`, with its
-// permission bits and modification time. Returns 0, or the system's error
+// permission bits (never set-user-ID, set-group-ID or sticky) and
+// modification time. Returns 0, or the system's error
 // number with `to` as it was:
 //   - EINVAL when `from` or `to` is a pipe, socket or device (they are never
 //     opened, so the copy cannot wait on them) or both name the same file;

@@ -64,11 +64,12 @@ VBool removeEntry(control::Host& host, const Text& MyFile, Removal how) {
 
 VBool move(PathMethods& paths, const Text& MyFile, Text& MoveToDir, bool replace) {
     return guarded(control::kFalse, [&] {
+        const bool noFolder = paths.NamesNoFolder(MoveToDir);
         Text target = paths.BackSlashNeeded(MoveToDir) + paths.CutFilePath(MyFile);
         MoveToDir = target;
         const std::string from = platform::osPathOrEmpty(MyFile);
         const std::string to = platform::osPathOrEmpty(target);
-        return control::toVBool(!from.empty() && !to.empty() && platform::moveEntry(from, to, replace) == 0);
+        return control::toVBool(!noFolder && !from.empty() && !to.empty() && platform::moveEntry(from, to, replace) == 0);
     });
 }
 
@@ -213,6 +214,9 @@ VBool FileOperationMethods::MoveMyFile(const Text& MyFile, Text& MoveToDir) { re
 
 VBool FileOperationMethods::CopyMyFile(const Text& MyFile, const Text& CopyToDir) {
     return guarded(control::kFalse, [&] {
+        if (paths_.NamesNoFolder(CopyToDir)) {
+            return control::kFalse;
+        }
         const Text target = paths_.TrimNull(paths_.BackSlashNeeded(CopyToDir) + paths_.CutFilePath(MyFile));
         const std::string from = platform::osPathOrEmpty(MyFile);
         const std::string to = platform::osPathOrEmpty(target);

@@ -39,6 +39,11 @@ public:
     // method of the interface: the encryption's fallback folder.
     Text ApplicationDataFolderMade();
 
+    // True when `folder` names no folder: it is empty up to its first NUL.
+    // Such a folder is never taken for the root folder that BackSlashNeeded
+    // would make of it. Not a method of the interface.
+    bool NamesNoFolder(const Text& folder) { return TrimNull(folder).empty(); }
+
 private:
     control::ControlFrame& frame_;
 };

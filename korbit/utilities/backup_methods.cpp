@@ -61,6 +61,9 @@ void BackupMethods::backUpOne(Record& params, const Text& source, const Text& de
 }
 
 void BackupMethods::mirrorFolders(Record& FP) {
+    if (paths_.NamesNoFolder(textField(FP, "SourceFolder")) || paths_.NamesNoFolder(textField(FP, "TargetFolder"))) {
+        return;
+    }
     const Text source = paths_.BackSlashNeeded(textField(FP, "SourceFolder"));
     if (latches_.MirrorSourceRoot.empty()) {
         latches_.MirrorSourceRoot = source;
@@ -89,6 +92,10 @@ void BackupMethods::mirrorFolders(Record& FP) {
 }
 
 void BackupMethods::listMismatches(Record& FP, Array& found, VBool deleteNow, VBool silent) {
+    if (paths_.NamesNoFolder(textField(FP, "SourceFolder")) ||
+        (latches_.NoMatchTargetRoot.empty() && paths_.NamesNoFolder(textField(FP, "TargetFolder")))) {
+        return;  // nothing to compare with: never the root folder
+    }
     Text folder;
     if (latches_.NoMatchTargetRoot.empty()) {
         folder = paths_.BackSlashNeeded(textField(FP, "TargetFolder"));
@@ -145,6 +152,9 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
                 frame_.state().BackUpBusy = control::kFalse;
                 return control::kFalse;
             };
+            if (paths_.NamesNoFolder(target)) {
+                return refuse(u"Cannot Create: " + target, u"Invalid Characters in Path Name!");
+            }
             if (frame_.host().messageBox(u"Create Folder: " + target, control::box::kYesNo | control::box::kInformation,
                                          u"Create Folder?") != control::box::kYes) {
                 frame_.state().BackUpBusy = control::kFalse;

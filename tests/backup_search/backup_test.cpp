@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "backup_search/backup_search_fixture.h"
@@ -116,6 +117,62 @@ TEST_F(Backup, MissingSourceOrTargetFolders) {
         EXPECT_EQ(control.state().CancelRequested, row.result == kTrue || row.source == scratch / "none"
                                                        ? kFalse : kTrue) << row.what;
         control.state().CancelRequested = kFalse;
+    }
+}
+
+// An empty folder names no folder: a backup, a mirror or a comparison never
+// takes it for the root folder.
+TEST_F(Backup, AnEmptyFolderNamesNothing) {
+    // A folder of the source with a name of its own, so that a mirror into
+    // the root folder shows (and is taken away again).
+    const std::string mark = "korbit-empty-folder-" + std::to_string(::getpid());
+    scratch.folder("src/" + mark);
+    scratch.folder("dst/only-in-target");
+    struct Row {
+        const char* what;
+        std::function<bool()> run;  // true when it answered as refused
+        std::vector<ShownBox> boxes;
+    } rows[] = {
+        {"BackUpFiles into \"\"",
+         [&] {
+             host.answers = {control::box::kYes};
+             Record r = backupParams(scratch / "src", "", true);
+             return control.BackUpFiles(r) == kFalse;
+         },
+         {{u"Cannot Create: ", 16, u"Invalid Characters in Path Name!"}}},
+        {"CreateEmptyFolderMirror into \"\"",
+         [&] {
+             Record r = backupParams(scratch / "src", "", true);
+             control.CreateEmptyFolderMirror(r);
+             return !r.field("StrArray").get<Array>().allocated();
+         },
+         {}},
+        {"DeleteNoMatchDirectories of \"\"",
+         [&] {
+             Record r = backupParams(scratch / "src", "", true);
+             Array found;
+             control.DeleteNoMatchDirectories(r, found, kFalse, kFalse);
+             return !found.allocated();
+         },
+         {}},
+        {"DeleteNoMatchDirectories against \"\"",
+         [&] {
+             Record r = backupParams("", scratch / "dst", true);
+             Array found;
+             control.DeleteNoMatchDirectories(r, found, kTrue, kTrue);
+             return !found.allocated();
+         },
+         {}},
+    };
+    for (Row& row : rows) {
+        host.boxes.clear();
+        control.BackUpFilesCLEANUP();
+        EXPECT_TRUE(row.run()) << row.what;
+        EXPECT_EQ(host.boxes, row.boxes) << row.what;
+        const bool leaked = exists("/" + mark);
+        fs::remove("/" + mark);
+        EXPECT_FALSE(leaked) << row.what << " made a folder in the root folder";
+        EXPECT_TRUE(exists(scratch / "dst/only-in-target")) << row.what;
     }
 }
 

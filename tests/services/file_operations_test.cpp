@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -187,6 +188,83 @@ TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
     fs::current_path(before);
     EXPECT_TRUE(fs::exists(kept));
     EXPECT_FALSE(fs::exists(scratch / "victims/gone.txt"));
+}
+
+// An empty folder names no folder: never the root folder that a separator
+// added to it would name.
+TEST_F(FileOperations, AnEmptyTargetFolderNamesNothing) {
+    const std::string name = "korbit-empty-target-" + std::to_string(::getpid()) + ".txt";
+    const std::string file = scratch.file(name, 4);
+    for (const char* method : {"MoveMyFile", "MoveMyFileReplaceExisting", "CopyMyFile"}) {
+        for (const Text& folder : {Text(), Text(1, u'\0')}) {
+            std::vector<Value> args{text(file), Value(folder)};
+            EXPECT_EQ(callMethod(control, method, args).result, kFalseValue) << method;
+            const bool leaked = fs::exists("/" + name);
+            fs::remove("/" + name);
+            EXPECT_FALSE(leaked) << method << " put the file in the root folder";
+            EXPECT_EQ(fs::file_size(file), 4U) << method;
+        }
+    }
+}
+
+// A copy is a new file of whoever makes it: it never runs with the rights of
+// the one who made the original, nor keeps the sticky bit.
+TEST_F(FileOperations, CopiesNeverCarrySetIdOrStickyBits) {
+    const std::string program = scratch.file("program", 100);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(program.c_str(), 65534, 65534), 0);  // another user's program
+    }
+    ASSERT_EQ(::chmod(program.c_str(), 07755), 0);
+    ASSERT_EQ(fs::status(program).permissions() & fs::perms::set_uid, fs::perms::set_uid);
+    const std::string ini = scratch.file("settings.ini", 0);
+    ASSERT_EQ(::chmod(ini.c_str(), 06644), 0);
+    struct stat here {};
+    struct stat shm {};
+    const bool otherFileSystem = ::stat(scratch.path().c_str(), &here) == 0 && ::stat("/dev/shm", &shm) == 0 &&
+                                 here.st_dev != shm.st_dev && ::access("/dev/shm", W_OK) == 0;
+    std::optional<ScratchFolder> elsewhere;
+    if (otherFileSystem) {
+        const ScopedVariable inShm{"TMPDIR", std::string("/dev/shm")};
+        elsewhere.emplace();
+    }
+    scratch.file("over/program", 3);
+    const struct {
+        const char* what;
+        std::function<bool()> make;
+        std::string made;
+        unsigned mode;
+    } cases[] = {
+        {"CopyMyFile to a new file",
+         [&] { return call(control, "CopyMyFile", {text(program), text(scratch / "new")}) == kTrueValue; },
+         scratch / "new/program", 0755},
+        {"CopyMyFile over a file",
+         [&] { return call(control, "CopyMyFile", {text(program), text(scratch / "over")}) == kTrueValue; },
+         scratch / "over/program", 0755},
+        {"ProfileSaveItem",
+         [&] {
+             call(control, "ProfileSaveItem", {text("s"), text("k"), text("v"), text(ini)});
+             return contentOf(ini).find("k=v") != std::string::npos;
+         },
+         ini, 0644},
+        {"MoveMyFile to another file system",
+         [&] {
+             const std::string moved = scratch.file("moved", 5);
+             ::chmod(moved.c_str(), 07755);
+             return elsewhere && call(control, "MoveMyFile", {text(moved), text(elsewhere->path())}) == kTrueValue;
+         },
+         elsewhere ? *elsewhere / "moved" : std::string(), 0755},
+    };
+    fs::create_directory(scratch / "new");
+    for (const auto& c : cases) {
+        if (c.made.empty()) {
+            std::printf("skipped: %s (no /dev/shm on a file system of its own)\n", c.what);
+            continue;
+        }
+        ASSERT_TRUE(c.make()) << c.what;
+        struct stat st {};
+        ASSERT_EQ(::stat(c.made.c_str(), &st), 0) << c.what;
+        EXPECT_EQ(st.st_mode & 07777U, c.mode) << c.what;
+    }
 }
 
 TEST_F(FileOperations, DestroyFileRefusesWhatItMustNotTouch) {
