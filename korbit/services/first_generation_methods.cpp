@@ -30,6 +30,24 @@ Text TextAfterLast(const Text& text, char16_t delimiter, bool emptyWhenMissing) 
     return text.substr(at + 1);
 }
 
+// The plain file's name from a container's stored extension, or nothing when
+// the extension would take it out of the container's folder or make it name
+// no file: it holds "/" or NUL, or leaves the name empty, "." or "..". Such a
+// header was edited by hand or damaged.
+std::optional<Text> plainFileName(const Text& withoutExtension, const Text& storedExtension) {
+    if (storedExtension.find_first_of(std::u16string_view(u"/\0", 2)) != Text::npos) {
+        return std::nullopt;
+    }
+    Text name = withoutExtension + storedExtension;
+    const std::size_t slash = name.rfind(u'/');
+    const std::u16string_view leaf = slash == Text::npos ? std::u16string_view(name)
+                                                          : std::u16string_view(name).substr(slash + 1);
+    if (leaf.empty() || leaf == u"." || leaf == u"..") {
+        return std::nullopt;
+    }
+    return name;
+}
+
 }  // namespace
 
 VBool EncryptionMethods::IsFileEncrypted(const Text& FileNameSTR) const {
@@ -102,7 +120,13 @@ void EncryptionMethods::EncryptionRoutine(const Text& InFileName, const Text& My
             return;
         }
         header = std::move(container).value();
-        outputName = paths_.CutFileExt(InFileName) + engine::fromWindows1252(header.PlainExtension);
+        const std::optional<Text> plainName =
+            plainFileName(paths_.CutFileExt(InFileName), engine::fromWindows1252(header.PlainExtension));
+        if (!plainName) {
+            tell(u"File has been Corrupted!!!", control::box::kExclamation);
+            return;
+        }
+        outputName = *plainName;
     } else {
         header = newContainerHeader(paths_.GetFileExt(InFileName), 0, input.inputSize());
         keys.emplace(MyPassword, header.Seed);
