@@ -16,6 +16,7 @@
 #include "korbit/hosting/component_loader.h"
 #include "korbit/hosting/dispatch_call.h"
 #include "korbit/hosting/password_rule.h"
+#include "korbit/platform/rewrite_check.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::cli {
@@ -122,7 +123,6 @@ public:
             drawn_ = false;
         }
     }
-    bool cancelled() const noexcept { return cancelled_; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -203,6 +203,54 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         return 2;
     }
 
+    hosting::ComPtr<com::IDispatch> control;
+    try {
+        control = createObjectTelling(com::kProgIdKorbitControl);
+    } catch (const hosting::ComponentError& e) {
+        std::cerr << "korbit: " << e.what() << '\n';
+        return 1;
+    }
+
+    // Every file is looked at before the password is asked for: one that
+    // cannot be worked on is refused with the reason and no password typed.
+    struct Job {
+        std::string file;
+        std::uint64_t bytes;
+        bool interrupted;  // an interrupted rewrite is finished first, whatever the file looks like now
+    };
+    std::vector<Job> jobs;
+    int status = 0;
+    for (const std::string& file : files) {
+        if (const engine::Status refused = platform::checkRewritable(file); !refused) {
+            std::cerr << "korbit: " << refused.message() << '\n';
+            status = 1;
+            continue;
+        }
+        const bool interrupted = platform::interruptedRewritePending(file);
+        if (!interrupted) {
+            std::vector<Value> probe{Value(platform::fromUtf8(file))};
+            std::string error;
+            const bool isContainer = callBool(*control, u"IsFileEncrypted2", probe, error);
+            if (!error.empty()) {
+                std::cerr << "korbit: " << file << ": " << error << '\n';
+                status = 1;
+                continue;
+            }
+            if (isContainer == encrypting) {
+                std::cerr << "korbit: " << file
+                          << (encrypting ? ": encrypted already; use 'korbit decrypt'\n"
+                                         : ": not encrypted; use 'korbit encrypt'\n");
+                status = 1;
+                continue;
+            }
+        }
+        struct stat st {};
+        jobs.push_back({file, ::stat(file.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0, interrupted});
+    }
+    if (jobs.empty()) {
+        return status;
+    }
+
     std::optional<std::string> password;
     if (passwordStdin || ::isatty(STDIN_FILENO) == 0) {
         password = readPasswordLine();
@@ -236,61 +284,42 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         std::cerr << "korbit: warning: " << hosting::kBeyondLatin1Warning << '\n';
     }
 
-    hosting::ComPtr<com::IDispatch> control;
-    try {
-        control = createObjectTelling(com::kProgIdKorbitControl);
-    } catch (const hosting::ComponentError& e) {
-        std::cerr << "korbit: " << e.what() << '\n';
-        return 1;
-    }
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
 
     TerminalHost boxes(answer, false, true);
-    int status = 0;
-    for (const std::string& file : files) {
-        std::vector<Value> probe{Value(platform::fromUtf8(file))};
+    for (const Job& job : jobs) {
+        const std::string& file = job.file;
         std::string error;
-        struct stat st {};
-        if (::stat(file.c_str(), &st) != 0) {
-            std::cerr << "korbit: " << file << ": no such file\n";
-            status = 1;
-            continue;
+        // One run, or two when the first only finished an interrupted
+        // rewrite that left the file the other way round.
+        bool done = false;
+        for (int run = 0; run < 2; ++run) {
+            ProgressHost host(boxes, !quiet && ::isatty(STDERR_FILENO) != 0, job.bytes, file);
+            host.attach(control.get());
+            hosting::lendHost(*control, &host);
+            std::vector<Value> args{Value(platform::fromUtf8(file)), Value(passwordText), Value(u"korbit")};
+            done = callBool(*control, u"EncryptionRoutine2", args, error);
+            hosting::lendHost(*control, nullptr);
+            host.clearBar();
+            if (!done || !job.interrupted || run == 1) {
+                break;
+            }
+            std::vector<Value> probe{Value(platform::fromUtf8(file))};
+            if (callBool(*control, u"IsFileEncrypted2", probe, error) == encrypting || !error.empty()) {
+                break;
+            }
         }
-        if (!S_ISREG(st.st_mode)) {
-            std::cerr << "korbit: " << file << ": not a regular file\n";
-            status = 1;
-            continue;
-        }
-        const bool isContainer = callBool(*control, u"IsFileEncrypted2", probe, error);
-        if (!error.empty()) {
-            std::cerr << "korbit: " << file << ": " << error << '\n';
-            status = 1;
-            continue;
-        }
-        if (isContainer == encrypting) {
-            std::cerr << "korbit: " << file
-                      << (encrypting ? ": encrypted already; use 'korbit decrypt'\n" : ": not encrypted; use 'korbit encrypt'\n");
-            status = 1;
-            continue;
-        }
-        ProgressHost host(boxes, !quiet && ::isatty(STDERR_FILENO) != 0, static_cast<std::uint64_t>(st.st_size), file);
-        host.attach(control.get());
-        hosting::lendHost(*control, &host);
-        std::vector<Value> args{Value(platform::fromUtf8(file)), Value(passwordText), Value(u"korbit")};
-        const bool done = callBool(*control, u"EncryptionRoutine2", args, error);
-        hosting::lendHost(*control, nullptr);
-        host.clearBar();
-        if (done) {
+        if (done && error.empty()) {
             if (!quiet) {
                 std::cerr << "korbit: " << file << (encrypting ? ": encrypted\n" : ": decrypted\n");
             }
             continue;
         }
         status = 1;
-        if (host.cancelled() || interruptRequested != 0) {
+        if (interruptRequested != 0) {
             std::cerr << "korbit: " << file << ": cancelled; the file is as it was\n";
             break;
         }

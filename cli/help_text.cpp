@@ -30,7 +30,9 @@ HelpPage makePage() {
          "extended attributes, and is read-only afterwards. Ctrl-C cancels, and a wrong password or any failure "
          "stops the run: the file being worked on stays exactly as it was, permissions included. A file that "
          "another program changes during the run is left as that program made it. An interrupted rewrite of a "
-         "file with several names is completed by the next run on it, which says so.",
+         "file with several names is completed by the next run on it, which says so. A file that cannot be "
+         "encrypted (a folder, a device, a kernel interface file, one you may not change) is refused with the "
+         "reason before the password is asked for.",
          {{"--password-stdin", "", "read the password from the first line of standard input (also done when "
                                    "standard input is not a terminal)"},
           {"-q, --quiet", "", "no progress bar and no line per finished file"},

@@ -290,6 +290,13 @@ void MainWindow::selectFileClicked() {
 }
 
 void MainWindow::encDecClicked() {
+    if (!running()) {
+        if (const QString refusal = refusalOf(myFileTxt_->text()); !refusal.isEmpty()) {
+            Dialogs::messageBox(this, refusal, korbit::control::box::kExclamation | korbit::control::box::kOkOnly,
+                                branding::kBoxTitle);
+            return;
+        }
+    }
     if (passwordLength(passwordTxt_->text()) < kMinimumPassword) {
         Dialogs::messageBox(this, kPasswordRule, korbit::control::box::kInformation | korbit::control::box::kOkOnly,
                             branding::kBoxTitle);
@@ -327,7 +334,7 @@ void MainWindow::runRoutine() {
     if (done) {
         playCue(cue::kRunSucceeded);
         encDecButton_->setEnabled(true);
-        showMode(!encryptMode_);
+        setMode();  // the file tells: a run that completed an interrupted one may leave it either way
     } else {
         myFileTxt_->clear();
         passwordTxt_->clear();

@@ -114,6 +114,9 @@ private:
     bool soundOn();
     void playCue(int id);
     void setMode();  // relabels the action button from the file's state
+    // Why the file at `path` cannot be encrypted or decrypted by this user,
+    // in a sentence; empty when it can.
+    static QString refusalOf(const QString& path);
     void showMode(bool encrypt);
     void progressTick();
 

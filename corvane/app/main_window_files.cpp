@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 
 #include "corvane/app/main_window.h"
 #include "corvane/app/window_parts.h"
+#include "korbit/platform/rewrite_check.h"
 
 namespace corvane {
 
@@ -46,14 +48,22 @@ QString typedPath(const QString& text) {
 
 }  // namespace
 
+QString MainWindow::refusalOf(const QString& path) {
+    const korbit::engine::Status refused = korbit::platform::checkRewritable(QFile::encodeName(path).toStdString());
+    return refused ? QString() : QString::fromStdString(refused.message());
+}
+
 void MainWindow::fileChosen(const QString& path) {
     myFileTxt_->setText(path);
     if (path.isEmpty()) {
         return;
     }
-    showWindowNote(QString());
     chosenFile_ = path;
-    encDecButton_->setEnabled(true);
+    // A file this user cannot have rewritten is refused at once, with the
+    // reason, before any password is typed for it.
+    const QString refusal = refusalOf(path);
+    showWindowNote(refusal);
+    encDecButton_->setEnabled(refusal.isEmpty());
     setMode();
     passwordTxt_->setFocus();
     firstFileSelect_ = false;

@@ -34,6 +34,8 @@ inline constexpr std::int32_t kMaxSeed = 2147483647;
 // Block k uses counter (NOT Seed) + k, a signed 32-bit value that must not
 // wrap: 2^31 blocks are numbered safely whatever the seed (64 GiB of data).
 inline constexpr std::uint64_t kMaxBlocks = std::uint64_t{1} << 31;
+// The largest file a container holds: 64 GiB.
+inline constexpr std::uint64_t kMaxFileBytes = kMaxBlocks * kBlockBytes;
 
 using BlockKey = std::array<std::uint8_t, kBlockBytes>;
 

@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -16,6 +17,8 @@
 
 #include "korbit/platform/file_metadata.h"
 #include "korbit/platform/regular_file.h"
+#include "korbit/platform/rewrite_check.h"
+#include "korbit/platform/rewrite_record.h"
 #include "korbit/platform/secure_random.h"
 
 namespace korbit::platform {
@@ -47,6 +50,15 @@ struct Failure {
         throw Failure{status};
     }
     throw Failure{{engine::ErrorCode::IoFailed, status.message(), status.systemError()}};
+}
+
+// A failure of a copy into the file once it had begun: the complete copy
+// stays, and the message says where.
+[[noreturn]] void keptFailure(const Failure& f, const std::string& keptCopy) {
+    throw Failure{{engine::ErrorCode::IoFailed,
+                   f.status.message() + " (the complete result is kept in " + keptCopy +
+                       "; the next run on this file completes it)",
+                   f.status.systemError()}};
 }
 
 template <typename Body>
@@ -97,9 +109,10 @@ void step(RewriteStep at, const std::string& what) {
 //
 // A run's temporary file is ".<name>.korbit-XXXXXX", locked by the run that
 // writes it. Once complete and flushed for a copy-back it becomes
-// ".<name>.korbit-complete-<device>-<inode>-<mode>": the file it belongs to
-// and the permission bits the file gets when the copy is done. The name part
-// is cut so that every such name fits a folder entry.
+// ".<name>.korbit-complete-<device>-<inode>-XXXXXX", after the file it
+// belongs to. The name only helps to find it: what proves that it may be
+// applied is the run's record (rewrite_record.h). The name part is cut so
+// that every such name fits a folder entry.
 
 constexpr std::size_t kNameRoom = 180;
 constexpr const char* kRunMark = ".korbit-";
@@ -125,12 +138,6 @@ std::string completePrefix(const std::string& name, const struct stat& file) {
     std::snprintf(identity, sizeof identity, "%llx-%llx-", static_cast<unsigned long long>(file.st_dev),
                   static_cast<unsigned long long>(file.st_ino));
     return namePart(name) + kCompleteMark + identity;
-}
-
-std::string completeName(const std::string& name, const struct stat& file, unsigned mode) {
-    char bits[8];
-    std::snprintf(bits, sizeof bits, "%o", mode & 0777U);
-    return completePrefix(name, file) + bits;
 }
 
 // ---- Folders
@@ -364,44 +371,156 @@ engine::Result<std::size_t> FileRewrite::read(std::span<std::uint8_t> buffer) {
 
 engine::Result<bool> FileRewrite::completeInterrupted() {
     return guardedValue<bool>([&] {
-        std::vector<std::pair<Descriptor, std::string>> places;
-        places.emplace_back(Descriptor(::dup(folder_.get())), parentFolder(target_));
-        if (!fallbackFolder_.empty()) {
-            places.emplace_back(Descriptor(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
-                                fallbackFolder_);
-        }
-        const std::string prefix = completePrefix(name_, opened_);
-        for (auto& [folder, folderPath] : places) {
-            if (!folder.valid()) {
-                continue;
-            }
-            for (const std::string& entry : entriesOf(folder.get())) {
-                if (entry.compare(0, prefix.size(), prefix) != 0) {
+        std::optional<RecordFolder> records = RecordFolder::existing();
+        std::vector<std::string> otherFilesCopies;  // left for a file that is gone and had these numbers
+        if (records) {
+            for (const auto& [recordName, record] : records->recordsFor(opened_.st_dev, opened_.st_ino)) {
+                const std::string copyPath = record.copyFolder + "/" + record.copyName;
+                if (record.targetProof.kind != FileProof::Kind::kNone &&
+                    (record.targetOwner != opened_.st_uid || !carriesProof(input_.get(), record.targetProof))) {
+                    otherFilesCopies.push_back(copyPath);
                     continue;
                 }
-                char* end = nullptr;
-                const unsigned long bits = std::strtoul(entry.c_str() + prefix.size(), &end, 8);
-                if (end == entry.c_str() + prefix.size() || *end != '\0' || bits > 0777U) {
+                Descriptor folder(::open(record.copyFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+                Descriptor copy(folder.valid() ? ::openat(folder.get(), record.copyName.c_str(),
+                                                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)
+                                               : -1);
+                if (!copy.valid() && errno == ENOENT) {
+                    records->remove(recordName);  // a run that died before its copy was named
                     continue;
                 }
-                Descriptor copy(::openat(folder.get(), entry.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-                struct stat st {};
-                if (!copy.valid() || ::fstat(copy.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-                    st.st_uid != ::geteuid() || ::flock(copy.get(), LOCK_EX | LOCK_NB) != 0) {
-                    continue;  // not ours, or someone's live run
+                if (record.targetProof.kind == FileProof::Kind::kNone) {
+                    unproven(copyPath, "its file system keeps nothing that tells this file apart from one that had "
+                                       "its numbers before");
                 }
-                const std::string keptPath = folderPath + "/" + entry;
-                copyBack(copy.get(), static_cast<unsigned>(bits), keptPath);
-                ::unlinkat(folder.get(), entry.c_str(), 0);
+                checkOwnCopy(copy, record, copyPath);
+                applyRecordedCopy(copy.get(), record, copyPath);
+                ::unlinkat(folder.get(), record.copyName.c_str(), 0);
                 syncFolder(folder.get());
+                records->remove(recordName);
+                removeMark(input_.get(), record.targetProof);
                 if (::fstat(input_.get(), &opened_) != 0 || ::lseek(input_.get(), 0, SEEK_SET) != 0) {
                     fail(engine::ErrorCode::IoFailed, errno, target_);
                 }
                 return true;
             }
         }
+        // Anything else named like a complete copy of this file proves nothing.
+        // Another user's entry is passed over (it must not stop the run); an
+        // entry of the user's own may be the only whole copy of the file's
+        // content, so the run stops and says where it is.
+        const std::string prefix = completePrefix(name_, opened_);
+        for (const auto& [folderPath, folder] : copyPlaces()) {
+            for (const std::string& entry : entriesOf(folder.get())) {
+                if (entry.compare(0, prefix.size(), prefix) != 0) {
+                    continue;
+                }
+                const std::string path = folderPath + "/" + entry;
+                struct stat st {};
+                if (::fstatat(folder.get(), entry.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+                    continue;
+                }
+                if (std::find(otherFilesCopies.begin(), otherFilesCopies.end(), path) != otherFilesCopies.end()) {
+                    notices_.push_back(path + " was left by an interrupted run on an earlier file that no longer "
+                                              "exists; it was not applied.");
+                } else if (st.st_uid != ::geteuid() || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
+                    notices_.push_back("Ignored " + path + ": it is named like a complete copy of " + name_ +
+                                       ", but it was not made by a run of yours" +
+                                       (st.st_uid != ::geteuid() ? " (it belongs to another user)." : "."));
+                } else {
+                    unproven(path, "no record of the run that made it was found");
+                }
+            }
+        }
         return false;
     });
+}
+
+std::vector<std::pair<std::string, Descriptor>> FileRewrite::copyPlaces() const {
+    std::vector<std::pair<std::string, Descriptor>> places;
+    places.emplace_back(parentFolder(target_), Descriptor(::dup(folder_.get())));
+    if (!fallbackFolder_.empty()) {
+        Descriptor fallback(::open(fallbackFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (fallback.valid()) {
+            places.emplace_back(fallbackFolder_, std::move(fallback));
+        }
+    }
+    return places;
+}
+
+void FileRewrite::unproven(const std::string& copyPath, const std::string& why) const {
+    refuse(engine::ErrorCode::IoFailed, EPERM,
+           copyPath + " looks like the complete result of an interrupted run on " + target_ +
+               ", but it cannot be proven to be one: " + why +
+               ". Nothing was changed. Look at it, and move it away or remove it to go on.");
+}
+
+// The checks a recorded copy must pass before a byte of it is used: the
+// user's own regular file with one name that nobody else may write, the very
+// file the run made, holding exactly what the run recorded.
+void FileRewrite::checkOwnCopy(const Descriptor& copy, const RewriteRecord& record, const std::string& copyPath) const {
+    struct stat st {};
+    if (!copy.valid() || ::fstat(copy.get(), &st) != 0) {
+        unproven(copyPath, std::string("it cannot be opened (") + std::strerror(errno) + ")");
+    }
+    if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_nlink != 1 || (st.st_mode & 022U) != 0) {
+        unproven(copyPath, "it is not a file of yours with a single name that only you may write");
+    }
+    if (st.st_dev != record.copyDevice || st.st_ino != record.copyInode) {
+        unproven(copyPath, "it is not the file the run recorded");
+    }
+    if (::flock(copy.get(), LOCK_EX | LOCK_NB) != 0) {
+        refuse(engine::ErrorCode::Busy, EWOULDBLOCK, target_ + " is being encrypted or decrypted already");
+    }
+    const auto digest = digestOfFile(copy.get(), copyPath);
+    if (!digest) {
+        fail(engine::ErrorCode::IoFailed, digest.status().systemError(), "reading " + copyPath);
+    }
+    if (digest->second != record.length || digest->first != record.digest) {
+        unproven(copyPath, "its content is not what the run recorded (it was cut short or changed)");
+    }
+}
+
+void FileRewrite::applyRecordedCopy(int copy, const RewriteRecord& record, const std::string& copyPath) {
+    WritableFile out = openForWriting();
+    bool touched = false;
+    try {
+        copyBack(out, copy, record.mode & 0777U, touched);
+    } catch (const Failure& f) {
+        keptFailure(f, copyPath);
+    }
+}
+
+FileRewrite::WritableFile FileRewrite::openForWriting() {
+    // The file is written through the descriptor that holds the lock, never
+    // reopened by its name. A file of the user's without write permission for
+    // its owner gets it for the copy; the final mode follows.
+    const std::string self = "/proc/self/fd/" + std::to_string(input_.get());
+    WritableFile out{Descriptor(::open(self.c_str(), O_WRONLY | O_CLOEXEC)), false};
+    if (!out.fd.valid() && errno == EACCES && opened_.st_uid == ::geteuid() &&
+        ::fchmod(input_.get(), (opened_.st_mode & 0777U) | 0200U) == 0) {
+        out.modeRaised = true;
+        out.fd = Descriptor(::open(self.c_str(), O_WRONLY | O_CLOEXEC));
+        // That change of mode is this run's own: later checks for changes by
+        // others start from the change time it gave the file.
+        struct stat now {};
+        if (::fstat(input_.get(), &now) == 0) {
+            opened_.st_ctim = now.st_ctim;
+        }
+    }
+    if (!out.fd.valid()) {
+        const int error = errno;
+        restoreMode(out);
+        fail(engine::ErrorCode::IoFailed, error, "opening " + target_ + " for writing");
+    }
+    return out;
+}
+
+void FileRewrite::restoreMode(WritableFile& out) const {
+    if (out.modeRaised) {
+        ::fchmod(input_.get(), opened_.st_mode & 0777U);
+        out.modeRaised = false;
+    }
 }
 
 void FileRewrite::createTemporary() {
@@ -519,52 +638,98 @@ void FileRewrite::commitInPlace(unsigned newMode) {
         fail(engine::ErrorCode::IoFailed, errno, "flushing " + tempPath_);
     }
     checkUnchanged("rewritten");
-    // From here on the temporary file is the only complete copy: marked as
-    // such, it is never removed before its content is in the file.
-    const std::string complete = completeName(name_, opened_, newMode);
-    const std::string folderPath = tempBeside_ ? parentFolder(target_) : fallbackFolder_;
-    if (::renameat(tempFolder_.get(), tempName_.c_str(), tempFolder_.get(), complete.c_str()) != 0) {
-        fail(engine::ErrorCode::IoFailed, errno, "marking " + tempPath_ + " complete");
-    }
-    temp_->keepTemporary();  // it goes by its new name now, and only when its content is in the file
-    tempName_ = complete;
-    tempPath_ = folderPath + "/" + complete;
-    if (!syncFolder(tempFolder_.get())) {
-        // The mark may not survive a crash: the file must not be touched.
-        const int error = errno;
-        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
-        fail(engine::ErrorCode::IoFailed, error, "flushing the folder of " + tempPath_);
-    }
-    step(RewriteStep::kMarkedComplete, "rewriting " + target_);
+    // Nothing is kept for a file that cannot be written: its opening comes first.
+    WritableFile out = openForWriting();
+    RewriteRecord record;
+    std::optional<RecordFolder> records;
+    std::string recordName;
+    const auto discard = [&] {
+        if (!recordName.empty()) {
+            records->remove(recordName);
+        }
+        removeMark(input_.get(), record.targetProof);
+        restoreMode(out);
+    };
     try {
-        checkUnchanged("rewritten");
+        engine::Result<RecordFolder> opened = RecordFolder::open();
+        if (!opened) {
+            refuse(engine::ErrorCode::IoFailed, opened.status().systemError(),
+                   target_ + " must be rewritten in place, but there is no folder of your own for the record that "
+                             "lets an interrupted run be completed (" + opened.status().message() + ")");
+        }
+        records.emplace(std::move(opened).value());
+        const auto digest = digestOfFile(temp_->descriptor(), tempPath_);
+        if (!digest) {
+            fail(engine::ErrorCode::IoFailed, digest.status().systemError(), "reading " + tempPath_);
+        }
+        struct stat copy {};
+        if (::fstat(temp_->descriptor(), &copy) != 0) {
+            fail(engine::ErrorCode::IoFailed, errno, tempPath_);
+        }
+        record.target = target_;
+        record.targetDevice = opened_.st_dev;
+        record.targetInode = opened_.st_ino;
+        record.targetOwner = opened_.st_uid;
+        record.targetProof = proveOrMark(input_.get());
+        record.copyFolder = tempBeside_ ? parentFolder(target_) : fallbackFolder_;
+        record.copyName = completePrefix(name_, opened_) + tempName_.substr(tempName_.size() - 6);
+        record.copyDevice = copy.st_dev;
+        record.copyInode = copy.st_ino;
+        record.length = digest->second;
+        record.digest = digest->first;
+        record.mode = newMode & 0777U;
+        // The record first: a run that dies before its copy is named leaves a
+        // record of nothing, which the next run drops.
+        engine::Result<std::string> added = records->add(record);
+        if (!added) {
+            fail(engine::ErrorCode::IoFailed, added.status().systemError(), added.status().message());
+        }
+        recordName = added.value();
+        if (::renameat2(tempFolder_.get(), tempName_.c_str(), tempFolder_.get(), record.copyName.c_str(),
+                        RENAME_NOREPLACE) != 0) {
+            fail(engine::ErrorCode::IoFailed, errno, "marking " + tempPath_ + " complete");
+        }
+        temp_->keepTemporary();  // it goes by its new name now, and only when its content is in the file
+        tempName_ = record.copyName;
+        tempPath_ = record.copyFolder + "/" + record.copyName;
+        if (!syncFolder(tempFolder_.get())) {
+            // The name may not survive a crash: the file must not be touched.
+            const int error = errno;
+            ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
+            fail(engine::ErrorCode::IoFailed, error, "flushing the folder of " + tempPath_);
+        }
+        step(RewriteStep::kMarkedComplete, "rewriting " + target_);
+        try {
+            checkUnchanged("rewritten");
+        } catch (const Failure&) {
+            ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
+            throw;
+        }
     } catch (const Failure&) {
-        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
+        discard();
         throw;
     }
-    copyBack(temp_->descriptor(), newMode, tempPath_);
+    bool touched = false;
+    try {
+        copyBack(out, temp_->descriptor(), newMode, touched);
+    } catch (const Failure& f) {
+        if (touched) {
+            keptFailure(f, tempPath_);
+        }
+        ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);  // the file is as it was: nothing to complete
+        discard();
+        throw;
+    }
     ::unlinkat(tempFolder_.get(), tempName_.c_str(), 0);
     syncFolder(tempFolder_.get());  // at worst the next run copies the same bytes once more
+    records->remove(recordName);
+    removeMark(input_.get(), record.targetProof);
 }
 
-void FileRewrite::copyBack(int sourceFd, unsigned newMode, const std::string& keptCopy) {
-    const auto failKept = [&](int error, const std::string& what) {
-        fail(engine::ErrorCode::IoFailed, error,
-             what + " (the complete result is kept in " + keptCopy + "; the next run on this file completes it)");
-    };
-    // The file is written through the descriptor that holds the lock, never
-    // reopened by its name. A file without write permission for its owner
-    // gets it for the copy; the final mode follows.
-    const std::string self = "/proc/self/fd/" + std::to_string(input_.get());
-    Descriptor out(::open(self.c_str(), O_WRONLY | O_CLOEXEC));
-    if (!out.valid() && errno == EACCES) {
-        if (::fchmod(input_.get(), (opened_.st_mode & 0777U) | 0200U) == 0) {
-            out = Descriptor(::open(self.c_str(), O_WRONLY | O_CLOEXEC));
-        }
-    }
-    if (!out.valid()) {
-        failKept(errno, "opening " + target_ + " for writing");
-    }
+// Copies the content of `sourceFd` into the file through `out`, gives it
+// `newMode` and flushes it. `touched` turns true before the first byte of
+// the file can change.
+void FileRewrite::copyBack(WritableFile& out, int sourceFd, unsigned newMode, bool& touched) {
     std::vector<std::uint8_t> buffer(std::size_t{1} << 20);
     off_t at = 0;
     for (;;) {
@@ -573,27 +738,26 @@ void FileRewrite::copyBack(int sourceFd, unsigned newMode, const std::string& ke
             continue;
         }
         if (n < 0) {
-            failKept(errno, "reading " + keptCopy);
+            fail(engine::ErrorCode::IoFailed, errno, "reading the complete copy of " + target_);
         }
         if (n == 0) {
             break;
         }
-        try {
-            step(RewriteStep::kCopyingBack, "writing " + target_);
-            writeAllAt(out.get(), buffer.data(), static_cast<std::size_t>(n), at, "writing " + target_);
-        } catch (const Failure& f) {
-            failKept(f.status.systemError(), "writing " + target_);
-        }
+        step(RewriteStep::kCopyingBack, "writing " + target_);
+        touched = true;
+        writeAllAt(out.fd.get(), buffer.data(), static_cast<std::size_t>(n), at, "writing " + target_);
         at += n;
     }
-    if (::ftruncate(out.get(), at) != 0) {
-        failKept(errno, "writing " + target_);
+    touched = true;
+    if (::ftruncate(out.fd.get(), at) != 0) {
+        fail(engine::ErrorCode::IoFailed, errno, "writing " + target_);
     }
+    out.modeRaised = false;  // the final mode replaces it
     if (::fchmod(input_.get(), newMode & 0777U) != 0) {
-        failKept(errno, "setting the permissions of " + target_);
+        fail(engine::ErrorCode::IoFailed, errno, "setting the permissions of " + target_);
     }
-    if (::fsync(out.get()) != 0 || out.closeNow() != 0) {
-        failKept(errno, "flushing " + target_);
+    if (::fsync(out.fd.get()) != 0 || out.fd.closeNow() != 0) {
+        fail(engine::ErrorCode::IoFailed, errno, "flushing " + target_);
     }
     step(RewriteStep::kReplaced, "rewriting " + target_);
 }
@@ -612,6 +776,32 @@ engine::Status FileRewrite::removeOriginal() {
             fail(engine::ErrorCode::IoFailed, errno, "flushing the folder of " + target_);
         }
     });
+}
+
+bool interruptedRewritePending(const std::string& path) {
+    char resolved[PATH_MAX];
+    struct stat file {};
+    if (::realpath(path.c_str(), resolved) == nullptr || ::stat(resolved, &file) != 0 || !S_ISREG(file.st_mode)) {
+        return false;
+    }
+    if (const std::optional<RecordFolder> records = RecordFolder::existing();
+        records && !records->recordsFor(file.st_dev, file.st_ino).empty()) {
+        return true;
+    }
+    const std::string target = resolved;
+    const std::string prefix = completePrefix(nameOf(target), file);
+    const Descriptor folder(::open(parentFolder(target).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
+        return false;
+    }
+    for (const std::string& entry : entriesOf(folder.get())) {
+        struct stat st {};
+        if (entry.compare(0, prefix.size(), prefix) == 0 &&
+            ::fstatat(folder.get(), entry.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_uid == ::geteuid()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool nameTaken(const std::string& path) {

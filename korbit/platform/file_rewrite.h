@@ -20,13 +20,23 @@
 // Where that cannot be done (the folder cannot be written, so the temporary
 // file goes to a fallback folder; the file has several hard links, all of
 // which must see the result; the temporary file cannot be given the file's
-// owner or attributes), the same promise is kept another way: the complete
-// temporary file is flushed and marked complete by its name, and only then
-// copied into the file through the locked descriptor, which keeps the file's
+// owner or attributes), the same promise is kept another way: the file is
+// opened for writing first (a file that cannot be written is never touched
+// and nothing is kept for it), the complete temporary file is flushed, a
+// record of the run goes to the user's own record folder
+// (rewrite_record.h), the copy is named complete, and only then is it copied
+// into the file through the locked descriptor, which keeps the file's
 // identity. A copy-back that stops part-way (no space, a kill) is finished by
-// the next rewrite of the same file from the marked copy, which is never
-// removed before that; only unmarked temporary files of dead runs are ever
+// the next rewrite of the same file from that copy, which is never removed
+// before that; a copy-back that fails before the file's first byte could
+// change keeps nothing. Only unmarked temporary files of dead runs are ever
 // removed as stale.
+//
+// A copy is applied only when its record proves it the complete result of
+// this user's interrupted run on this very file. Anything else named like a
+// complete copy is never applied: another user's entry is passed over with a
+// notice (a plant must not stop the run), and an unproven copy of the user's
+// own stops the run, which changes nothing and says where it is.
 //
 // Failures are Status values with these codes: NotFound (no such file),
 // NotAFile (a folder, pipe, socket or device), Busy (another rewrite holds
@@ -49,6 +59,7 @@
 #include "korbit/engine/status.h"
 #include "korbit/platform/atomic_file.h"
 #include "korbit/platform/descriptor.h"
+#include "korbit/platform/rewrite_record.h"
 
 namespace korbit::platform {
 
@@ -94,16 +105,24 @@ public:
     // left, removed when it was opened.
     const std::vector<std::string>& removedTemporaries() const noexcept { return removedStale_; }
 
+    // What completeInterrupted() passed over and why, one sentence each:
+    // entries of other users named like a complete copy of this file, and
+    // copies left for an earlier file that had its numbers.
+    const std::vector<std::string>& notices() const noexcept { return notices_; }
+
     // Reads up to buffer.size() bytes from the file's start, without moving
     // the read position. Fails: IoFailed.
     engine::Result<std::size_t> peek(std::span<std::uint8_t> buffer);
 
-    // Finishes a copy-back that an earlier rewrite of this same file began
-    // and could not complete, from the complete copy it left. True when
-    // there was one: the file then holds that rewrite's whole result with
-    // its permission bits, and reading starts again at its beginning. Call
-    // before the first read. Fails: IoFailed when the copy-back fails again
-    // (the complete copy is kept).
+    // Finishes a copy-back that an earlier rewrite of this same file by this
+    // user began and could not complete, from the complete copy it left,
+    // once its record proves it. True when there was one: the file then
+    // holds that rewrite's whole result with the permission bits it
+    // recorded, and reading starts again at its beginning. Call before the
+    // first read. Fails: IoFailed when a copy of the user's own cannot be
+    // proven (nothing is changed; the message names it and says why) or the
+    // copy-back fails again (the complete copy is kept); Busy when another
+    // run holds the copy.
     engine::Result<bool> completeInterrupted();
 
     // Reads up to buffer.size() bytes of the file, from where the last read
@@ -135,7 +154,18 @@ private:
     void checkUnchanged(const char* what) const;
     void commitBeside(unsigned newMode);
     void commitInPlace(unsigned newMode);
-    void copyBack(int sourceFd, unsigned newMode, const std::string& keptCopy);
+
+    struct WritableFile {
+        Descriptor fd;
+        bool modeRaised;  // write permission was given to the owner for the copy
+    };
+    WritableFile openForWriting();
+    void restoreMode(WritableFile& out) const;
+    void copyBack(WritableFile& out, int sourceFd, unsigned newMode, bool& touched);
+    std::vector<std::pair<std::string, Descriptor>> copyPlaces() const;
+    [[noreturn]] void unproven(const std::string& copyPath, const std::string& why) const;
+    void checkOwnCopy(const Descriptor& copy, const RewriteRecord& record, const std::string& copyPath) const;
+    void applyRecordedCopy(int copy, const RewriteRecord& record, const std::string& copyPath);
 
     std::string target_;  // the real path, links resolved; for messages
     std::string name_;
@@ -151,6 +181,7 @@ private:
     std::uint64_t written_ = 0;
     std::uint64_t writtenBack_ = 0;
     std::vector<std::string> removedStale_;
+    std::vector<std::string> notices_;
 };
 
 // A new file made whole or not at all: written to a temporary file beside

@@ -12,6 +12,7 @@
 #include "korbit/platform/file_metadata.h"
 #include "korbit/platform/file_rewrite.h"
 #include "korbit/platform/regular_file.h"
+#include "korbit/platform/rewrite_check.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/encryption_support.h"
 #include "korbit/services/path_methods.h"
@@ -74,6 +75,12 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
     if (!path) {
         return control::kFalse;
     }
+    const std::string fallback = fallbackFolder(paths_);
+    // A run that cannot succeed is refused before it starts, and says why.
+    if (const engine::Status refused = platform::checkRewritable(*path, !fallback.empty()); !refused) {
+        host.messageBox(platform::fromUtf8(refused.message()), control::box::kExclamation, MyApplicationName);
+        return control::kFalse;
+    }
 
     st.OperationBusy = control::kTrue;
     const RunEnd runEnd(st);  // every way out leaves the control idle
@@ -97,7 +104,7 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
     };
 
     engine::Result<std::unique_ptr<platform::FileRewrite>> opened =
-        platform::FileRewrite::open(*path, fallbackFolder(paths_));
+        platform::FileRewrite::open(*path, fallback);
     if (!opened) {
         return failed(opened.status());
     }
@@ -107,18 +114,18 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
                             platform::fromUtf8(removed),
                         control::box::kInformation, MyApplicationName);
     }
-    const engine::Result<bool> signature = startsWithSignature(file);
-    if (!signature) {
-        return failed(signature.status());
-    }
-    decrypting = signature.value();
     const engine::Result<bool> completed = file.completeInterrupted();
+    for (const std::string& notice : file.notices()) {
+        host.messageBox(platform::fromUtf8(notice), control::box::kExclamation, MyApplicationName);
+    }
     if (!completed) {
         return failed(completed.status());
     }
     if (completed.value()) {
-        // An earlier run was stopped while it copied its complete result
-        // into the file; that result is now in place.
+        // An earlier run was stopped while it copied its complete result into
+        // the file. That result, now in place, is what this call did: what
+        // the half-written file looked like said nothing about what its user
+        // wants next.
         const engine::Result<bool> nowContainer = startsWithSignature(file);
         if (!nowContainer) {
             return failed(nowContainer.status());
@@ -126,11 +133,14 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
         host.messageBox(u"An interrupted " + Text(nowContainer.value() ? u"encryption" : u"decryption") + u" of " +
                             name + u" was completed from its complete copy.",
                         control::box::kInformation, MyApplicationName);
-        if (nowContainer.value() != decrypting) {
-            st.CancelRequested = control::kFalse;
-            return control::kTrue;  // what was asked is what that run did
-        }
+        st.CancelRequested = control::kFalse;
+        return control::kTrue;
     }
+    const engine::Result<bool> signature = startsWithSignature(file);
+    if (!signature) {
+        return failed(signature.status());
+    }
+    decrypting = signature.value();
     if (!sizeAllowed(frame_, file.inputSize(), MyApplicationName)) {
         return control::kFalse;
     }

@@ -19,7 +19,7 @@ engine::Result<std::size_t> RewriteSource::read(std::span<std::uint8_t> buffer) 
 std::string fallbackFolder(PathMethods& paths) { return platform::toUtf8(paths.ApplicationDataFolderMade()); }
 
 bool sizeAllowed(control::ControlFrame& control, std::uint64_t bytes, const control::Text& title) {
-    if (bytes <= kMaxFileBytes) {
+    if (bytes <= engine::kMaxFileBytes) {
         return true;
     }
     control.host().messageBox(u"This file is too large to encrypt: 64 GB at most.", control::box::kExclamation,

@@ -63,9 +63,6 @@ class PathMethods;
 // goes when the file's own folder cannot be written; "" when there is none.
 std::string fallbackFolder(PathMethods& paths);
 
-// Files whose blocks the 32-bit counter can number whatever the seed: 64 GiB.
-inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 36;
-
 // False, after telling the user through a box titled `title`, when a file of
 // `bytes` is too large for the container format.
 bool sizeAllowed(control::ControlFrame& control, std::uint64_t bytes, const control::Text& title);

@@ -4,7 +4,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +14,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "cli/help_text.h"
+#include "korbit/engine/byte_stream.h"
+#include "korbit/engine/container_stream.h"
+#include "korbit/platform/file_rewrite.h"
 
 namespace {
 
@@ -34,11 +40,14 @@ protected:
     void TearDown() override { std::filesystem::remove_all(home_); }
 
     // Runs korbit with `arguments` (already shell-quoted), the file `input`
-    // (if any) on its standard input, and its own XDG folders.
-    CommandRun korbit(const std::string& arguments, const std::string& input = "/dev/null") const {
-        const std::string command = "env XDG_DATA_HOME='" + home_.string() +
-                                    "/data' XDG_CONFIG_HOME='" + home_.string() + "/config' '" KORBIT_PROGRAM "' " +
-                                    arguments + " <'" + input + "' 2>'" + (home_ / "stderr.txt").string() + "'";
+    // (if any) on its standard input, and its own XDG folders; `as` comes
+    // first (setpriv, to run it as another user).
+    CommandRun korbit(const std::string& arguments, const std::string& input = "/dev/null",
+                      const std::string& as = {}) const {
+        const std::string command = as + " env XDG_DATA_HOME='" + home_.string() + "/data' XDG_CONFIG_HOME='" +
+                                    home_.string() + "/config' XDG_STATE_HOME='" + home_.string() +
+                                    "/state' '" KORBIT_PROGRAM "' " + arguments + " <'" + input + "' 2>'" +
+                                    (home_ / "stderr.txt").string() + "'";
         FILE* pipe = ::popen(command.c_str(), "r");
         CommandRun run{-1, {}, {}};
         char buffer[4096];
@@ -230,6 +239,109 @@ TEST_F(KorbitCommand, EveryMessageOnStandardErrorStartsWithTheProgramsName) {
     }
     EXPECT_EQ(contentOf(file), "quarterly figures\n");
     EXPECT_NE(container, contentOf(file));
+}
+
+// Entries that runs leave beside files or in the user's folders.
+std::vector<std::string> leftoversBelow(const std::filesystem::path& root) {
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
+        if (e.path().filename().string().find(".korbit-") != std::string::npos) {
+            found.push_back(e.path().string());
+        }
+    }
+    return found;
+}
+
+// A file that cannot be encrypted by this user is refused before a password
+// is read, with the reason in words, and nothing is left behind.
+TEST_F(KorbitCommand, ARunThatCannotSucceedIsRefusedBeforeThePasswordIsRead) {
+    std::string as;  // another user where root would pass every permission check
+    if (::geteuid() == 0) {
+        as = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+        if (std::system((as + " test -x '" KORBIT_PROGRAM "'").c_str()) != 0) {
+            GTEST_SKIP() << "an unprivileged user cannot reach " KORBIT_PROGRAM;
+        }
+        ::chown(home_.c_str(), 65534, 65534);  // the other user's home
+    }
+    const std::string folder = (home_ / "folder").string();
+    std::filesystem::create_directories(folder);
+    const std::string othersFile = fileWith(home_, "root.txt", "root's");  // in a folder of the user's own
+    if (!as.empty()) {
+        ::chown(folder.c_str(), 65534, 65534);
+    }
+    struct Case {
+        std::string file;
+        bool asAnotherUser;
+        std::string says;
+    };
+    std::vector<Case> cases = {
+        {folder, false, folder + " is a folder: only files can be encrypted."},
+        {"/proc/self/status", false,
+         "/proc/self/status is an interface of the system's kernel (proc), not a file on a disk: it cannot be "
+         "encrypted."},
+    };
+    if (!as.empty()) {
+        cases.push_back({othersFile, true,
+                         "You cannot change " + othersFile + ": it belongs to root and you may not write to it."});
+        if (std::filesystem::exists("/etc/hostname")) {
+            cases.push_back({"/etc/hostname", true,
+                             "You cannot change /etc/hostname: it belongs to root and you may not write to it."});
+        }
+        if (std::filesystem::exists("/sys/kernel/mm/transparent_hugepage/enabled")) {
+            cases.push_back({"/sys/kernel/mm/transparent_hugepage/enabled", false,
+                             "/sys/kernel/mm/transparent_hugepage/enabled is an interface of the system's kernel "
+                             "(sysfs), not a file on a disk: it cannot be encrypted."});
+        }
+    }
+    ::chown(othersFile.c_str(), 0, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string before = c.asAnotherUser ? contentOf(c.file) : "";
+        const CommandRun run = korbit("encrypt '" + c.file + "'", "/dev/null", c.asAnotherUser ? as : "");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "korbit: " + c.says + "\n");  // no password was asked for or read
+        if (c.asAnotherUser) {
+            EXPECT_EQ(contentOf(c.file), before);
+        }
+    }
+    EXPECT_EQ(leftoversBelow(home_), std::vector<std::string>{});
+}
+
+// `korbit encrypt` on a file whose copy-back into it was cut off finishes
+// that copy first, whatever the half-written file looks like.
+TEST_F(KorbitCommand, EncryptFinishesAnInterruptedEncryptionFirst) {
+    const std::string state = (home_ / "state").string();
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);  // this process makes the record the command reads
+    const std::string plain(std::size_t{3} << 20, 'p');
+    const std::string file = fileWith(home_, "diary.txt", plain);
+    ASSERT_EQ(::link(file.c_str(), (file + ".second").c_str()), 0);  // rewritten in place
+    korbit::engine::ContainerHeader header;
+    header.PlainExtension = ".txt";
+    header.Seed = 3000000;
+    korbit::engine::MemorySource source(std::vector<std::uint8_t>(plain.begin(), plain.end()));
+    korbit::engine::MemorySink container;
+    ASSERT_TRUE(korbit::engine::writeContainer(source, container, header, u"correct horse"));
+    {
+        auto rewrite = korbit::platform::FileRewrite::open(file, "");
+        ASSERT_TRUE(rewrite);
+        ASSERT_TRUE(rewrite.value()->write(container.bytes()));
+        int pieces = 0;
+        korbit::platform::setRewriteHook([&](korbit::platform::RewriteStep at) {
+            return at == korbit::platform::RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0;
+        });
+        EXPECT_FALSE(rewrite.value()->commit(0444));
+        korbit::platform::setRewriteHook({});
+    }
+    ::unsetenv("XDG_STATE_HOME");
+    ASSERT_TRUE(contentOf(file).starts_with("xjeS"));  // half-written: it looks encrypted already
+
+    const CommandRun run = korbit("encrypt --password-stdin '" + file + "'", fileWith(home_, "pw", "correct horse\n"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("An interrupted encryption of diary.txt was completed from its complete copy."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(contentOf(file), std::string(container.bytes().begin(), container.bytes().end()));
+    EXPECT_EQ(leftoversBelow(home_), std::vector<std::string>{});
 }
 
 // Help is asked by the first word after a command; later words of call

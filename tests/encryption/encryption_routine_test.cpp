@@ -11,6 +11,7 @@
 
 #include "korbit/control/korbit_control.h"
 #include "korbit/engine/container.h"
+#include "korbit/engine/container_stream.h"
 #include "korbit/platform/text_encoding.h"
 #include "platform/scratch_folder.h"
 #include "support/byte_devices.h"
@@ -195,11 +196,16 @@ TEST_F(EncryptionRoutine, InputArrivingHoldsABlockBackButNeverLosesIt) {
 
 TEST_F(EncryptionRoutine, RefusesWhatItCannotRewriteWithoutTouchingIt) {
     EXPECT_FALSE(run(folder / "missing.txt"));
-    EXPECT_FALSE(run(folder.folder("a folder")));
+    EXPECT_FALSE(control.EncryptionRoutine2(u"", u"secret1") != kFalse);
+    EXPECT_TRUE(host.boxes.empty());  // nothing named, nothing to say
+    const std::string aFolder = folder.folder("a folder");
+    EXPECT_FALSE(run(aFolder));
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     EXPECT_FALSE(run(folder / "pipe"));  // returns at once, never waits for a writer
-    EXPECT_FALSE(control.EncryptionRoutine2(u"", u"secret1") != kFalse);
-    EXPECT_TRUE(host.boxes.empty());
+    ASSERT_EQ(host.boxes.size(), 2U);
+    EXPECT_EQ(host.boxes[0].text, text(aFolder) + u" is a folder: only files can be encrypted.");
+    EXPECT_EQ(host.boxes[1].text,
+              text(folder / "pipe") + u" is a device, a pipe or a socket, not a file: only files can be encrypted.");
     EXPECT_EQ(control.state().OperationBusy, kFalse);
 }
 
@@ -213,7 +219,7 @@ TEST_F(EncryptionRoutine, FollowsALinkAndRewritesEveryHardLinkedName) {
 
     const std::string second = folder / "second-name.txt";
     ASSERT_EQ(::link(target.c_str(), second.c_str()), 0);
-    ASSERT_TRUE(run(second));  // decrypts through the second name
+    ASSERT_TRUE(run(second)) << (host.boxes.empty() ? std::string() : platform::toUtf8(host.boxes.back().text));  // decrypts through the second name
     EXPECT_EQ(contentOf(target), std::vector<std::uint8_t>(40, 'x'));
     EXPECT_EQ(contentOf(second), std::vector<std::uint8_t>(40, 'x'));
 }
@@ -258,6 +264,49 @@ TEST_F(EncryptionRoutine, FirstGenerationNeverWritesOverAnExistingFile) {
     control.EncryptionRoutine(text(other), u"secret1", kFalse);  // ".xje" but no signature
     ASSERT_EQ(host.boxes.size(), 2U);
     EXPECT_EQ(host.boxes[1], (ShownBox{u"File has been Corrupted!!!", 48, u""}));
+}
+
+// The first generation names its output after the container's stored
+// extension: an extension edited to lead out of the container's folder, or
+// to name no file, marks a damaged container, and nothing is written.
+TEST_F(EncryptionRoutine, FirstGenerationKeepsItsOutputInTheContainersFolder) {
+    const std::string shared = folder.folder("shared");
+    folder.folder("shared/report");
+    const struct {
+        const char* container;
+        std::string extension;
+    } cases[] = {
+        {"report.xje", "/../../escaped.sh"},
+        {"report.xje", "/x"},
+        {"report.xje", std::string(".t\0xt", 5)},
+        {".xje", ".."},
+        {".xje", "."},
+        {".xje", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.extension);
+        const std::string path = shared + "/" + c.container;
+        engine::ContainerHeader header;
+        header.PlainExtension = c.extension;
+        header.Seed = 4242;
+        engine::MemorySource plain(std::vector<std::uint8_t>(50, 'p'));
+        engine::MemorySink out;
+        ASSERT_TRUE(engine::writeContainer(plain, out, header, u"secret1"));
+        writeFile(path, out.bytes());
+        host.boxes.clear();
+        control.EncryptionRoutine(text(path), u"secret1", kFalse);
+        ASSERT_EQ(host.boxes.size(), 1U);
+        EXPECT_EQ(host.boxes[0], (ShownBox{u"File has been Corrupted!!!", 48, u""}));
+        EXPECT_EQ(contentOf(path), out.bytes());
+        std::size_t entries = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder.path())) {
+            entries += e.path().string().find("escaped") != std::string::npos ? 1U : 0U;
+        }
+        EXPECT_EQ(entries, 0U);
+        std::filesystem::remove(path);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shared), {}), 1);  // the folder report/ alone
+    EXPECT_TRUE(std::filesystem::is_empty(shared + "/report"));
 }
 
 }  // namespace

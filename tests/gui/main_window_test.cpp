@@ -93,6 +93,31 @@ TEST_F(MainWindowTest, ChoosingAContainerOffersDecryptInDarkGreen) {
     EXPECT_FALSE(fresh->encryptMode());
 }
 
+// A file the user cannot have encrypted is refused with its reason when it is
+// chosen, and again when the button is pressed; no password is asked for.
+TEST_F(MainWindowTest, AFileThatCannotBeChangedIsRefusedWhenChosenAndWhenPressed) {
+    auto window = mainWindow();
+    choose(*window, QStringLiteral("/proc/self/status"));
+    EXPECT_TRUE(window->windowNote()->isVisible());
+    EXPECT_EQ(window->windowNote()->text(),
+              QStringLiteral("/proc/self/status is an interface of the system's kernel (proc), not a file on a disk: "
+                             "it cannot be encrypted."));
+    EXPECT_FALSE(window->encDecButton()->isEnabled());
+
+    const QString file = plainFile();
+    choose(*window, file);
+    EXPECT_FALSE(window->windowNote()->isVisible());
+    ASSERT_TRUE(window->encDecButton()->isEnabled());
+    QFile::remove(file);
+    folder.folder("Documents/report.txt");  // a folder where the file was
+    run(*window, QStringLiteral("secret1"));
+    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text, file + QStringLiteral(" is a folder: only files can be encrypted."));
+    EXPECT_EQ(boxes[0].style, box::kExclamation | box::kOkOnly);
+    EXPECT_EQ(window->confirmDialog(), nullptr);  // the password was not asked for again
+}
+
 TEST_F(MainWindowTest, ClosingTheDialogWithoutAChoiceChangesNothing) {
     folder.folder("Desktop");
     auto window = mainWindow();
