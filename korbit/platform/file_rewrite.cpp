@@ -423,7 +423,9 @@ engine::Result<bool> FileRewrite::completeInterrupted() {
                 if (std::find(otherFilesCopies.begin(), otherFilesCopies.end(), path) != otherFilesCopies.end()) {
                     notices_.push_back(path + " was left by an interrupted run on an earlier file that no longer "
                                               "exists; it was not applied.");
-                } else if (st.st_uid != ::geteuid() || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
+                } else if (st.st_uid != ::geteuid() || !S_ISREG(st.st_mode) || st.st_nlink != 1 ||
+                           (st.st_mode & 022U) != 0) {
+                    // Runs make their copies with one name, for their user alone.
                     notices_.push_back("Ignored " + path + ": it is named like a complete copy of " + name_ +
                                        ", but it was not made by a run of yours" +
                                        (st.st_uid != ::geteuid() ? " (it belongs to another user)." : "."));

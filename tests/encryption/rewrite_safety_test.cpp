@@ -506,26 +506,41 @@ TEST_F(SharedFolder, OnlyACopyThatTheUsersOwnRunProvablyMadeForThisFileIsApplied
     const std::string secret(std::size_t{3} << 20, 's');  // two pieces of copy-back
     struct Case {
         const char* what;
+        mode_t folderMode;
         std::function<void()> plant;
         bool refused;  // the run stops, nothing changed; otherwise the entry is passed over with a notice
         const char* says;
     };
     std::string planted;
+    const auto sharedFileOfTheUsers = [&] {
+        writeFile(shared + "/shared.txt", korbit::testing::bytesOf("shared"));
+        ::chmod((shared + "/shared.txt").c_str(), 0666);
+    };
     const Case cases[] = {
-        {"another user's file linked in under the name",
-         [&] {
-             asAnotherUser("echo EVIL > evil.txt && chmod 666 evil.txt && ln evil.txt " + planted);
-         },
-         false, "it belongs to another user"},
-        {"another user's file renamed to the name",
+        {"another user's file linked in under the name", 01777,
+         [&] { asAnotherUser("echo EVIL > evil.txt && ln evil.txt " + planted); }, false,
+         "it belongs to another user"},
+        {"another user's file renamed to the name", 01777,
          [&] { asAnotherUser("echo EVIL > evil.txt && mv evil.txt " + planted); }, false, "it belongs to another user"},
-        {"a copy of the user's own that no record names",
+        {"a file of the user's that others may write, linked in by another user", 01777,
+         [&] {
+             sharedFileOfTheUsers();
+             asAnotherUser("echo EVIL > shared.txt && ln shared.txt " + planted);
+         },
+         false, "it was not made by a run of yours."},
+        {"a file of the user's that others may write, renamed by another user", 0777,
+         [&] {
+             sharedFileOfTheUsers();
+             asAnotherUser("echo EVIL > shared.txt && mv shared.txt " + planted);
+         },
+         false, "it was not made by a run of yours."},
+        {"a copy of the user's own that no record names", 01777,
          [&] {
              writeFile(planted, korbit::testing::bytesOf("EVIL"));
              ::chmod(planted.c_str(), 0600);
          },
          true, "no record of the run that made it was found"},
-        {"the recorded copy cut short",
+        {"the recorded copy cut short", 01777,
          [&] {
              interruptACopyBack();
              for (const auto& e : std::filesystem::directory_iterator(shared)) {
@@ -540,7 +555,7 @@ TEST_F(SharedFolder, OnlyACopyThatTheUsersOwnRunProvablyMadeForThisFileIsApplied
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(shared);
         std::filesystem::create_directory(shared);
-        ::chmod(shared.c_str(), 01777);
+        ::chmod(shared.c_str(), c.folderMode);
         std::filesystem::remove_all(folder / "state");
         writeDiary(secret);
         planted = completePrefix() + "666";  // the name carries no permission bits that count
