@@ -139,11 +139,11 @@ std::optional<RewriteRecord> parse(const std::string& text) {
         at = end + 1;
     }
     RewriteRecord r;
-    const auto text_ = [&](const char* key, std::string& out) {
+    const auto bytesField = [&](const char* key, std::string& out) {
         const auto value = bytesOfHex(fields[key]);
         return value ? (out = *value, true) : false;
     };
-    const auto number = [&](const char* key, auto& out) {
+    const auto numberField = [&](const char* key, auto& out) {
         const auto value = numberOf(fields[key]);
         return value ? (out = static_cast<std::remove_reference_t<decltype(out)>>(*value), true) : false;
     };
@@ -154,11 +154,11 @@ std::optional<RewriteRecord> parse(const std::string& text) {
     }
     r.targetProof.kind = *kind;
     std::memcpy(r.digest.data(), digest->data(), r.digest.size());
-    if (!text_("target", r.target) || !number("target-device", r.targetDevice) ||
-        !number("target-inode", r.targetInode) || !number("target-owner", r.targetOwner) ||
-        !text_("target-proof-value", r.targetProof.value) || !text_("copy-folder", r.copyFolder) ||
-        !text_("copy-name", r.copyName) || !number("copy-device", r.copyDevice) ||
-        !number("copy-inode", r.copyInode) || !number("length", r.length) || !number("mode", r.mode)) {
+    if (!bytesField("target", r.target) || !numberField("target-device", r.targetDevice) ||
+        !numberField("target-inode", r.targetInode) || !numberField("target-owner", r.targetOwner) ||
+        !bytesField("target-proof-value", r.targetProof.value) || !bytesField("copy-folder", r.copyFolder) ||
+        !bytesField("copy-name", r.copyName) || !numberField("copy-device", r.copyDevice) ||
+        !numberField("copy-inode", r.copyInode) || !numberField("length", r.length) || !numberField("mode", r.mode)) {
         return std::nullopt;
     }
     r.mode &= 0777U;
