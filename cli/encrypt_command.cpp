@@ -160,7 +160,7 @@ bool callBool(com::IDispatch& control, std::u16string_view method, std::vector<V
     const std::optional<std::int32_t> id = hosting::dispatchId(control, method);
     const hosting::CallOutcome outcome = hosting::call(control, id.value_or(0), args);
     if (!outcome.ok()) {
-        error = platform::toUtf8(outcome.error.description);
+        error = platform::toUtf8(platform::displayText(outcome.error.description));
         return false;
     }
     return control::toBool(outcome.result) != control::kFalse;
@@ -220,15 +220,16 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
     };
     std::vector<Job> jobs;
     int status = 0;
-    for (const std::string& file : files) {
-        if (const engine::Status refused = platform::checkRewritable(file); !refused) {
-            std::cerr << "korbit: " << refused.message() << '\n';
+    for (const std::string& path : files) {
+        const std::string file = platform::displayUtf8(path);  // the name as people read it
+        if (const engine::Status refused = platform::checkRewritable(path); !refused) {
+            std::cerr << "korbit: " << platform::displayUtf8(refused.message()) << '\n';
             status = 1;
             continue;
         }
-        const bool interrupted = platform::interruptedRewritePending(file);
+        const bool interrupted = platform::interruptedRewritePending(path);
         if (!interrupted) {
-            std::vector<Value> probe{Value(platform::fromUtf8(file))};
+            std::vector<Value> probe{Value(platform::fromUtf8(path))};
             std::string error;
             const bool isContainer = callBool(*control, u"IsFileEncrypted2", probe, error);
             if (!error.empty()) {
@@ -245,7 +246,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
             }
         }
         struct stat st {};
-        jobs.push_back({file, ::stat(file.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0, interrupted});
+        jobs.push_back({path, ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0, interrupted});
     }
     if (jobs.empty()) {
         return status;
@@ -270,7 +271,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
     }
     // Containers made here must open in Corvane, whose box takes 26
     // characters; a container made elsewhere may have a longer password.
-    const Text passwordText = platform::fromUtf8(*password);
+    const Text passwordText = platform::fromUtf8(*password, platform::InvalidBytes::kReplace);
     const hosting::PasswordVerdict verdict = hosting::checkNewPassword(passwordText);
     if (verdict == hosting::PasswordVerdict::kTooShort ||
         (encrypting && verdict == hosting::PasswordVerdict::kTooLong)) {
@@ -291,7 +292,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
 
     TerminalHost boxes(answer, false, true);
     for (const Job& job : jobs) {
-        const std::string& file = job.file;
+        const std::string file = platform::displayUtf8(job.file);
         std::string error;
         // One run, or two when the first only finished an interrupted
         // rewrite that left the file the other way round.
@@ -300,14 +301,14 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
             ProgressHost host(boxes, !quiet && ::isatty(STDERR_FILENO) != 0, job.bytes, file);
             host.attach(control.get());
             hosting::lendHost(*control, &host);
-            std::vector<Value> args{Value(platform::fromUtf8(file)), Value(passwordText), Value(u"korbit")};
+            std::vector<Value> args{Value(platform::fromUtf8(job.file)), Value(passwordText), Value(u"korbit")};
             done = callBool(*control, u"EncryptionRoutine2", args, error);
             hosting::lendHost(*control, nullptr);
             host.clearBar();
             if (!done || !job.interrupted || run == 1) {
                 break;
             }
-            std::vector<Value> probe{Value(platform::fromUtf8(file))};
+            std::vector<Value> probe{Value(platform::fromUtf8(job.file))};
             if (callBool(*control, u"IsFileEncrypted2", probe, error) == encrypting || !error.empty()) {
                 break;
             }

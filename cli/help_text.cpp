@@ -86,7 +86,9 @@ HelpPage makePage() {
         {"FILES",
          "$XDG_DATA_HOME/korbit/registry.ini: the per-user registry written by 'korbit register'. The control "
          "library itself is found beside the program or in the installation's private folder, "
-         "lib/<triplet>/korbit/."},
+         "lib/<triplet>/korbit/.\n"
+         "\n"
+         "FILE may be any name the system allows; bytes of it that are not UTF-8 are shown as \\xE9 in messages."},
         {"EXAMPLES",
          "  korbit encrypt report.pdf\n"
          "  echo \"$PASSWORD\" | korbit decrypt --password-stdin --quiet report.pdf\n"

@@ -27,7 +27,7 @@ bool invokeMember(com::IDispatch& object, const control::MethodInfo& member, std
     com::ExceptionInfo info;
     const com::HResult hr = object.Invoke(member.dispid, flags, args.data(), args.size(), &result, &info);
     if (hr != com::kOk) {
-        std::string description = platform::toUtf8(info.description);
+        std::string description = platform::toUtf8(platform::displayText(info.description));
         if (info.argumentError >= 0 && static_cast<std::size_t>(info.argumentError) < member.params.size()) {
             description += " (argument " + std::string(member.params[static_cast<std::size_t>(info.argumentError)].name) + ")";
         }

@@ -27,12 +27,13 @@ std::optional<std::int32_t> parseAnswer(std::string_view word) {
 }
 
 void TerminalHost::reportFailure(const control::Text& method, const control::Text& description) {
-    std::cerr << "korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(description) << '\n';
+    std::cerr << "korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(platform::displayText(description))
+              << '\n';
 }
 
 std::int32_t TerminalHost::messageBox(const control::Text& text, std::int32_t style, const control::Text& title) {
-    const std::string utf8Text = platform::toUtf8(text);
-    const std::string utf8Title = platform::toUtf8(title);
+    const std::string utf8Text = platform::toUtf8(platform::displayText(text));
+    const std::string utf8Title = platform::toUtf8(platform::displayText(title));
     boxes_.push_back({{"text", utf8Text}, {"style", style}, {"title", utf8Title}});
     if (echo_ || (!answer_ && interactive_)) {
         // The program's own name as the title would only repeat the prefix.

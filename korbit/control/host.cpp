@@ -16,12 +16,14 @@ std::int32_t box::safeAnswer(std::int32_t style) noexcept {
 }
 
 std::int32_t HeadlessHost::messageBox(const Text& text, std::int32_t style, const Text& title) {
-    std::cerr << platform::toUtf8(title) << ": " << platform::toUtf8(text) << '\n';
+    std::cerr << platform::toUtf8(platform::displayText(title)) << ": " << platform::toUtf8(platform::displayText(text))
+              << '\n';
     return box::safeAnswer(style);
 }
 
 void Host::reportFailure(const Text& method, const Text& description) {
-    std::cerr << "Korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(description) << '\n';
+    std::cerr << "Korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(platform::displayText(description))
+              << '\n';
 }
 
 HeadlessHost& headlessHost() {

@@ -39,6 +39,10 @@ void appendUtf16(std::u16string& out, char32_t c) {
 bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+// A byte that is no UTF-8 (0x80..0xFF) carried in text: U+DC80..U+DCFF.
+constexpr char32_t kEscapeBase = 0xDC00;
+bool isEscapedByte(char32_t c) { return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF; }
+
 // Bounds of the second byte that keep a sequence minimal and out of the
 // surrogate range (Unicode table 3-7).
 struct LeadInfo {
@@ -77,9 +81,19 @@ std::string toUtf8(std::u16string_view text, LoneSurrogates lone) {
     return out;
 }
 
-std::u16string fromUtf8(std::string_view bytes) {
+std::u16string fromUtf8(std::string_view bytes, InvalidBytes invalid) {
     std::u16string out;
     out.reserve(bytes.size());
+    // The `count` bytes from `at`, which are no UTF-8.
+    const auto undecodable = [&](std::size_t at, std::size_t count) {
+        if (invalid == InvalidBytes::kReplace) {
+            appendUtf16(out, kReplacement);
+            return;
+        }
+        for (std::size_t k = at; k < at + count; ++k) {
+            out.push_back(static_cast<char16_t>(kEscapeBase + static_cast<std::uint8_t>(bytes[k])));
+        }
+    };
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<std::uint8_t>(bytes[i]);
@@ -90,7 +104,7 @@ std::u16string fromUtf8(std::string_view bytes) {
         }
         const LeadInfo info = leadInfo(lead);
         if (info.length == 0) {
-            appendUtf16(out, kReplacement);
+            undecodable(i, 1);
             ++i;
             continue;
         }
@@ -105,17 +119,58 @@ std::u16string fromUtf8(std::string_view bytes) {
             }
             c = (c << 6) | (b & 0x3FU);
         }
-        appendUtf16(out, used == static_cast<std::size_t>(info.length) ? c : kReplacement);
+        if (used == static_cast<std::size_t>(info.length)) {
+            appendUtf16(out, c);
+        } else {
+            undecodable(i, used);
+        }
         i += used;
     }
     return out;
 }
 
 std::optional<std::string> toOsPath(std::u16string_view path) {
-    if (path.find(u'\0') != std::u16string_view::npos) {
-        return std::nullopt;
+    std::string out;
+    out.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char32_t c = path[i];
+        if (isHighSurrogate(c) && i + 1 < path.size() && isLowSurrogate(path[i + 1])) {
+            appendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (char32_t{path[i + 1]} - 0xDC00));
+            ++i;
+        } else if (isEscapedByte(c)) {
+            out.push_back(static_cast<char>(c - kEscapeBase));
+        } else if (c == 0 || isHighSurrogate(c) || isLowSurrogate(c)) {
+            return std::nullopt;
+        } else {
+            appendUtf8(out, c);
+        }
     }
-    return toUtf8(path);
+    return out;
 }
+
+std::u16string displayText(std::u16string_view text) {
+    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            out.push_back(c);
+            out.push_back(text[++i]);
+        } else if (isEscapedByte(c)) {
+            const unsigned byte = c - kEscapeBase;
+            out += u"\\x";
+            out.push_back(kHex[byte >> 4]);
+            out.push_back(kHex[byte & 0xFU]);
+        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+            out.push_back(static_cast<char16_t>(kReplacement));
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string displayUtf8(std::string_view bytes) { return toUtf8(displayText(fromUtf8(bytes))); }
 
 }  // namespace korbit::platform

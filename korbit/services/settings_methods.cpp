@@ -42,7 +42,7 @@ engine::Status rewrite(const Text& file, Edit edit) {
     if (!path || path->empty()) {
         // Appended, not "\"" + ...: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
         std::string message = "\"";
-        message.append(platform::toUtf8(file)).append("\" names no settings file");
+        message.append(platform::toUtf8(platform::displayText(file))).append("\" names no settings file");
         return {engine::ErrorCode::InvalidArgument, message};
     }
     bool refused = false;

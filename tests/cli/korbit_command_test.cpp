@@ -344,6 +344,48 @@ TEST_F(KorbitCommand, EncryptFinishesAnInterruptedEncryptionFirst) {
     EXPECT_EQ(leftoversBelow(home_), std::vector<std::string>{});
 }
 
+// Names are bytes: every name the system allows is encrypted and decrypted,
+// and messages show the bytes that are no UTF-8 as \xE9.
+TEST_F(KorbitCommand, EncryptsAndDecryptsFilesWhateverTheBytesOfTheirNames) {
+    const struct {
+        std::string name;
+        std::string shown;  // in the messages
+    } cases[] = {
+        {"caf\xE9.txt", "caf\\xE9.txt"},                                // Latin-1
+        {"r\xE9sum\xE9.d\xE9j\xE0", "r\\xE9sum\\xE9.d\\xE9j\\xE0"},         // in the extension too
+        {"cut\xE2\x82.txt", "cut\\xE2\\x82.txt"},                          // a sequence cut short
+        {"\xED\xB3\xA9.txt", "\\xED\\xB3\\xA9.txt"},                          // an escape's own bytes
+        {"\xFF\xFE", "\\xFF\\xFE"},                                          // nothing but bytes
+        {"caf\xC3\xA9.txt", "caf\xC3\xA9.txt"},                              // UTF-8, for comparison
+    };
+    const std::string password = fileWith(home_, "password.txt", "pw123456\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        const std::string file = fileWith(home_, c.name, "the plain text\n");
+        CommandRun run = korbit("encrypt --password-stdin '" + file + "'", password);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "korbit: " + home_.string() + "/" + c.shown + ": encrypted\n");
+        EXPECT_TRUE(contentOf(file).starts_with("xjeS"));
+        run = korbit("decrypt --password-stdin '" + file + "'", password);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(contentOf(file), "the plain text\n");
+        std::filesystem::remove(file);
+    }
+
+    // The first-generation routine names its files after the plain file. The
+    // container's extension field is single-byte text (Windows-1252): a byte
+    // that is no UTF-8 is stored as itself, and on decryption the extension
+    // comes back as the characters those bytes are in that code page.
+    const std::string plain = fileWith(home_, "r\xE9sum\xE9.d\xE9j\xE0", "the plain text\n");
+    const std::string container = home_.string() + "/r\xE9sum\xE9.xje";
+    ASSERT_EQ(korbit("call EncryptionRoutine '" + plain + "' pw123456 true").status, 0);
+    ASSERT_TRUE(std::filesystem::exists(container));
+    EXPECT_FALSE(std::filesystem::exists(plain));
+    EXPECT_EQ(contentOf(container).substr(0, 11), std::string("xjeS\x05\x00.d\xE9j\xE0", 11));
+    ASSERT_EQ(korbit("call EncryptionRoutine '" + container + "' pw123456 true").status, 0);
+    EXPECT_EQ(contentOf(home_.string() + "/r\xE9sum\xE9.d\xC3\xA9j\xC3\xA0"), "the plain text\n");
+}
+
 // Help is asked by the first word after a command; later words of call
 // belong to the method.
 TEST_F(KorbitCommand, EveryCommandAnswersHelpWithItsOwnUsage) {
