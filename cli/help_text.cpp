@@ -70,7 +70,8 @@ HelpPage makePage() {
          "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, with the interface "
          "version it was built for, so that other hosts can create its objects. The installed programs do not "
          "need it; a host passes over a registered library of another interface version for the one installed "
-         "with it.",
+         "with it, and likewise a registry or a library that someone other than you or root could have put in "
+         "place, naming the file it refused.",
          {}},
         {"unregister", "", "remove that record", "", {}},
     };
@@ -86,7 +87,9 @@ HelpPage makePage() {
         {"FILES",
          "$XDG_DATA_HOME/korbit/registry.ini: the per-user registry written by 'korbit register'. The control "
          "library itself is found beside the program or in the installation's private folder, "
-         "lib/<triplet>/korbit/.\n"
+         "lib/<triplet>/korbit/. The registry and a library are used only when they and every folder above them "
+         "belong to you or to root and no one else may write to them; in a folder of root's with the sticky bit, "
+         "such as /tmp, an entry of yours or root's counts.\n"
          "\n"
          "FILE may be any name the system allows; bytes of it that are not UTF-8 are shown as \\xE9 in messages."},
         {"EXAMPLES",

@@ -15,6 +15,7 @@ add_executable(component_tests
     component/component_test_support.cpp
     component/fresh_process_test.cpp
     component/interface_version_test.cpp
+    component/owned_files_test.cpp
     component/registration_test.cpp
 )
 target_include_directories(component_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

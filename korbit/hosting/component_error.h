@@ -17,6 +17,7 @@ enum class ComponentFailure {
     kRegistryDamaged,    // the registry file cannot be read or understood
     kCallFailed,         // an entry point or the class factory reported a failure
     kVersionMismatch,    // the library was built for another interface version than this program
+    kNotTrusted,         // the registry or the library lies where someone but the user and root could change it
 };
 
 // The message is a full sentence for a person; code() is the status the

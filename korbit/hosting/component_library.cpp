@@ -41,6 +41,11 @@ ComponentLibrary& ComponentLibrary::load(const fs::path& path) {
                              "The library " + absolute.string() + " does not exist.");
     }
     const engine::Result<void*> handle = platform::loadLibrary(absolute.string());
+    if (!handle && handle.status().code() == engine::ErrorCode::AccessDenied) {
+        throw ComponentError(ComponentFailure::kNotTrusted, com::kFail,
+                             "The library " + absolute.string() + " was not loaded: " + handle.status().message() +
+                                 ".");
+    }
     if (!handle) {
         throw ComponentError(ComponentFailure::kLibraryNotLoaded, com::kFail,
                              "The library " + absolute.string() + " cannot be loaded: " + handle.status().message() +

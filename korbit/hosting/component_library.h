@@ -21,8 +21,9 @@ namespace korbit::hosting {
 class ComponentLibrary {
 public:
     // The library at `path` (made absolute, not resolved through links),
-    // loaded on first use. Throws ComponentError: kLibraryMissing,
-    // kLibraryNotLoaded.
+    // loaded on first use, and only when no one but root and the running
+    // user can have put it there (platform::checkOwnedPath). Throws
+    // ComponentError: kLibraryMissing, kNotTrusted, kLibraryNotLoaded.
     static ComponentLibrary& load(const std::filesystem::path& path);
 
     ComponentLibrary(const ComponentLibrary&) = delete;

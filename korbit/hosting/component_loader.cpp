@@ -7,6 +7,7 @@
 #include "korbit/hosting/component_library.h"
 #include "korbit/hosting/registry_file.h"
 #include "korbit/platform/loaded_library.h"
+#include "korbit/platform/ownership.h"
 
 namespace korbit::hosting {
 
@@ -111,18 +112,32 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
         if (registry.empty()) {
             registry = registryFilePath();
         }
-        if (std::optional<RegistryEntry> entry = findRegistryEntry(registry, progId)) {
-            std::error_code error;
+        // Someone else's registry would choose the code this process runs.
+        const engine::Status registryOwned = platform::checkOwnedPath(registry.string());
+        std::optional<RegistryEntry> entry;
+        if (registryOwned) {
+            entry = findRegistryEntry(registry, progId);
+        } else if (registryOwned.code() != engine::ErrorCode::NotFound) {
+            registryProblem.emplace(ComponentFailure::kNotTrusted, com::kClassNotRegistered,
+                                    "The component registry " + registry.string() +
+                                        " was not read: " + registryOwned.message() + ".");
+        }
+        if (entry) {
+            const engine::Status libraryOwned = platform::checkOwnedPath(entry->library.string());
+            const std::string registered =
+                "The library registered for " + std::string(progId) + ", " + entry->library.string();
             if (entry->version != 0 && entry->version != com::kInterfaceVersion) {
                 // Not even loaded: its vtables are not this program's.
                 registryProblem.emplace(ComponentFailure::kVersionMismatch, com::kClassNotRegistered,
                                         versionMismatch(entry->library, entry->version, true));
-            } else if (fs::exists(entry->library, error)) {
+            } else if (libraryOwned) {
                 return {entry->progId, entry->clsid, entry->library, true, {}};
-            } else {
+            } else if (libraryOwned.code() == engine::ErrorCode::NotFound) {
                 registryProblem.emplace(ComponentFailure::kLibraryMissing, com::kClassNotRegistered,
-                                        "The library registered for " + std::string(progId) + ", " +
-                                            entry->library.string() + ", does not exist.");
+                                        registered + ", does not exist.");
+            } else {
+                registryProblem.emplace(ComponentFailure::kNotTrusted, com::kClassNotRegistered,
+                                        registered + ", was not loaded: " + libraryOwned.message() + ".");
             }
         }
     } catch (const RegistryError& e) {
@@ -135,6 +150,9 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
             std::string notice;
             if (registryProblem && registryProblem->failure() == ComponentFailure::kVersionMismatch) {
                 notice = std::string(registryProblem->what()) + " The one installed with it is used: " +
+                         library->string() + ".";
+            } else if (registryProblem && registryProblem->failure() == ComponentFailure::kNotTrusted) {
+                notice = std::string(registryProblem->what()) + " The library installed with this program is used: " +
                          library->string() + ".";
             }
             return {own->progId, *own->clsid, *library, false, notice};

@@ -9,6 +9,12 @@
 // so an installed program works without registration, and so does the build
 // tree.
 //
+// Nothing is read or loaded that someone but root and the running user could
+// have put in place (platform::checkOwnedPath): a registry or a registered
+// library refused so gives way to the library installed with the program,
+// with a notice that names the refused file and why; the installed library
+// must pass the same checks.
+//
 // No object is made from a library of another interface version
 // (component_abi.h): the version a registration recorded is compared before
 // the library is loaded, and the one the loaded library reports before any
@@ -53,7 +59,7 @@ struct ComponentLocation {
     KorbitGuid clsid{};
     std::filesystem::path library;
     bool registered = false;  // found in the registry rather than by the search
-    std::string notice;       // why a registered library was passed over, if one was
+    std::string notice;       // why a registry or a registered library was passed over, if one was
 };
 
 class ComponentLoader {
@@ -65,12 +71,13 @@ public:
     // registered library is gone and the search found none),
     // kRegistryDamaged (the registry is unreadable and the search found
     // none), kVersionMismatch (the registration is of another version and
-    // the search found none).
+    // the search found none), kNotTrusted (the registry or the registered
+    // library was refused and the search found none).
     ComponentLocation locate(std::string_view progId) const;
 
     // A new object of the class `progId` names, by its dispatch interface;
-    // `notice`, when given, gets why a registered library was passed over
-    // (empty when none was). Throws ComponentError: locate's failures,
+    // `notice`, when given, gets why a registry or a registered library was
+    // passed over (empty when none was). Throws ComponentError: locate's failures,
     // kVersionMismatch (the library to use reports another version), and
     // those of ComponentLibrary::load and ComponentLibrary::createInstance.
     ComPtr<com::IDispatch> createObject(std::string_view progId, std::string* notice = nullptr) const;

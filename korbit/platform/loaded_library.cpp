@@ -9,6 +9,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "korbit/platform/ownership.h"
+
 namespace korbit::platform {
 
 namespace {
@@ -41,6 +43,9 @@ std::string mappedFile(const void* address) {
 }  // namespace
 
 engine::Result<void*> loadLibrary(const std::string& path) {
+    if (const engine::Status owned = checkOwnedPath(path); !owned) {
+        return owned;
+    }
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* why = ::dlerror();

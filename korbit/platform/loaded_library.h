@@ -10,8 +10,12 @@
 namespace korbit::platform {
 
 // Loads the shared library `path` with all its symbols resolved now and
-// kept to itself; it stays loaded until the process ends. Fails with the
-// loader's own explanation.
+// kept to itself; it stays loaded until the process ends. Its code runs as
+// soon as it is loaded, so it is loaded only when checkOwnedPath
+// (ownership.h) passes for it: no one but root and the running user can have
+// put it there. Fails with checkOwnedPath's failure (NotFound, AccessDenied
+// naming what did not pass, IoFailed), or IoFailed with the dynamic loader's
+// own explanation.
 engine::Result<void*> loadLibrary(const std::string& path);
 
 // The entry point `name` of a library loadLibrary gave; null when it has none.
