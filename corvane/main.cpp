@@ -1,6 +1,5 @@
 // Corvane: one file, one password, one button.
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTextStream>
@@ -10,6 +9,7 @@
 #include <memory>
 
 #include "corvane/app/branding.h"
+#include "corvane/app/file_names.h"
 #include "corvane/app/instance_channel.h"
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
@@ -44,9 +44,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KORBIT_VERSION));
 
     // A file named on the command line (the desktop's "Open with") is
-    // selected as if chosen in the dialog.
-    const QStringList arguments = QApplication::arguments();
-    const QString fileArgument = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
+    // selected as if chosen in the dialog. Its bytes, not Qt's reading of
+    // them (QApplication has taken its own options out of argv by now).
+    const QString fileArgument = argc > 1 ? corvane::absoluteFileName(corvane::fileNameFromOs(argv[1])) : QString();
 
     // A second copy hands its file to the running one and ends at once.
     const QString name = QStringLiteral("corvane");
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
                             << (answer == HandOver::kBusy        ? QStringLiteral("the running copy is busy; %1 was not selected")
                                 : answer == HandOver::kNotAFile ? QStringLiteral("%1 is not a file")
                                                                  : QStringLiteral("the running copy did not answer; %1 was not selected"))
-                                   .arg(fileArgument)
+                                   .arg(corvane::legible(fileArgument))
                             << '\n';
         return 1;
     }

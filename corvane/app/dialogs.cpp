@@ -1,10 +1,11 @@
 #include "corvane/app/dialogs.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
+#include <algorithm>
 #include <deque>
 
+#include "corvane/app/file_names.h"
 #include "korbit/control/host.h"
 
 namespace corvane {
@@ -113,11 +114,12 @@ QString Dialogs::openFileName(QWidget* parent, const QString& initialFolder) {
             s.fileNames.pop_front();
         }
     } else {
+        // By URL: its bytes name any file, where Qt's text would not.
         const QString start = initialFolder.isEmpty() ? s.lastFolder : initialFolder;
-        chosen = QFileDialog::getOpenFileName(parent, QString(), start);
+        chosen = fileNameOfUrl(QFileDialog::getOpenFileUrl(parent, QString(), start.isEmpty() ? QUrl() : urlOfFileName(start)));
     }
     if (!chosen.isEmpty()) {
-        s.lastFolder = QFileInfo(chosen).absolutePath();
+        s.lastFolder = chosen.left(std::max<qsizetype>(chosen.lastIndexOf(u'/'), 1));
     }
     return chosen;
 }
@@ -132,7 +134,7 @@ QString Dialogs::existingFolder(QWidget* parent, const QString& prompt) {
         s.fileNames.pop_front();
         return chosen;
     }
-    return QFileDialog::getExistingDirectory(parent, prompt);
+    return fileNameOfUrl(QFileDialog::getExistingDirectoryUrl(parent, prompt));
 }
 
 void Dialogs::setScripted(bool scripted) {

@@ -12,6 +12,7 @@
 #include "corvane/app/branding.h"
 #include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/control_client.h"
+#include "corvane/app/file_names.h"
 #include "corvane/app/dialogs.h"
 #include "corvane/app/information_form.h"
 #include "corvane/app/password_field.h"
@@ -396,7 +397,7 @@ void MainWindow::logoClicked() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == myFileTxt_ && event->type() == QEvent::MouseMove) {
-        myFileTxt_->setToolTip(myFileTxt_->text());
+        myFileTxt_->setToolTip(legible(myFileTxt_->text()));
     } else if (watched == passwordTxt_ && event->type() == QEvent::MouseMove) {
         showToolTip(passwordTxt_, kPasswordTip, kPasswordTipTitle, kTipPlain, kTipIconInformation, kTipBackColor,
                     kTipTextColor);

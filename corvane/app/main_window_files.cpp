@@ -4,10 +4,9 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QMimeData>
 
+#include "corvane/app/file_names.h"
 #include "corvane/app/main_window.h"
 #include "corvane/app/window_parts.h"
 #include "korbit/platform/rewrite_check.h"
@@ -21,16 +20,17 @@ const QString kNoSuchFile = QStringLiteral("There is no file at \u201c%1\u201d."
 const QString kBusy =
     QStringLiteral("Busy: \u201c%1\u201d was not selected. Choose it again when this is done.");
 
-// The local files a drop carries; folders and remote addresses are not files
-// the program can take.
+// The local files a drop carries, by the bytes of their names; folders and
+// remote addresses are not files the program can take.
 QStringList droppedFiles(const QMimeData* data) {
     QStringList files;
     if (data == nullptr || !data->hasUrls()) {
         return files;
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) {
-            files << url.toLocalFile();
+        const QString file = fileNameOfUrl(url);
+        if (!file.isEmpty() && isRegularFile(file)) {
+            files << file;
         }
     }
     return files;
@@ -43,14 +43,15 @@ QString typedPath(const QString& text) {
     if (path == QStringLiteral("~") || path.startsWith(QStringLiteral("~/"))) {
         path = QDir::homePath() + path.mid(1);
     }
-    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    const QString absolute = path.isEmpty() ? path : absoluteFileName(path);
+    return absolute.isEmpty() ? path : absolute;  // a name no file can have stays as typed
 }
 
 }  // namespace
 
 QString MainWindow::refusalOf(const QString& path) {
-    const korbit::engine::Status refused = korbit::platform::checkRewritable(QFile::encodeName(path).toStdString());
-    return refused ? QString() : QString::fromStdString(refused.message());
+    const korbit::engine::Status refused = korbit::platform::checkRewritable(osFileName(path).toStdString());
+    return refused ? QString() : legible(fileNameFromOs(QByteArray::fromStdString(refused.message())));
 }
 
 void MainWindow::fileChosen(const QString& path) {
@@ -74,8 +75,8 @@ void MainWindow::typedPathEntered() {
     if (path.isEmpty()) {
         return;
     }
-    if (!QFileInfo(path).isFile()) {
-        showWindowNote(kNoSuchFile.arg(QDir::toNativeSeparators(path)));
+    if (!isRegularFile(path)) {
+        showWindowNote(kNoSuchFile.arg(legible(path)));
         return;
     }
     fileChosen(path);
@@ -92,11 +93,11 @@ HandOver MainWindow::takeForwardedFile(const QString& path) {
         return HandOver::kTaken;
     }
     if (running() || QApplication::activeModalWidget() != nullptr) {
-        showWindowNote(kBusy.arg(QDir::toNativeSeparators(path)));
+        showWindowNote(kBusy.arg(legible(path)));
         return HandOver::kBusy;
     }
-    if (!QFileInfo(path).isFile()) {
-        showWindowNote(kNoSuchFile.arg(QDir::toNativeSeparators(path)));
+    if (!isRegularFile(path)) {
+        showWindowNote(kNoSuchFile.arg(legible(path)));
         return HandOver::kNotAFile;
     }
     fileChosen(path);

@@ -5,6 +5,7 @@
 
 #include "corvane/app/branding.h"
 #include "corvane/app/dialogs.h"
+#include "corvane/app/file_names.h"
 
 namespace corvane {
 
@@ -22,14 +23,14 @@ QtHost::~QtHost() {
 
 std::int32_t QtHost::messageBox(const korbit::control::Text& text, std::int32_t style,
                                 const korbit::control::Text& title) {
-    return Dialogs::messageBox(owner_.data(), toQString(text), style, toQString(title));
+    return Dialogs::messageBox(owner_.data(), legible(toQString(text)), style, legible(toQString(title)));
 }
 
 void QtHost::reportFailure(const korbit::control::Text& method, const korbit::control::Text& description) {
     namespace box = korbit::control::box;
     Dialogs::messageBox(owner_.data(),
                         QStringLiteral("The Korbit control could not complete %1: %2")
-                            .arg(toQString(method), toQString(description)),
+                            .arg(toQString(method), legible(toQString(description))),
                         box::kCritical | box::kOkOnly, branding::kBoxTitle);
 }
 

@@ -5,6 +5,9 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "corvane/app/branding.h"
 #include "corvane/app/confirm_password_dialog.h"
@@ -487,6 +490,42 @@ TEST_F(MainWindowTest, DroppingAFileSelectsItAsTheDialogWould) {
     EXPECT_EQ(window->fileBox()->text(), file);
     EXPECT_TRUE(window->windowNote()->isVisible());
     EXPECT_EQ(window->windowNote()->text(), QStringLiteral("Corvane takes one file at a time: drop a single file."));
+}
+
+// A name is bytes: one that is no UTF-8 arrives from a file manager's drop
+// as its percent-encoded bytes, and is encrypted and decrypted under its own
+// name; the window's notes show such bytes as \xE9.
+TEST_F(MainWindowTest, AFileWhoseNameIsNoUtf8IsDroppedEncryptedAndDecrypted) {
+    auto window = mainWindow();
+    const std::string folderBytes = folder.folder("Documents");
+    const std::string fileBytes = folderBytes + "/caf\xE9.txt";
+    std::ofstream(fileBytes, std::ios::binary) << "plain text under a Latin-1 name\n";
+    QMimeData data;
+    data.setData(QStringLiteral("text/uri-list"),
+                 "file://" + QByteArray::fromStdString(fileBytes).toPercentEncoding("/") + "\r\n");
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    const QString chosen = QString::fromStdString(folderBytes) + QStringLiteral("/caf") + QChar(0xDCE9) + ".txt";
+    EXPECT_EQ(window->fileBox()->text(), chosen);
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
+
+    run(*window, QStringLiteral("secret"));
+    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    std::ifstream container(fileBytes, std::ios::binary);
+    std::string magic(4, '\0');
+    container.read(magic.data(), 4);
+    EXPECT_EQ(magic, "xjeS");
+    run(*window, QStringLiteral("secret"));
+    std::ifstream plain(fileBytes, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plain), {}), "plain text under a Latin-1 name\n");
+
+    const QString gone = QString::fromStdString(folderBytes) + QStringLiteral("/gon") + QChar(0xDCE9);
+    EXPECT_EQ(window->takeForwardedFile(gone), HandOver::kNotAFile);
+    EXPECT_EQ(window->windowNote()->text(),
+              QStringLiteral("There is no file at \u201c%1/gon\\xE9\u201d.").arg(QString::fromStdString(folderBytes)));
 }
 
 TEST_F(MainWindowTest, TheWarningGrowsWhilePressedAndTheFileBoxTipFollowsItsText) {
