@@ -20,7 +20,8 @@ korbit::help::HelpPage makePage() {
         "\n"
         "FILE is selected as if it had been chosen with Select File; the file managers' \"Encrypt with "
         "Corvane\" and \"Decrypt with Corvane\" actions start the program this way. Only one copy runs per "
-        "user.\n"
+        "user: a later one hands its FILE to the running copy, which listens only to this user's processes, and "
+        "ends.\n"
         "\n"
         "The usual options of Qt programs (-platform, -style, ...) are accepted as well.";
     page.options = {
@@ -30,7 +31,10 @@ korbit::help::HelpPage makePage() {
     page.sections = {
         {"FILES",
          "~/.config/Velmora Software/Corvane/xjf_app.ini: the settings file, written on the first start; the "
-         "help page is put beside it. $XDG_CONFIG_HOME replaces ~/.config when set."},
+         "help page is put beside it. $XDG_CONFIG_HOME replaces ~/.config when set.\n"
+         "$XDG_RUNTIME_DIR/corvane.lock and corvane.socket: the running copy's lock and the socket later copies "
+         "hand their file to; in ~/.cache/corvane/ ($XDG_CACHE_HOME/corvane/) when XDG_RUNTIME_DIR is not a "
+         "folder of the user's alone with mode 0700. Never in a folder others share."},
         {"SECURITY",
          "The container format is kept as it is so that every file encrypted before can still be decrypted; it "
          "was not designed to modern standards. Anyone with an encrypted file can test passwords quickly, so "

@@ -48,12 +48,19 @@ int main(int argc, char** argv) {
     // them (QApplication has taken its own options out of argv by now).
     const QString fileArgument = argc > 1 ? corvane::absoluteFileName(corvane::fileNameFromOs(argv[1])) : QString();
 
-    // A second copy hands its file to the running one and ends at once.
+    // A second copy hands its file to the running one and ends at once. The
+    // lock and the socket live only in a folder of this user's alone.
     const QString name = QStringLiteral("corvane");
-    const corvane::SingleInstance instance(name);
+    const corvane::RuntimeFolder runtime = corvane::runtimeFolder();
+    if (runtime.path.isEmpty()) {
+        QTextStream(stderr) << "corvane: " << runtime.problem
+                            << "; this copy runs on its own and takes no files from later copies\n";
+    }
+    const corvane::SingleInstance instance(runtime.path, name);
     if (!instance.acquired()) {
         using corvane::HandOver;
-        const HandOver answer = corvane::handOverToRunningCopy(name, fileArgument);
+        const HandOver answer = corvane::handOverToRunningCopy(
+            runtime.path, name, fileArgument.isEmpty() ? QStringList() : QStringList{fileArgument});
         if (fileArgument.isEmpty() || answer == HandOver::kTaken) {
             return 0;
         }
@@ -74,14 +81,17 @@ int main(int argc, char** argv) {
     std::unique_ptr<corvane::LoadingForm> splash;
     // Files handed over while the splash still shows wait for the window.
     QString pendingFile = fileArgument;
-    const corvane::InstanceServer server(name, [&](const QString& file) {
+    const corvane::InstanceServer server(runtime.path, name, [&](const QStringList& files) {
         if (mainWindow == nullptr) {
-            if (!file.isEmpty()) {
-                pendingFile = file;
+            if (files.size() > 1) {
+                return corvane::HandOver::kOneAtATime;
+            }
+            if (!files.isEmpty()) {
+                pendingFile = files.front();
             }
             return corvane::HandOver::kTaken;
         }
-        return mainWindow->takeForwardedFile(file);
+        return mainWindow->takeForwardedFiles(files);
     });
     try {
         splash = std::make_unique<corvane::LoadingForm>([&](const corvane::AppFolders& folders) {

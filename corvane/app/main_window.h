@@ -64,11 +64,11 @@ public:
     void fileChosen(const QString& path);
     // Enter in the file box: the typed path, when it names a file, as chosen.
     void typedPathEntered();
-    // A file handed over by a second copy of the program (empty: none, the
-    // window is only to be seen). Raises the window; selects the file when
-    // no run and no dialog is under way, otherwise says in the window that
-    // it is busy.
-    HandOver takeForwardedFile(const QString& path);
+    // Files handed over by a second copy of the program (none: the window is
+    // only to be seen). Raises the window; selects one file when no run and
+    // no dialog is under way, otherwise says in the window that it is busy;
+    // of several files it selects none and says it takes one at a time.
+    HandOver takeForwardedFiles(const QStringList& paths);
 
     // For tests and the curious.
     XjButton* encDecButton() const { return encDecButton_; }

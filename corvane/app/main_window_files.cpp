@@ -82,16 +82,21 @@ void MainWindow::typedPathEntered() {
     fileChosen(path);
 }
 
-HandOver MainWindow::takeForwardedFile(const QString& path) {
+HandOver MainWindow::takeForwardedFiles(const QStringList& paths) {
     if (isMinimized()) {
         showNormal();
     }
     show();
     raise();
     activateWindow();
-    if (path.isEmpty()) {
+    if (paths.isEmpty()) {
         return HandOver::kTaken;
     }
+    if (paths.size() > 1) {
+        showWindowNote(kOneFileAtATime);
+        return HandOver::kOneAtATime;
+    }
+    const QString& path = paths.front();
     if (running() || QApplication::activeModalWidget() != nullptr) {
         showWindowNote(kBusy.arg(legible(path)));
         return HandOver::kBusy;

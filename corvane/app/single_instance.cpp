@@ -1,20 +1,33 @@
 #include "corvane/app/single_instance.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
+
+#include "corvane/app/file_names.h"
+#include "korbit/platform/ownership.h"
 
 namespace corvane {
 
-QString runtimeFilePath(const QString& fileName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+RuntimeFolder runtimeFolder() {
+    const korbit::engine::Result<std::string> folder = korbit::platform::privateRuntimeFolder("corvane");
+    if (!folder) {
+        return {QString(), legible(fileNameFromOs(QByteArray::fromStdString(folder.status().message())))};
     }
-    return QDir(folder).filePath(fileName);
+    const QByteArray bytes = QByteArray::fromStdString(folder.value());
+    const QString path = fileNameFromOs(bytes);
+    if (QFile::encodeName(path) != bytes) {
+        // The lock and the socket go through Qt, which cannot name it.
+        return {QString(), legible(path) + QStringLiteral(" has a name that is no UTF-8")};
+    }
+    return {path, QString()};
 }
 
-SingleInstance::SingleInstance(const QString& name) {
-    lock_ = std::make_unique<QLockFile>(runtimeFilePath(name + QStringLiteral(".lock")));
+SingleInstance::SingleInstance(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) {
+        acquired_ = true;
+        return;
+    }
+    lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(name + QStringLiteral(".lock")));
     // Held for the whole run, so never stale by age; a live holder is never
     // waited for.
     lock_->setStaleLockTime(0);

@@ -1,6 +1,8 @@
 #include "korbit/platform/ownership.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,8 @@
 #include <deque>
 #include <string_view>
 #include <vector>
+
+#include "korbit/platform/environment.h"
 
 namespace korbit::platform {
 
@@ -89,6 +93,13 @@ std::string joined(const std::string& folder, const std::string& name) {
     return folder == "/" ? "/" + name : folder + "/" + name;
 }
 
+std::string withoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
+    }
+    return path;
+}
+
 std::string parentOf(const std::string& folder) {
     const std::size_t slash = folder.rfind('/');
     return slash == 0 || slash == std::string::npos ? std::string("/") : folder.substr(0, slash);
@@ -160,6 +171,88 @@ engine::Status checkOwnedPath(const std::string& path) {
         }
     }
     return {};
+}
+
+engine::Status checkPrivateFolder(const std::string& folder) {
+    const std::string path = withoutTrailingSlashes(folder);
+    if (const engine::Status above = checkOwnedPath(parentOf(path)); !above) {
+        return above;
+    }
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        return examineFailed(path, errno);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return refused(path, "is no folder");
+    }
+    if (st.st_uid != runningUser()) {
+        return refused(path, "belongs to " + userText(st.st_uid) + ", not to you");
+    }
+    if ((st.st_mode & 07777U) != 0700U) {
+        return refused(path, "has mode " + octal(st.st_mode & 07777U) + ", not 0700");
+    }
+    return {};
+}
+
+engine::Status makePrivateFolder(const std::string& folder) {
+    const std::string path = withoutTrailingSlashes(folder);
+    if (path.empty() || path.front() != '/') {
+        return {engine::ErrorCode::InvalidArgument, "the private folder " + path + " is no absolute path"};
+    }
+    // Made from the top down; each folder that exists is left to the checks.
+    std::string made;
+    for (const std::string& name : componentsOf(path)) {
+        made = joined(made.empty() ? "/" : made, name);
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+            return {engine::ErrorCode::IoFailed, "cannot make the folder " + made + ": " + std::strerror(errno), errno};
+        }
+    }
+    if (const engine::Status above = checkOwnedPath(parentOf(path)); !above) {
+        return above;
+    }
+    // The folders above are the user's or root's alone, so the folder opened
+    // here is the one the checks below look at.
+    const int opened = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (opened >= 0) {
+        struct stat st {};
+        const bool onlyTheUsers = ::fstat(opened, &st) == 0 && st.st_uid == runningUser() &&
+                                  (st.st_mode & (S_IWGRP | S_IWOTH)) == 0 && (st.st_mode & 07777U) != 0700U;
+        // Nobody else could have put anything in it.
+        const bool madePrivate = !onlyTheUsers || ::fchmod(opened, 0700) == 0;
+        const int error = errno;
+        ::close(opened);
+        if (!madePrivate) {
+            return {engine::ErrorCode::IoFailed, "cannot make " + path + " private: " + std::strerror(error), error};
+        }
+    }
+    return checkPrivateFolder(path);
+}
+
+engine::Result<std::string> privateRuntimeFolder(const std::string& program) {
+    if (const std::optional<std::string> runtime = absoluteVariable("XDG_RUNTIME_DIR");
+        runtime && checkPrivateFolder(*runtime)) {
+        return *runtime;
+    }
+    const std::optional<std::string> cache = baseFolder("XDG_CACHE_HOME", ".cache");
+    if (!cache) {
+        return engine::Status{engine::ErrorCode::NotFound,
+                              "no folder of your own is known: XDG_RUNTIME_DIR is no private folder, and neither "
+                              "XDG_CACHE_HOME nor a home folder is set"};
+    }
+    const std::string folder = joined(withoutTrailingSlashes(*cache), program);
+    if (const engine::Status made = makePrivateFolder(folder); !made) {
+        return made;
+    }
+    return folder;
+}
+
+std::optional<unsigned> peerUser(int descriptor) noexcept {
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0 || size != sizeof credentials) {
+        return std::nullopt;
+    }
+    return credentials.uid;
 }
 
 }  // namespace korbit::platform

@@ -523,7 +523,7 @@ TEST_F(MainWindowTest, AFileWhoseNameIsNoUtf8IsDroppedEncryptedAndDecrypted) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plain), {}), "plain text under a Latin-1 name\n");
 
     const QString gone = QString::fromStdString(folderBytes) + QStringLiteral("/gon") + QChar(0xDCE9);
-    EXPECT_EQ(window->takeForwardedFile(gone), HandOver::kNotAFile);
+    EXPECT_EQ(window->takeForwardedFiles({gone}), HandOver::kNotAFile);
     EXPECT_EQ(window->windowNote()->text(),
               QStringLiteral("There is no file at \u201c%1/gon\\xE9\u201d.").arg(QString::fromStdString(folderBytes)));
 }

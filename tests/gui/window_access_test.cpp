@@ -155,10 +155,11 @@ TEST_F(WindowAccess, ASecondCopyHandsItsFileToTheRunningWindow) {
     QFile::setPermissions(QString::fromStdString(runtime), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     korbit::testing::ScopedVariable runtimeDir{"XDG_RUNTIME_DIR", runtime};
     auto window = mainWindow();
-    const SingleInstance lock(QStringLiteral("corvane"));
+    ASSERT_EQ(runtimeFolder().path, QString::fromStdString(runtime)) << runtimeFolder().problem.toStdString();
+    const SingleInstance lock(QString::fromStdString(runtime), QStringLiteral("corvane"));
     ASSERT_TRUE(lock.acquired());
-    const InstanceServer server(QStringLiteral("corvane"),
-                                [&](const QString& file) { return window->takeForwardedFile(file); });
+    const InstanceServer server(QString::fromStdString(runtime), QStringLiteral("corvane"),
+                                [&](const QStringList& files) { return window->takeForwardedFiles(files); });
     ASSERT_TRUE(server.listening());
 
     // `corvane ARGUMENTS` as a user starts it; its exit status and what it said.

@@ -7,6 +7,7 @@ add_executable(window_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/main_window_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/qt_host_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/window_access_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/gui/instance_channel_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/support/gui_test_main.cpp)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(window_tests PRIVATE korbit_common corvane_app Qt6::Test GTest::gtest)
