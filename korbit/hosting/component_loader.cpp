@@ -112,8 +112,12 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
         if (registry.empty()) {
             registry = registryFilePath();
         }
-        // Someone else's registry would choose the code this process runs.
-        const engine::Status registryOwned = platform::checkOwnedPath(registry.string());
+        // Someone else's registry would choose the code this process runs. A
+        // registry that is not there is no registry, wherever it would be.
+        std::error_code absent;
+        const engine::Status registryOwned = fs::exists(registry, absent) || absent
+                                                  ? platform::checkOwnedPath(registry.string())
+                                                  : engine::Status(engine::ErrorCode::NotFound, registry.string());
         std::optional<RegistryEntry> entry;
         if (registryOwned) {
             entry = findRegistryEntry(registry, progId);
