@@ -318,7 +318,8 @@ TEST_F(KorbitCommand, EncryptFinishesAnInterruptedEncryptionFirst) {
     korbit::engine::ContainerHeader header;
     header.PlainExtension = ".txt";
     header.Seed = 3000000;
-    korbit::engine::MemorySource source(std::vector<std::uint8_t>(plain.begin(), plain.end()));
+    const std::vector<std::uint8_t> plainBytes(plain.begin(), plain.end());
+    korbit::engine::MemorySource source(plainBytes);
     korbit::engine::MemorySink container;
     ASSERT_TRUE(korbit::engine::writeContainer(source, container, header, u"correct horse"));
     {

@@ -289,7 +289,8 @@ TEST_F(EncryptionRoutine, FirstGenerationKeepsItsOutputInTheContainersFolder) {
         engine::ContainerHeader header;
         header.PlainExtension = c.extension;
         header.Seed = 4242;
-        engine::MemorySource plain(std::vector<std::uint8_t>(50, 'p'));
+        const std::vector<std::uint8_t> plainBytes(50, 'p');
+        engine::MemorySource plain(plainBytes);
         engine::MemorySink out;
         ASSERT_TRUE(engine::writeContainer(plain, out, header, u"secret1"));
         writeFile(path, out.bytes());
