@@ -25,8 +25,8 @@ std::string toUtf8(std::u16string_view text, LoneSurrogates lone = LoneSurrogate
 
 // What becomes of bytes that are no UTF-8: each its own escape U+DC80..U+DCFF
 // (names, and any text that may hold one), or each maximal invalid sequence
-// one U+FFFD (text whose characters count as they are read, such as a
-// password, whose key has always taken U+FFFD there).
+// one U+FFFD (text read as text: a password, whose key has always taken
+// U+FFFD there, or a file's content).
 enum class InvalidBytes { kEscape, kReplace };
 
 // UTF-16 of `bytes`.

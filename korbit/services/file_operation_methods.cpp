@@ -144,7 +144,7 @@ Text FileOperationMethods::File2String(const Text& MyTxtFile) {
             return Text();
         }
         const auto content = platform::readRegularFile(platform::osPathOrEmpty(MyTxtFile));
-        return content ? platform::fromUtf8(*content) : Text();
+        return content ? platform::fromUtf8(*content, platform::InvalidBytes::kReplace) : Text();
     });
 }
 
