@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "korbit/control/dispatch.h"
+#include "korbit/control/values/dispatch.h"
 
 namespace korbit::cli {
 

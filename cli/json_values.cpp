@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::cli {

@@ -14,8 +14,8 @@
 
 #include <string_view>
 
-#include "korbit/control/dispatch.h"
-#include "korbit/control/value.h"
+#include "korbit/control/values/dispatch.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::cli {
 

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/terminal_host.h"
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 #include "korbit/hosting/com_ptr.h"
 
 namespace korbit::cli {

@@ -8,8 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "korbit/control/component_abi.h"
-#include "korbit/control/host.h"
+#include "korbit/control/values/component_abi.h"
+#include "korbit/control/values/host.h"
 #include "korbit/hosting/com_ptr.h"
 
 namespace korbit::cli {

@@ -4,7 +4,9 @@
   check_layers.py [--root DIR] [--compile-commands FILE] [--check-doc FILE]
   check_layers.py --markdown
 
-Every source file of the product code must belong to exactly one layer;
+Every source file of the product code belongs to the layer whose folder
+holds it most closely (a subfolder that is a layer's folder is that layer's);
+a file in no layer's folder is a fault;
 every quoted #include must name a file of its own layer or of one the layer
 uses; only layers marked `system = yes` may include the operating system's
 or Qt's headers. With --compile-commands, every library source must be
@@ -43,13 +45,13 @@ class Layer:
     def __init__(self, name, section):
         self.name = name
         self.about = section.get("about", "").strip()
-        self.files = section.get("files", "").split()
+        self.folder = section.get("folder", "").strip().rstrip("/")
         self.uses = section.get("uses", "").split()
         self.system = section.getboolean("system", False)
         self.targets = section.get("targets", "").split()
 
-    def holds(self, path):
-        return any(fnmatch.fnmatchcase(path, pattern) for pattern in self.files)
+    def contains(self, path):
+        return bool(self.folder) and path.startswith(self.folder + "/")
 
 
 def read_rules(root):
@@ -59,6 +61,12 @@ def read_rules(root):
     layers = [Layer(name, parser[name]) for name in parser.sections()]
     known = {layer.name for layer in layers}
     faults = []
+    folders = [layer.folder for layer in layers]
+    for layer in layers:
+        if not layer.folder:
+            faults.append(f"scripts/layers.ini: [{layer.name}] names no folder")
+        elif folders.count(layer.folder) > 1:
+            faults.append(f"scripts/layers.ini: [{layer.name}] shares its folder {layer.folder} with another layer")
     for layer in layers:
         for used in layer.uses:
             if "/" not in used and used not in known:
@@ -75,8 +83,9 @@ def product_files(root):
 
 
 def layer_of(path, layers):
-    holding = [layer for layer in layers if layer.holds(path)]
-    return holding
+    """The layer whose folder holds `path` most closely, in a list; empty when none does."""
+    holding = [layer for layer in layers if layer.contains(path)]
+    return [max(holding, key=lambda layer: len(layer.folder))] if holding else []
 
 
 def may_include(layer, target_path, target_layer):
@@ -96,9 +105,8 @@ def check_includes(root, layers):
     membership = {}
     for path in product_files(root):
         holding = layer_of(path, layers)
-        if len(holding) != 1:
-            where = "no layer" if not holding else "the layers " + ", ".join(l.name for l in holding)
-            faults.append(f"{path}: belongs to {where}; give it one in scripts/layers.ini")
+        if not holding:
+            faults.append(f"{path}: is in no layer's folder; give its folder a layer in scripts/layers.ini")
             continue
         membership[path] = holding[0]
 
@@ -152,10 +160,10 @@ def check_compile_commands(root, layers, commands_file):
 
 
 def markdown(layers):
-    rows = ["| Layer | What it holds | Files | May include | System headers |",
+    rows = ["| Layer | What it holds | Folder | May include | System headers |",
             "|---|---|---|---|---|"]
     for layer in reversed(layers):
-        files = " ".join(f"`{f}`" for f in layer.files)
+        files = f"`{layer.folder}/`"
         uses = " ".join(f"`{u}`" if "/" in u else u for u in layer.uses) or "nothing else"
         rows.append(f"| {layer.name} | {layer.about} | {files} | {uses} | {'yes' if layer.system else 'no'} |")
     return "\n".join([DOC_BEGIN, ""] + rows + ["", DOC_END])

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the method reference (korbit/control/method_reference.md) against
-the method table (korbit/control/control_methods.def) and the type library
-(korbit/control/type_library.cpp).
+"""Checks the method reference (korbit/control/values/method_reference.md) against
+the method table (korbit/control/values/control_methods.def) and the type library
+(korbit/control/values/type_library.cpp).
 
 It fails, one line per fault, when a method of the table has no section or a
 section names a method the table lacks; when the sections leave the table's
@@ -11,8 +11,8 @@ a section lacks its summary, arguments, result or failures, or writes them
 other than the format at the top of the reference says; and when an
 enumeration or record of the type library, or one of its members or fields,
 is missing, unknown or different. Type names are read from
-korbit/control/dispatch.cpp, the run-time errors from
-korbit/control/automation_error.h.
+korbit/control/values/dispatch.cpp, the run-time errors from
+korbit/control/values/automation_error.h.
 
 Usage: check_method_reference.py [--root DIR] [--reference FILE]
 Exit status: 0 when the reference is complete, 1 when it is not, 2 on a
@@ -536,9 +536,9 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description="Check the method reference against the method table.")
     parser.add_argument("--root", default=os.path.dirname(here), help="the repository's root folder")
-    parser.add_argument("--reference", help="the reference to check (default: korbit/control/method_reference.md)")
+    parser.add_argument("--reference", help="the reference to check (default: korbit/control/values/method_reference.md)")
     args = parser.parse_args()
-    control = os.path.join(args.root, "korbit", "control")
+    control = os.path.join(args.root, "korbit", "control", "values")
     reference = args.reference or os.path.join(control, "method_reference.md")
     try:
         dispatch = read(os.path.join(control, "dispatch.cpp"))

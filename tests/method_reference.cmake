@@ -1,4 +1,4 @@
-# The method reference (korbit/control/method_reference.md) has a section for
+# The method reference (korbit/control/values/method_reference.md) has a section for
 # every method of the table and every enumeration and record of the type
 # library, in the format its head describes.
 add_test(NAME method_reference

@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 #include "corvane/app/qt_host.h"
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 #include "korbit/hosting/hosting.h"
 
 namespace corvane {

@@ -1,14 +1,14 @@
 // A window's KorbitControl1: the control created by its program identifier
 // and called late-bound, by the dispatch identifiers of the table the
-// control's interface is built from (korbit/control/control_methods.h).
+// control's interface is built from (korbit/control/values/control_methods.h).
 #pragma once
 
 #include <QString>
 #include <cstdint>
 #include <vector>
 
-#include "korbit/control/control_methods.h"
-#include "korbit/control/value.h"
+#include "korbit/control/values/control_methods.h"
+#include "korbit/control/values/value.h"
 #include "korbit/hosting/com_ptr.h"
 
 namespace korbit::control {

@@ -6,7 +6,7 @@
 #include <deque>
 
 #include "corvane/app/file_names.h"
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 
 namespace corvane {
 

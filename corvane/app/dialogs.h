@@ -22,7 +22,7 @@ struct ShownBox {
 class Dialogs {
 public:
     // A modal message box in the control's style code (icon + buttons, see
-    // korbit/control/host.h); returns the button chosen.
+    // korbit/control/values/host.h); returns the button chosen.
     static int messageBox(QWidget* parent, const QString& text, int style, const QString& title);
 
     // The Open dialog for one existing file, starting in `initialFolder`

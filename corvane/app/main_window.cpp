@@ -21,7 +21,7 @@
 #include "corvane/app/window_parts.h"
 #include "corvane/sound/sound_module.h"
 #include "corvane/tooltip/tooltip_module.h"
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 #include "korbit/hosting/password_rule.h"
 
 namespace corvane {

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 
 namespace corvane {
 

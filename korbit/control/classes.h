@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "korbit/control/dispatch.h"
+#include "korbit/control/values/dispatch.h"
 
 namespace korbit::control {
 

@@ -45,7 +45,7 @@ InterfaceInfo buildKorbitControlInterface() {
 #define KORBIT_METHOD(family, name, dispid, result, ...)                                           \
     checked({#name, dispid, R::k##result, {__VA_ARGS__}, &binding::handle<R::k##result, &family::name>}, \
             binding::arityOf(&family::name)),
-#include "korbit/control/control_methods.def"
+#include "korbit/control/values/control_methods.def"
 #undef KORBIT_METHOD
     };
     InterfaceInfo info("_KorbitControl", std::move(methods));

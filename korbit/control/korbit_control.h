@@ -10,8 +10,8 @@
 // invoke()); C++ callers call the families' methods on it directly.
 #pragma once
 
-#include "korbit/control/control_frame.h"
-#include "korbit/control/dispatch.h"
+#include "korbit/control/frame/control_frame.h"
+#include "korbit/control/values/dispatch.h"
 #include "korbit/services/encryption_methods.h"
 #include "korbit/services/file_operation_methods.h"
 #include "korbit/services/file_time_methods.h"

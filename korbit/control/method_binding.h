@@ -20,7 +20,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "korbit/control/failure_status.h"
+#include "korbit/control/frame/failure_status.h"
 #include "korbit/control/korbit_control.h"
 #include "korbit/engine/status.h"
 #include "korbit/platform/text_encoding.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 
 namespace korbit::hosting {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 
 namespace korbit::hosting {
 

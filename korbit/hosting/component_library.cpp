@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "korbit/hosting/component_error.h"
-#include "korbit/hosting/guid.h"
+#include "korbit/hosting/registry/guid.h"
 #include "korbit/platform/loaded_library.h"
 
 namespace korbit::hosting {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <utility>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 #include "korbit/hosting/com_ptr.h"
 
 namespace korbit::hosting {

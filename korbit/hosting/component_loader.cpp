@@ -5,7 +5,7 @@
 
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_library.h"
-#include "korbit/hosting/registry_file.h"
+#include "korbit/hosting/registry/registry_file.h"
 #include "korbit/platform/loaded_library.h"
 #include "korbit/platform/ownership.h"
 

@@ -30,7 +30,7 @@
 #include <utility>
 #include <vector>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 #include "korbit/hosting/com_ptr.h"
 
 namespace korbit::hosting {

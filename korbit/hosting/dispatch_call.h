@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "korbit/control/component_abi.h"
-#include "korbit/control/host.h"
-#include "korbit/control/value.h"
+#include "korbit/control/values/component_abi.h"
+#include "korbit/control/values/host.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::hosting {
 

@@ -7,5 +7,5 @@
 #include "korbit/hosting/component_library.h"
 #include "korbit/hosting/component_loader.h"
 #include "korbit/hosting/dispatch_call.h"
-#include "korbit/hosting/guid.h"
-#include "korbit/hosting/registry_file.h"
+#include "korbit/hosting/registry/guid.h"
+#include "korbit/hosting/registry/registry_file.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "korbit/control/failure_status.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/frame/failure_status.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
 #include "korbit/platform/file_metadata.h"

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "korbit/control/control_frame.h"
+#include "korbit/control/frame/control_frame.h"
 #include "korbit/services/families.h"
 
 namespace korbit::services {

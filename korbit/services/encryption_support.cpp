@@ -1,6 +1,6 @@
 #include "korbit/services/encryption_support.h"
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/engine/windows1252.h"
 #include "korbit/platform/secure_random.h"

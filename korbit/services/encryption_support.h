@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "korbit/control/control_frame.h"
+#include "korbit/control/frame/control_frame.h"
 #include "korbit/engine/byte_stream.h"
 #include "korbit/engine/container.h"
 #include "korbit/engine/keystream.h"

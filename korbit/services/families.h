@@ -3,7 +3,7 @@
 // a family of a higher layer that builds on one of these.
 #pragma once
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::services {
 

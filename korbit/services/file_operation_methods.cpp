@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <string>
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/file_copy.h"
 #include "korbit/platform/file_info.h"
 #include "korbit/platform/file_operations.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 #include "korbit/platform/file_info.h"
 #include "korbit/platform/file_times.h"
 #include "korbit/platform/text_encoding.h"

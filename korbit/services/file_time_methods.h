@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 #include "korbit/services/families.h"
 
 namespace korbit::services {

@@ -1,6 +1,6 @@
 #include "korbit/services/file_times.h"
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 
 namespace korbit::services {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::services {
 

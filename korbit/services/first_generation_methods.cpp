@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "korbit/services/encryption_methods.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/engine/keystream.h"
 #include "korbit/engine/windows1252.h"

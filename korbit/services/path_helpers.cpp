@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "korbit/control/automation_error.h"
+#include "korbit/control/values/automation_error.h"
 #include "korbit/platform/drives.h"
 #include "korbit/platform/file_info.h"
 #include "korbit/platform/file_search.h"

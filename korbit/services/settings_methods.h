@@ -3,7 +3,7 @@
 // sees them; a file path holding a NUL names no file.
 #pragma once
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 #include "korbit/engine/status.h"
 #include "korbit/services/families.h"
 

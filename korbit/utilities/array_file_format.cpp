@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::utilities {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 #include "korbit/engine/status.h"
 
 namespace korbit::utilities {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::utilities {
 

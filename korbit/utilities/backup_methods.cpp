@@ -1,7 +1,7 @@
 // The folder backup and mirroring methods of the control.
 #include "korbit/utilities/backup_methods.h"
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/file_copy.h"
 #include "korbit/platform/folder_walk.h"
 #include "korbit/platform/text_encoding.h"

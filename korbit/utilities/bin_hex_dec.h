@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::utilities {
 

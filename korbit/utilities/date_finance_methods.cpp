@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 #include "korbit/platform/local_time.h"
 #include "korbit/utilities/fraction_text.h"
 

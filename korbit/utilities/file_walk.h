@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "korbit/control/control_frame.h"
+#include "korbit/control/frame/control_frame.h"
 
 namespace korbit::services {
 class PathMethods;

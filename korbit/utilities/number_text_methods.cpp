@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/text_case.h"
 #include "korbit/utilities/bin_hex_dec.h"
 #include "korbit/utilities/fraction_text.h"

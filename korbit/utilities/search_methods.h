@@ -6,7 +6,7 @@
 // its clean-up.
 #pragma once
 
-#include "korbit/control/control_frame.h"
+#include "korbit/control/frame/control_frame.h"
 #include "korbit/utilities/families.h"
 
 namespace korbit::utilities {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "korbit/control/korbit_control.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "platform/scratch_folder.h"
 #include "support/scripted_host.h"
 

@@ -5,7 +5,7 @@
 #include "cli/json_values.h"
 #include "cli/late_bound_call.h"
 #include "cli/words.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 
 namespace korbit::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <link.h>
 
 #include "component/component_test_support.h"
-#include "korbit/control/automation_error.h"
+#include "korbit/control/values/automation_error.h"
 #include "korbit/hosting/hosting.h"
 
 namespace korbit::testing {

@@ -6,7 +6,7 @@
 
 #include "component/component_test_support.h"
 #include "korbit/hosting/component_error.h"
-#include "korbit/hosting/registry_file.h"
+#include "korbit/hosting/registry/registry_file.h"
 
 namespace korbit::testing {
 namespace {

@@ -4,7 +4,7 @@
 // before it asks for any.
 #include <cstdlib>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <set>
 #include <stdexcept>
 
-#include "korbit/control/dispatch.h"
-#include "korbit/control/control_methods.h"
+#include "korbit/control/values/dispatch.h"
+#include "korbit/control/values/control_methods.h"
 #include "korbit/control/korbit_control.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 
 namespace korbit::control {
 namespace {

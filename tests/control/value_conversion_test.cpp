@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "korbit/control/automation_date.h"
-#include "korbit/control/value.h"
+#include "korbit/control/values/automation_date.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::control {
 namespace {

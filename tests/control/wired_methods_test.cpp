@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "korbit/control/korbit_control.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "platform/scratch_folder.h"
 #include "support/scripted_host.h"
 

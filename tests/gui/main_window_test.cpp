@@ -14,7 +14,7 @@
 #include "corvane/app/window_parts.h"
 #include "corvane/tooltip/tooltip_module.h"
 #include "gui/desktop_fixture.h"
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 
 namespace corvane::testing {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "corvane/app/dialogs.h"
 #include "corvane/app/qt_host.h"
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 
 namespace corvane {
 namespace {

@@ -6,7 +6,6 @@ as it is and fails, naming the file and line, on each kind of wrong step.
 """
 
 import configparser
-import fnmatch
 import json
 import os
 import shutil
@@ -82,8 +81,13 @@ class LayerCheck(unittest.TestCase):
              "the services layer may not include korbit/utilities/file_walk.h"),
             ("korbit/utilities/file_walk.cpp", '#include "korbit/services/path_helpers.h"',
              "the utilities layer may not include korbit/services/path_helpers.h"),
-            ("korbit/control/value.cpp", '#include "korbit/hosting/component_loader.h"',
+            ("korbit/control/values/value.cpp", '#include "korbit/hosting/component_loader.h"',
              "the values layer may not include"),
+            # A new file in a layer's subfolder is that layer's, not its parent folder's.
+            ("korbit/control/values/new_value.cpp", '#include "korbit/control/korbit_control.h"',
+             "the values layer may not include korbit/control/korbit_control.h"),
+            ("korbit/hosting/registry/new_entry.cpp", '#include "korbit/hosting/component_loader.h"',
+             "the registry layer may not include korbit/hosting/component_loader.h"),
             ("corvane/app/dialogs.cpp", '#include "korbit/control/korbit_control.h"',
              "the corvane layer may not include"),
             ("korbit/services/settings_methods.cpp", "#include <unistd.h>", "a system header"),
@@ -106,8 +110,8 @@ class LayerCheck(unittest.TestCase):
                 for name in names:
                     path = os.path.relpath(os.path.join(folder, name), tree.path)
                     if name.endswith(".cpp"):
-                        layer = next(s for s in rules.sections() if any(
-                            fnmatch.fnmatchcase(path, f) for f in rules[s]["files"].split()))
+                        layer = max((s for s in rules.sections() if path.startswith(rules[s]["folder"] + "/")),
+                                    key=lambda s: len(rules[s]["folder"]))
                         targets[path] = rules[layer]["targets"].split()[0]
             self.assertEqual(tree.check("--compile-commands", tree.compile_commands(targets)), (0, ""))
 
@@ -132,7 +136,7 @@ class LayerCheck(unittest.TestCase):
             tree.plant("korbit/newlayer/thing.cpp", "int thing();")
             code, output = tree.check()
             self.assertEqual(code, 1)
-            self.assertIn("korbit/newlayer/thing.cpp: belongs to no layer", output)
+            self.assertIn("korbit/newlayer/thing.cpp: is in no layer's folder", output)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/file_info.h"
 #include "platform/scratch_folder.h"
 #include "services/method_calls.h"

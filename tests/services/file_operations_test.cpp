@@ -13,7 +13,7 @@
 #include <optional>
 #include <sstream>
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "platform/scratch_folder.h"
 #include "services/method_calls.h"
 #include "support/scripted_host.h"

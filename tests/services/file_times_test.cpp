@@ -7,8 +7,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "korbit/control/automation_date.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/automation_date.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/file_times.h"
 #include "korbit/services/file_times.h"
 #include "platform/scratch_folder.h"

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "korbit/control/automation_error.h"
+#include "korbit/control/values/automation_error.h"
 #include "korbit/services/path_helpers.h"
 
 namespace korbit::services {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 
 namespace korbit::testing {
 

@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 #include "korbit/utilities/array_file_format.h"
 #include "platform/scratch_folder.h"
 #include "utilities/late_bound.h"

@@ -2,7 +2,7 @@
 // dispatch interface.
 #include <ctime>
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 #include "utilities/late_bound.h"
 
 namespace korbit::testing {

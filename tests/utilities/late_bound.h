@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "korbit/control/korbit_control.h"
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 #include "support/scripted_host.h"
 
 namespace korbit::testing {

@@ -1,6 +1,6 @@
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 
-#include "korbit/control/dispatch.h"
+#include "korbit/control/values/dispatch.h"
 
 namespace korbit::control {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "korbit/control/control_state.h"
-#include "korbit/control/host.h"
+#include "korbit/control/frame/control_state.h"
+#include "korbit/control/values/host.h"
 #include "korbit/engine/random_fraction.h"
 
 namespace korbit::control {

@@ -21,9 +21,9 @@
 #include <cstdint>
 #include <string>
 
-#include "korbit/control/dispatch.h"
-#include "korbit/control/host.h"
-#include "korbit/control/value.h"
+#include "korbit/control/values/dispatch.h"
+#include "korbit/control/values/host.h"
+#include "korbit/control/values/value.h"
 
 extern "C" {
 

@@ -11,7 +11,7 @@ namespace korbit::control {
 
 enum class ControlMethod : std::int32_t {
 #define KORBIT_METHOD(family, name, dispid, ...) name = dispid,
-#include "korbit/control/control_methods.def"
+#include "korbit/control/values/control_methods.def"
 #undef KORBIT_METHOD
 };
 
@@ -23,7 +23,7 @@ constexpr const char* methodName(ControlMethod method) noexcept {
 #define KORBIT_METHOD(family, name, dispid, ...) \
     case ControlMethod::name:                    \
         return #name;
-#include "korbit/control/control_methods.def"
+#include "korbit/control/values/control_methods.def"
 #undef KORBIT_METHOD
     }
     return "";

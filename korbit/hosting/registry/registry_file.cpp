@@ -1,4 +1,4 @@
-#include "korbit/hosting/registry_file.h"
+#include "korbit/hosting/registry/registry_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "korbit/hosting/guid.h"
+#include "korbit/hosting/registry/guid.h"
 #include "korbit/platform/atomic_file.h"
 #include "korbit/platform/environment.h"
 #include "korbit/platform/folder_lock.h"

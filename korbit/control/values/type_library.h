@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::control {
 

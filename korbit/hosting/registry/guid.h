@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 
 namespace korbit::hosting {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 namespace korbit::control {
 

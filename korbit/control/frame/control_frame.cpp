@@ -1,4 +1,4 @@
-#include "korbit/control/control_frame.h"
+#include "korbit/control/frame/control_frame.h"
 
 namespace korbit::control {
 

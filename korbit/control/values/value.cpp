@@ -1,4 +1,4 @@
-#include "korbit/control/value.h"
+#include "korbit/control/values/value.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 
 namespace korbit::control {
 

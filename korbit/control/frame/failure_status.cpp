@@ -1,4 +1,4 @@
-#include "korbit/control/failure_status.h"
+#include "korbit/control/frame/failure_status.h"
 
 namespace korbit::control {
 

@@ -1,9 +1,9 @@
-#include "korbit/control/dispatch.h"
+#include "korbit/control/values/dispatch.h"
 
 #include <new>
 #include <stdexcept>
 
-#include "korbit/control/type_library.h"
+#include "korbit/control/values/type_library.h"
 
 namespace korbit::control {
 

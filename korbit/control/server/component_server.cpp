@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "korbit/control/classes.h"
-#include "korbit/control/component_abi.h"
-#include "korbit/hosting/registry_file.h"
+#include "korbit/control/values/component_abi.h"
+#include "korbit/hosting/registry/registry_file.h"
 #include "korbit/platform/loaded_library.h"
 #include "korbit/platform/text_encoding.h"
 

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "korbit/control/automation_error.h"
+#include "korbit/control/values/automation_error.h"
 
 namespace korbit::control {
 

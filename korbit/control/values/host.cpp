@@ -1,4 +1,4 @@
-#include "korbit/control/host.h"
+#include "korbit/control/values/host.h"
 
 #include <iostream>
 

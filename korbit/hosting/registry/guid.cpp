@@ -1,6 +1,6 @@
 // Built into the component library as well as into the hosts: both sides
 // compare and write identifiers.
-#include "korbit/hosting/guid.h"
+#include "korbit/hosting/registry/guid.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "korbit/control/automation_date.h"
+#include "korbit/control/values/automation_date.h"
 
 #include <cmath>
 

@@ -24,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "korbit/control/component_abi.h"
+#include "korbit/control/values/component_abi.h"
 
 namespace korbit::hosting {
 

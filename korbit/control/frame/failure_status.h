@@ -3,7 +3,7 @@
 // the failing status of the run-time error that says the same.
 #pragma once
 
-#include "korbit/control/automation_error.h"
+#include "korbit/control/values/automation_error.h"
 #include "korbit/engine/status.h"
 
 namespace korbit::control {
