@@ -35,7 +35,7 @@ nlohmann::json describeInterface(const control::InterfaceInfo& info) {
         for (const control::ParamInfo& p : m.params) {
             nlohmann::json param = {{"name", p.name},
                                     {"type", control::paramTypeName(p.type)},
-                                    {"byRef", !p.byValue},
+                                    {"byRef", !p.byValue()},
                                     {"optional", p.optional}};
             if (p.optional && !p.defaultValue.isEmpty()) {
                 param["default"] = toJson(p.defaultValue);

@@ -190,7 +190,7 @@ nlohmann::json runCall(ObjectPool& pool, TerminalHost& host, const CallRequest& 
     }
     nlohmann::json byref = nlohmann::json::object();
     for (std::size_t i = 0; i < args.size() && i < member->params.size(); ++i) {
-        if (!member->params[i].byValue) {
+        if (!member->params[i].byValue()) {
             byref[std::string(member->params[i].name)] = toJson(args[i]);
         }
     }

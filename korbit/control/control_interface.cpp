@@ -30,12 +30,22 @@ constexpr MethodNote kNotes[] = {
                      "the last change of the file's status and its last modification."},
 };
 
-// One member of the table, checked: a table entry whose argument list does
-// not match its family's method must not reach a caller.
-MethodInfo checked(MethodInfo method, std::size_t arity) {
-    if (method.params.size() != arity) {
+// One member of the table, checked: a table entry whose arguments do not
+// match its family's method must not reach a caller. The table gives an
+// argument back exactly where the family's parameter is a non-const
+// reference.
+MethodInfo checked(MethodInfo method, const std::vector<bool>& written) {
+    const std::string name(method.name);
+    if (method.params.size() != written.size()) {
         throw std::logic_error("the interface lists " + std::to_string(method.params.size()) + " arguments for " +
-                               std::string(method.name) + ", its family takes " + std::to_string(arity));
+                               name + ", its family takes " + std::to_string(written.size()));
+    }
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (method.params[i].givenBack() != written[i]) {
+            throw std::logic_error("the interface " + std::string(written[i] ? "does not give" : "gives") + " back " +
+                                   std::string(method.params[i].name) + " of " + name + ", which its family " +
+                                   (written[i] ? "writes" : "only reads"));
+        }
     }
     return method;
 }
@@ -44,7 +54,7 @@ InterfaceInfo buildKorbitControlInterface() {
     std::vector<MethodInfo> methods = {
 #define KORBIT_METHOD(family, name, dispid, result, ...)                                           \
     checked({#name, dispid, R::k##result, {__VA_ARGS__}, &binding::handle<R::k##result, &family::name>}, \
-            binding::arityOf(&family::name)),
+            binding::writtenArgumentsOf(&family::name)),
 #include "korbit/control/values/control_methods.def"
 #undef KORBIT_METHOD
     };

@@ -14,11 +14,13 @@
 //                       status (automationErrorOf)
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "korbit/control/frame/failure_status.h"
 #include "korbit/control/korbit_control.h"
@@ -99,6 +101,9 @@ template <typename C, typename R, typename... Ps>
 struct Signature<R (C::*)(Ps...)> {
     using Family = C;
     static constexpr std::size_t kArity = sizeof...(Ps);
+    // Which parameters the method may write: the non-const references.
+    static constexpr std::array<bool, sizeof...(Ps)> kWrites = {
+        (std::is_lvalue_reference_v<Ps> && !std::is_const_v<std::remove_reference_t<Ps>>)...};
     template <auto M, std::size_t... I>
     static decltype(auto) call(C& family, [[maybe_unused]] std::span<Value> args, std::index_sequence<I...>) {
         return (family.*M)(Argument<Ps>::from(args[I])...);
@@ -117,10 +122,11 @@ struct Signature<R (C::*)(Ps...) noexcept> : Signature<R (C::*)(Ps...)> {};
 template <typename C, typename R, typename... Ps>
 struct Signature<R (C::*)(Ps...) const noexcept> : Signature<R (C::*)(Ps...) const> {};
 
-// The number of arguments `method` takes.
+// Which of its arguments `method` may write, in order.
 template <typename Method>
-constexpr std::size_t arityOf(Method) noexcept {
-    return Signature<Method>::kArity;
+std::vector<bool> writtenArgumentsOf(Method) {
+    const auto& writes = Signature<Method>::kWrites;
+    return std::vector<bool>(writes.begin(), writes.end());
 }
 
 // The late-bound handler of family method M, declared to give `Declared`.

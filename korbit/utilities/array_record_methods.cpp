@@ -2,6 +2,7 @@
 #include "korbit/utilities/array_record_methods.h"
 
 #include <limits>
+#include <utility>
 
 #include "korbit/services/path_methods.h"
 #include "korbit/utilities/array_file_format.h"
@@ -11,13 +12,15 @@
 namespace korbit::utilities {
 
 
-Array& arrayOf(Record& data) {
-    Value& field = data.field("sMyArray");
+const Array& arrayOf(const Record& data) {
+    const Value& field = data.field("sMyArray");
     if (!field.holds<Array>()) {
         throw control::AutomationError::typeMismatch();
     }
     return field.get<Array>();
 }
+
+Array& arrayOf(Record& data) { return const_cast<Array&>(arrayOf(std::as_const(data))); }
 
 namespace {
 
@@ -45,7 +48,7 @@ std::string fileText(const Array& a, std::int32_t count, std::int32_t skip, std:
     return out;
 }
 
-VBool writeArrayRows(Record& ArrayData, std::int32_t skip, VBool AppendFile, bool twoDim) {
+VBool writeArrayRows(const Record& ArrayData, std::int32_t skip, VBool AppendFile, bool twoDim) {
     try {
         const std::int32_t count = intField(ArrayData, "nRecordCount");
         std::int32_t lastColumn = -1;
@@ -66,19 +69,19 @@ VBool writeArrayRows(Record& ArrayData, std::int32_t skip, VBool AppendFile, boo
 
 }  // namespace
 
-VBool ArrayRecordMethods::WriteOneDimArrayToFile(Record& ArrayData, VBool AppendFile) {
+VBool ArrayRecordMethods::WriteOneDimArrayToFile(const Record& ArrayData, VBool AppendFile) {
     return writeArrayRows(ArrayData, -1, AppendFile, false);
 }
 
-VBool ArrayRecordMethods::WriteTwoDimArrayToFile(Record& ArrayData, VBool AppendFile) {
+VBool ArrayRecordMethods::WriteTwoDimArrayToFile(const Record& ArrayData, VBool AppendFile) {
     return writeArrayRows(ArrayData, -1, AppendFile, true);
 }
 
-VBool ArrayRecordMethods::RemoveArrayRowReWriteOneDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
+VBool ArrayRecordMethods::RemoveArrayRowReWriteOneDim(const Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
     return writeArrayRows(ArrayData, iPos < 0 ? -1 : iPos, AppendFile, false);
 }
 
-VBool ArrayRecordMethods::RemoveArrayRowReWriteTwoDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
+VBool ArrayRecordMethods::RemoveArrayRowReWriteTwoDim(const Record& ArrayData, std::int32_t iPos, VBool AppendFile) {
     return writeArrayRows(ArrayData, iPos < 0 ? -1 : iPos, AppendFile, true);
 }
 

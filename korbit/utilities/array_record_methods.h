@@ -22,18 +22,18 @@ public:
         : frame_(frame), paths_(paths) {}
 
     Value DestroyArray(Record& ArrayData);  // erases sMyArray; Empty
-    VBool RemoveArrayRowReWriteOneDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile);  // array unchanged
-    VBool RemoveArrayRowReWriteTwoDim(Record& ArrayData, std::int32_t iPos, VBool AppendFile);
+    VBool RemoveArrayRowReWriteOneDim(const Record& ArrayData, std::int32_t iPos, VBool AppendFile);  // array unchanged
+    VBool RemoveArrayRowReWriteTwoDim(const Record& ArrayData, std::int32_t iPos, VBool AppendFile);
     VBool RemoveFromArrayTwoDim(Record& ArrayData, std::int32_t iPos);  // a lone row is erased with False
     VBool RemoveFromArrayOneDim(Record& ArrayData, std::int32_t iPos);
-    std::int32_t BinarySearchSortedArray1(Record& ArrayData, const Value& FindValue);  // first equal index, or -1
-    std::int32_t BinarySearchSortedArray2(Record& ArrayData, std::int16_t AccordingTo, const Value& FindValue);
+    std::int32_t BinarySearchSortedArray1(const Record& ArrayData, const Value& FindValue);  // first equal index, or -1
+    std::int32_t BinarySearchSortedArray2(const Record& ArrayData, std::int16_t AccordingTo, const Value& FindValue);
     VBool IsInArray2(const Value& FindValue, const Array& MyArray);  // exact, case-sensitive text forms
-    VBool IsInArray(const Value& FindValue, Record& ArrayData);
+    VBool IsInArray(const Value& FindValue, const Record& ArrayData);
     VBool ArrayReverseTwoDim(Record& ArrayData);  // rows 0 .. nRecordCount - 1
     VBool ArrayReverseOneDim(Record& ArrayData);
-    VBool WriteOneDimArrayToFile(Record& ArrayData, VBool AppendFile);  // replaced atomically unless appending
-    VBool WriteTwoDimArrayToFile(Record& ArrayData, VBool AppendFile);  // False for widths outside 2..31
+    VBool WriteOneDimArrayToFile(const Record& ArrayData, VBool AppendFile);  // replaced atomically unless appending
+    VBool WriteTwoDimArrayToFile(const Record& ArrayData, VBool AppendFile);  // False for widths outside 2..31
     void QuickSortOneDimArray(Record& ArrayData, std::int32_t L, std::int32_t R);
     void QuickSortTwoDimArray(Record& ArrayData, std::int16_t AccordingTo, std::int32_t L, std::int32_t R);
     VBool FillOneDimArrayFromFile(Record& ArrayData);  // sets nRecordCount
@@ -49,5 +49,6 @@ private:
 // The sMyArray field of an ARRAY_PARAMS record; throws type mismatch when it
 // holds no array.
 Array& arrayOf(Record& data);
+const Array& arrayOf(const Record& data);
 
 }  // namespace korbit::utilities

@@ -77,7 +77,7 @@ void ArrayRecordMethods::QuickSortTwoDimArray(Record& ArrayData, std::int16_t Ac
              AccordingTo >= 0 && AccordingTo <= lastColumn);
 }
 
-std::int32_t ArrayRecordMethods::BinarySearchSortedArray1(Record& ArrayData, const Value& FindValue) {
+std::int32_t ArrayRecordMethods::BinarySearchSortedArray1(const Record& ArrayData, const Value& FindValue) {
     const Array& a = arrayOf(ArrayData);
     const control::Bound rows = a.bound(1);
     const ValueOrder order(a.at(0));
@@ -86,7 +86,7 @@ std::int32_t ArrayRecordMethods::BinarySearchSortedArray1(Record& ArrayData, con
         [this] { frame_.host().pumpEvents(); });
 }
 
-std::int32_t ArrayRecordMethods::BinarySearchSortedArray2(Record& ArrayData, std::int16_t AccordingTo,
+std::int32_t ArrayRecordMethods::BinarySearchSortedArray2(const Record& ArrayData, std::int16_t AccordingTo,
                                                           const Value& FindValue) {
     const Array& a = arrayOf(ArrayData);
     const control::Bound rows = a.bound(1);
@@ -96,7 +96,7 @@ std::int32_t ArrayRecordMethods::BinarySearchSortedArray2(Record& ArrayData, std
         [this] { frame_.host().pumpEvents(); });
 }
 
-VBool ArrayRecordMethods::IsInArray(const Value& FindValue, Record& ArrayData) {
+VBool ArrayRecordMethods::IsInArray(const Value& FindValue, const Record& ArrayData) {
     return isInArrayValue(FindValue, ArrayData.field("sMyArray"));
 }
 

@@ -17,8 +17,9 @@ namespace korbit::utilities {
 namespace {
 
 Text& textField(Record& r, std::string_view name) { return r.field(name).get<Text>(); }
+const Text& textField(const Record& r, std::string_view name) { return r.field(name).get<Text>(); }
 std::int32_t& countField(Record& r, std::string_view name) { return r.field(name).get<std::int32_t>(); }
-VBool boolField(Record& r, std::string_view name) { return r.field(name).get<control::Boolean>().value; }
+VBool boolField(const Record& r, std::string_view name) { return r.field(name).get<control::Boolean>().value; }
 Array& listField(Record& r, std::string_view name) { return r.field(name).get<Array>(); }
 void countUp(Record& r, std::string_view name) { countField(r, name) = plusOne(countField(r, name)); }
 
@@ -91,7 +92,7 @@ void BackupMethods::mirrorFolders(Record& FP) {
     }
 }
 
-void BackupMethods::listMismatches(Record& FP, Array& found, VBool deleteNow, VBool silent) {
+void BackupMethods::listMismatches(const Record& FP, Array& found, VBool deleteNow, VBool silent) {
     if (paths_.NamesNoFolder(textField(FP, "SourceFolder")) ||
         (latches_.NoMatchTargetRoot.empty() && paths_.NamesNoFolder(textField(FP, "TargetFolder")))) {
         return;  // nothing to compare with: never the root folder
@@ -288,7 +289,7 @@ VBool BackupMethods::CompareTargetToSource(Record& MyBackUpParams, Array& ExtraF
     }
 }
 
-Value BackupMethods::DeleteNoMatchDirectories(Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow,
+Value BackupMethods::DeleteNoMatchDirectories(const Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow,
                                               VBool SilentDelete) {
     listMismatches(FP, MisMathedDirArray, DeleteMisMatchesNow, SilentDelete);
     return control::Empty{};

@@ -24,7 +24,7 @@ public:
     VBool CompareTargetToSource(Record& MyBackUpParams, Array& ExtraFilesArray,
                                 VBool DeleteMisMatchesNow = control::kFalse,
                                 VBool SilentDelete = control::kFalse);  // True when a target file has no source
-    Value DeleteNoMatchDirectories(Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow = control::kFalse,
+    Value DeleteNoMatchDirectories(const Record& FP, Array& MisMathedDirArray, VBool DeleteMisMatchesNow = control::kFalse,
                                    VBool SilentDelete = control::kFalse);  // Empty; latches the target root
     void BackUpFilesCLEANUP();
 
@@ -33,7 +33,7 @@ private:
     bool copyInto(const Text& from, const Text& to, TargetTree& tree);
     void backUpOne(Record& params, const Text& source, const Text& destination, TargetTree& tree);
     void mirrorFolders(Record& FP);
-    void listMismatches(Record& FP, Array& found, VBool deleteNow, VBool silent);
+    void listMismatches(const Record& FP, Array& found, VBool deleteNow, VBool silent);
 
     // Roots the recursive methods latch on their first call.
     struct Latches {

@@ -163,7 +163,7 @@ TEST(ControlInterfaceIndex, ListsAll129MethodsWithUniqueNamesAndIdentifiers) {
     ASSERT_EQ(routine->params.size(), 3U);
     EXPECT_EQ(routine->params[2].defaultValue, Value(u"Velmora Software"));
     const MethodInfo* fraction = info.find("MakeFraction");
-    EXPECT_TRUE(fraction->params[0].byValue);
+    EXPECT_TRUE(fraction->params[0].byValue());
     EXPECT_EQ(fraction->params[1].defaultValue, Value(std::int32_t{64}));
 }
 

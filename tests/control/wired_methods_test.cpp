@@ -49,12 +49,6 @@ Value plausible(const ParamInfo& param) {
 // their argument checks are exercised here.
 bool startsPrograms(std::string_view name) { return name == "BrowserLaunch" || name == "StartRunOpenFile"; }
 
-// Methods that rewrite a by-reference text argument by design.
-bool rewritesTextArgument(std::string_view name) {
-    return name == "MoveMyFile" || name == "MoveMyFileReplaceExisting" || name == "GetFolderCreatedDate" ||
-           name == "FolderContainsFiles" || name == "FolderContainsSubfolders";
-}
-
 // Methods that let a subscript error through by design: with the plausible
 // arguments a bound or column is outside the array.
 bool failsOnPlausibleBounds(std::string_view name) {
@@ -124,7 +118,7 @@ TEST_F(WiredMethods, AnswerEveryKindOfCallWithAStatus) {
         }
         EXPECT_TRUE(r.ok()) << r.description;
         for (std::size_t i = 0; i < m.params.size(); ++i) {
-            if (!m.params[i].byValue && m.params[i].type == ParamType::kText && !rewritesTextArgument(m.name)) {
+            if (m.params[i].passing == kByRef && m.params[i].type == ParamType::kText) {
                 EXPECT_EQ(args[i], Value(u"7")) << "by-reference argument written back in its declared type";
             }
         }

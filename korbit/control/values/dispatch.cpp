@@ -160,7 +160,7 @@ InvokeResult invoke(DispatchObject& self, std::int32_t dispid, std::vector<Value
     // By-reference arguments see what the method left in them, also when it
     // failed part-way.
     for (std::size_t i = 0; i < args.size() && i < method->params.size(); ++i) {
-        if (!method->params[i].byValue && !args[i].isMissing()) {
+        if (!method->params[i].byValue() && !args[i].isMissing()) {
             args[i] = std::move(converted[i]);
         }
     }

@@ -36,18 +36,28 @@ enum class ParamType : std::uint8_t {
 
 enum class ResultType : std::uint8_t { kNone, kText, kBool, kInt16, kInt32, kDouble, kDate, kVariant, kIsFileResults };
 
-inline constexpr bool kByRef = false;
-inline constexpr bool kByValue = true;
+// How an argument is passed. By reference, the caller's variable receives
+// what the method leaves in it; kGivenBack marks the arguments the method
+// writes on purpose (a result it gives back beside its own), which a typed
+// client returns to its caller. The family's C++ parameter of such an
+// argument is a non-const reference, and only of such an argument.
+enum class Passing : std::uint8_t { kByRef, kByValue, kGivenBack };
+inline constexpr Passing kByRef = Passing::kByRef;
+inline constexpr Passing kByValue = Passing::kByValue;
+inline constexpr Passing kGivenBack = Passing::kGivenBack;
 inline constexpr bool kOptional = true;
 
 struct ParamInfo {
     std::string_view name;
     ParamType type;
-    bool byValue = kByRef;
+    Passing passing = kByRef;
     bool optional = false;
     // The value a left-out optional argument takes. Empty means the type's
     // own default (0, empty text, False); a Variant then stays Missing.
     Value defaultValue{};
+
+    bool byValue() const noexcept { return passing == kByValue; }
+    bool givenBack() const noexcept { return passing == kGivenBack; }
 };
 
 class DispatchObject;
