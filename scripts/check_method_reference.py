@@ -161,7 +161,7 @@ def read_table(def_text, param_names, result_names):
             parts = split_top(unbrace(initialiser))
             name = re.fullmatch(r'"(\w+)"', parts[0])
             kind = re.fullmatch(r"P::(k\w+)", parts[1])
-            if not name or not kind or kind.group(1) not in param_names or parts[2] not in ("kByRef", "kByValue"):
+            if not name or not kind or kind.group(1) not in param_names or parts[2] not in ("kByRef", "kByValue", "kGivenBack"):
                 raise SourceError(f"control_methods.def: an argument this check cannot read: {initialiser}")
             type_name = param_names[kind.group(1)]
             optional = len(parts) > 3 and parts[3] == "kOptional"
@@ -169,6 +169,7 @@ def read_table(def_text, param_names, result_names):
                 "name": name.group(1),
                 "type": type_name,
                 "passing": "by value" if parts[2] == "kByValue" else "by reference",
+                "given back": parts[2] == "kGivenBack",
                 "optional": optional,
                 "default": default_text(parts[4] if len(parts) > 4 else "{}", type_name) if optional else None,
             })
@@ -380,6 +381,9 @@ def check_arguments(ref, line, lines, row):
             ref.fault(i, f'{name}: type {attributes[0]}; the table gives {param["type"]}')
         if attributes[1] != param["passing"]:
             ref.fault(i, f'{name}: {attributes[1]}; the table gives {param["passing"]}')
+        if given_back != param["given back"]:
+            ref.fault(i, f'{name}: {"given back" if given_back else "not given back"}; the table '
+                         f'{"gives it back" if param["given back"] else "does not give it back"}')
         if optional != param["optional"]:
             ref.fault(i, f'{name}: {"optional" if optional else "required"}; the table makes it '
                          f'{"optional" if param["optional"] else "required"}')
