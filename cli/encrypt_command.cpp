@@ -15,6 +15,8 @@
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
 #include "korbit/hosting/dispatch_call.h"
+#include "korbit/hosting/korbit_client.h"
+#include "korbit/hosting/method_caller.h"
 #include "korbit/hosting/password_rule.h"
 #include "korbit/platform/rewrite_check.h"
 #include "korbit/platform/text_encoding.h"
@@ -81,11 +83,7 @@ public:
     ProgressHost(TerminalHost& boxes, bool bar, std::uint64_t bytes, std::string name)
         : boxes_(boxes), bar_(bar), bytes_(bytes), name_(std::move(name)), started_(Clock::now()) {}
 
-    void attach(com::IDispatch* control) {
-        control_ = control;
-        progressId_ = hosting::dispatchId(*control, u"EncryptionProgressPercentage").value_or(0);
-        cancelId_ = hosting::dispatchId(*control, u"CancelOps").value_or(0);
-    }
+    void attach(hosting::KorbitClient* control) { control_ = control; }
 
     std::int32_t messageBox(const Text& text, std::int32_t style, const Text& title) override {
         clearBar();
@@ -103,17 +101,12 @@ public:
         }
         if (interruptRequested != 0 && !cancelled_) {
             cancelled_ = true;
-            std::vector<Value> none;
-            hosting::call(*control_, cancelId_, none);
+            control_->CancelOps();
         }
         const auto now = Clock::now();
         if (bar_ && now - lastDrawn_ >= std::chrono::milliseconds(100)) {
             lastDrawn_ = now;
-            std::vector<Value> none;
-            const hosting::CallOutcome percent = hosting::call(*control_, progressId_, none);
-            if (percent.ok()) {
-                draw(control::toInt32(percent.result), now);
-            }
+            draw(control_->EncryptionProgressPercentage(), now);
         }
     }
 
@@ -148,23 +141,11 @@ private:
     std::string name_;
     Clock::time_point started_;
     Clock::time_point lastDrawn_{};
-    com::IDispatch* control_ = nullptr;
-    std::int32_t progressId_ = 0;
-    std::int32_t cancelId_ = 0;
+    hosting::KorbitClient* control_ = nullptr;
     std::uint64_t calls_ = 0;
     bool drawn_ = false;
     bool cancelled_ = false;
 };
-
-bool callBool(com::IDispatch& control, std::u16string_view method, std::vector<Value>& args, std::string& error) {
-    const std::optional<std::int32_t> id = hosting::dispatchId(control, method);
-    const hosting::CallOutcome outcome = hosting::call(control, id.value_or(0), args);
-    if (!outcome.ok()) {
-        error = platform::toUtf8(platform::displayText(outcome.error.description));
-        return false;
-    }
-    return control::toBool(outcome.result) != control::kFalse;
-}
 
 }  // namespace
 
@@ -203,13 +184,19 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         return 2;
     }
 
-    hosting::ComPtr<com::IDispatch> control;
+    hosting::ComPtr<com::IDispatch> object;
     try {
-        control = createObjectTelling(com::kProgIdKorbitControl);
+        object = createObjectTelling(com::kProgIdKorbitControl);
     } catch (const hosting::ComponentError& e) {
         std::cerr << "korbit: " << e.what() << '\n';
         return 1;
     }
+    // A call the control fails leaves its description in `error`.
+    std::string error;
+    hosting::DispatchCaller caller(*object);
+    hosting::KorbitClient control(caller, [&error](const hosting::CallFailure& failure) {
+        error = platform::toUtf8(platform::displayText(failure.description));
+    });
 
     // Every file is looked at before the password is asked for: one that
     // cannot be worked on is refused with the reason and no password typed.
@@ -229,9 +216,8 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         }
         const bool interrupted = platform::interruptedRewritePending(path);
         if (!interrupted) {
-            std::vector<Value> probe{Value(platform::fromUtf8(path))};
-            std::string error;
-            const bool isContainer = callBool(*control, u"IsFileEncrypted2", probe, error);
+            error.clear();
+            const bool isContainer = control.IsFileEncrypted2(platform::fromUtf8(path));
             if (!error.empty()) {
                 std::cerr << "korbit: " << file << ": " << error << '\n';
                 status = 1;
@@ -293,23 +279,21 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
     TerminalHost boxes(answer, false, true);
     for (const Job& job : jobs) {
         const std::string file = platform::displayUtf8(job.file);
-        std::string error;
+        error.clear();
         // One run, or two when the first only finished an interrupted
         // rewrite that left the file the other way round.
         bool done = false;
         for (int run = 0; run < 2; ++run) {
             ProgressHost host(boxes, !quiet && ::isatty(STDERR_FILENO) != 0, job.bytes, file);
-            host.attach(control.get());
-            hosting::lendHost(*control, &host);
-            std::vector<Value> args{Value(platform::fromUtf8(job.file)), Value(passwordText), Value(u"korbit")};
-            done = callBool(*control, u"EncryptionRoutine2", args, error);
-            hosting::lendHost(*control, nullptr);
+            host.attach(&control);
+            hosting::lendHost(*object, &host);
+            done = control.EncryptionRoutine2(platform::fromUtf8(job.file), passwordText, u"korbit");
+            hosting::lendHost(*object, nullptr);
             host.clearBar();
             if (!done || !job.interrupted || run == 1) {
                 break;
             }
-            std::vector<Value> probe{Value(platform::fromUtf8(job.file))};
-            if (callBool(*control, u"IsFileEncrypted2", probe, error) == encrypting || !error.empty()) {
+            if (control.IsFileEncrypted2(platform::fromUtf8(job.file)) == encrypting || !error.empty()) {
                 break;
             }
         }

@@ -7,7 +7,8 @@
 #include <QStandardPaths>
 
 #include "corvane/app/branding.h"
-#include "corvane/app/control_client.h"
+#include "corvane/app/qt_host.h"
+#include "corvane/app/window_control.h"
 #include "resources/resource_paths.h"
 
 namespace corvane {
@@ -29,18 +30,18 @@ bool makePrivateFolders(const QString& path) {
 
 // The control only finds the application-data folder; on a first start it
 // may not be there yet.
-QString applicationDataFolder(ControlClient& control) {
-    QString folder = control.getSpecialFolderA(kFolderAppData);
+QString applicationDataFolder(WindowControl& control) {
+    QString folder = toQString(control.GetSpecialFolderA(korbit::control::CSIDL_APPDATA));
     const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (folder.isEmpty() && !expected.isEmpty() && makePrivateFolders(expected)) {
-        folder = control.getSpecialFolderA(kFolderAppData);
+        folder = toQString(control.GetSpecialFolderA(korbit::control::CSIDL_APPDATA));
     }
     return folder;
 }
 
 }  // namespace
 
-AppFolders setupAppFolders(ControlClient& control) {
+AppFolders setupAppFolders(WindowControl& control) {
     AppFolders f;
     const QString appData = applicationDataFolder(control);
     if (appData.isEmpty()) {
@@ -48,29 +49,31 @@ AppFolders setupAppFolders(ControlClient& control) {
         f.problems << QStringLiteral("The application-data folder cannot be found or made: settings will not be kept.");
         return f;
     }
-    f.appData = control.backSlashNeeded(appData);
-    f.maker = control.backSlashNeeded(f.appData + branding::kMakerFolder);
-    f.application = control.backSlashNeeded(f.maker + branding::kProgramTitle);
-    f.media = control.backSlashNeeded(f.maker + branding::kMediaFolder);
+    const auto withSlash = [&](const QString& folder) { return toQString(control.BackSlashNeeded(toText(folder))); };
+    f.appData = withSlash(appData);
+    f.maker = withSlash(f.appData + branding::kMakerFolder);
+    f.application = withSlash(f.maker + branding::kProgramTitle);
+    f.media = withSlash(f.maker + branding::kMediaFolder);
     f.iniFile = f.application + branding::kSettingsFileName;
     f.helpFile = f.application + branding::kHelpFileName;
 
     for (const QString& folder : {f.maker, f.application, f.media}) {
-        if (!control.folderExists(folder) && !control.createMyDIR(folder)) {
+        if (!control.FolderExists(toText(folder)) && !control.CreateMyDIR(toText(folder))) {
             f.problems << QStringLiteral("The folder %1 cannot be made.").arg(folder);
         }
     }
-    if (!control.fileExistQ(f.iniFile)) {
-        if (!control.createMyFile(f.iniFile)) {
+    if (!control.FileExistQ(toText(f.iniFile))) {
+        if (!control.CreateMyFile(toText(f.iniFile))) {
             f.problems << QStringLiteral("The settings file %1 cannot be made: settings will not be kept.")
                               .arg(f.iniFile);
         } else {
-            control.profileSaveItem(settings::kDirectories, settings::kIniFile, f.iniFile, f.iniFile);
-            control.profileSaveItem(settings::kDirectories, settings::kHelpFile, f.helpFile, f.iniFile);
-            control.profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("1"), f.iniFile);
+            const korbit::control::Text ini = toText(f.iniFile);
+            control.ProfileSaveItem(toText(settings::kDirectories), toText(settings::kIniFile), ini, ini);
+            control.ProfileSaveItem(toText(settings::kDirectories), toText(settings::kHelpFile), toText(f.helpFile), ini);
+            control.ProfileSaveItem(toText(settings::kSettings), toText(settings::kSoundToggle), u"1", ini);
         }
     }
-    if (!control.fileExistQ(f.helpFile) && !writeResourceToFile(kHelpResourceId, f.helpFile, kHelpResourceType)) {
+    if (!control.FileExistQ(toText(f.helpFile)) && !writeResourceToFile(kHelpResourceId, f.helpFile, kHelpResourceType)) {
         f.problems << QStringLiteral("The help page %1 cannot be written.").arg(f.helpFile);
     }
     return f;

@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-class ControlClient;
+class WindowControl;
 
 struct AppFolders {
     QString appData;
@@ -41,7 +41,7 @@ inline const QString kHelpResourceType = QStringLiteral("HELP");
 // program's resource when it is missing. Each step is checked: what could
 // not be done is in `problems` (a settings write that fails is shown by the
 // control's host as it happens).
-AppFolders setupAppFolders(ControlClient& control);
+AppFolders setupAppFolders(WindowControl& control);
 
 // Writes the bytes of resource (`type`, `id`) to `path`, replacing the file
 // as a whole (a reader never sees half of it). False when the resource does

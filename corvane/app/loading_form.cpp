@@ -3,7 +3,7 @@
 #include <QVBoxLayout>
 
 #include "corvane/app/branding.h"
-#include "corvane/app/control_client.h"
+#include "corvane/app/window_control.h"
 #include "corvane/app/dialogs.h"
 #include "corvane/app/qt_host.h"
 #include "corvane/app/window_parts.h"
@@ -22,7 +22,7 @@ const QString kCaptions[] = {
 LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), finished_(std::move(finished)) {
     host_ = std::make_unique<QtHost>(this);
-    control_ = std::make_unique<ControlClient>(*host_);
+    control_ = std::make_unique<WindowControl>(*host_);
 
     image1_ = new Picture(102, this);
     image1_->setObjectName(QStringLiteral("Image1"));

@@ -13,7 +13,7 @@
 
 namespace corvane {
 
-class ControlClient;
+class WindowControl;
 class Picture;
 class QtHost;
 class XjProgressBar;
@@ -47,7 +47,7 @@ public:
 
 private:
     std::unique_ptr<QtHost> host_;
-    std::unique_ptr<ControlClient> control_;
+    std::unique_ptr<WindowControl> control_;
     std::function<void(const AppFolders&)> finished_;
     AppFolders folders_;
     Picture* image1_ = nullptr;

@@ -11,7 +11,7 @@
 #include "corvane/app/app_folders.h"
 #include "corvane/app/branding.h"
 #include "corvane/app/confirm_password_dialog.h"
-#include "corvane/app/control_client.h"
+#include "corvane/app/window_control.h"
 #include "corvane/app/file_names.h"
 #include "corvane/app/dialogs.h"
 #include "corvane/app/information_form.h"
@@ -51,7 +51,7 @@ QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 MainWindow::MainWindow(const QString& iniFile, CuePlayer& cues, QWidget* parent)
     : QWidget(parent), iniFile_(iniFile), cues_(cues), openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     host_ = std::make_unique<QtHost>(this);
-    control_ = std::make_unique<ControlClient>(*host_);
+    control_ = std::make_unique<WindowControl>(*host_);
     buildWindow();
 
     image1_->showBitmap(101);
@@ -261,7 +261,7 @@ void MainWindow::showWindowNote(const QString& text) {
 
 bool MainWindow::soundOn() {
     bool number = false;
-    const double value = control_->profileGetItem(settings::kSettings, settings::kSoundToggle, iniFile_)
+    const double value = toQString(control_->ProfileGetItem(toText(settings::kSettings), toText(settings::kSoundToggle), toText(iniFile_)))
                              .trimmed()
                              .toDouble(&number);
     return number && value == 1.0;
@@ -279,13 +279,13 @@ void MainWindow::showMode(bool encrypt) {
     encryptMode_ = encrypt;
 }
 
-void MainWindow::setMode() { showMode(!control_->isFileEncrypted2(myFileTxt_->text())); }
+void MainWindow::setMode() { showMode(!control_->IsFileEncrypted2(toText(myFileTxt_->text()))); }
 
 void MainWindow::selectFileClicked() {
     playCue(cue::kClicked);
     QString initialFolder;
     if (firstFileSelect_) {
-        initialFolder = control_->getSpecialFolderA(kFolderCommonDesktop);
+        initialFolder = toQString(control_->GetSpecialFolderA(korbit::control::CSIDL_COMMON_DESKTOPDIRECTORY));
     }
     fileChosen(Dialogs::openFileName(this, initialFolder));
 }
@@ -329,7 +329,7 @@ void MainWindow::runRoutine() {
 
     ++runDepth_;
     const bool done =
-        control_->encryptionRoutine2(myFileTxt_->text(), passwordTxt_->text(), branding::kBoxTitle);
+        control_->EncryptionRoutine2(toText(myFileTxt_->text()), toText(passwordTxt_->text()), toText(branding::kBoxTitle));
     --runDepth_;
 
     if (done) {
@@ -349,7 +349,7 @@ void MainWindow::runRoutine() {
 
 void MainWindow::progressTick() {
     ++pollTicks_;
-    const int percent = control_->encryptionProgressPercentage();
+    const int percent = control_->EncryptionProgressPercentage();
     progressBar_->setValue(percent);
     const QString shown = QString::number(percent) + QLatin1Char('%');
     if (shown != percentageLabel_->text()) {
@@ -361,7 +361,7 @@ void MainWindow::progressTick() {
 
 void MainWindow::cancelClicked() {
     playCue(cue::kCancelled);
-    control_->cancelOps();
+    control_->CancelOps();
     if (!myFileTxt_->text().isEmpty()) {
         encDecButton_->setEnabled(true);
         setMode();
@@ -370,8 +370,9 @@ void MainWindow::cancelClicked() {
 
 void MainWindow::helpClicked() {
     playCue(cue::kClicked);
-    const QString helpFile = control_->profileGetItem(settings::kDirectories, settings::kHelpFile, iniFile_);
-    control_->startRunOpenFile(helpFile, QtHost::handleOf(this));
+    const korbit::control::Text helpFile =
+        control_->ProfileGetItem(toText(settings::kDirectories), toText(settings::kHelpFile), toText(iniFile_));
+    control_->StartRunOpenFile(helpFile, QtHost::handleOf(this));
 }
 
 void MainWindow::infoClicked() {
@@ -383,10 +384,10 @@ void MainWindow::infoClicked() {
 void MainWindow::soundClicked() {
     if (soundOn()) {
         showSoundState(false);
-        control_->profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("0"), iniFile_);
+        control_->ProfileSaveItem(toText(settings::kSettings), toText(settings::kSoundToggle), u"0", toText(iniFile_));
     } else {
         showSoundState(true);
-        control_->profileSaveItem(settings::kSettings, settings::kSoundToggle, QStringLiteral("1"), iniFile_);
+        control_->ProfileSaveItem(toText(settings::kSettings), toText(settings::kSoundToggle), u"1", toText(iniFile_));
     }
 }
 
@@ -427,7 +428,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // The run is still on the stack below this event: stop it, and close
         // once it has put the file back in order.
         closeRequested_ = true;
-        control_->cancelOps();
+        control_->CancelOps();
         event->ignore();
         return;
     }

@@ -17,7 +17,7 @@
 namespace corvane {
 
 class ConfirmPasswordDialog;
-class ControlClient;
+class WindowControl;
 class CuePlayer;
 class Picture;
 class PictureButton;
@@ -123,7 +123,7 @@ private:
     QString iniFile_;
     CuePlayer& cues_;
     std::unique_ptr<QtHost> host_;
-    std::unique_ptr<ControlClient> control_;
+    std::unique_ptr<WindowControl> control_;
     std::function<void(const QUrl&)> openUrl_;
 
     bool firstFileSelect_ = true;
