@@ -34,17 +34,7 @@ void QtHost::reportFailure(const korbit::control::Text& method, const korbit::co
                         box::kCritical | box::kOkOnly, branding::kBoxTitle);
 }
 
-void QtHost::pumpEvents() {
-    if (++calls_ % kCallsPerClockRead != 0) {
-        return;
-    }
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastPump_ < kPumpInterval) {
-        return;
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    lastPump_ = std::chrono::steady_clock::now();
-}
+void QtHost::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool QtHost::inputPending() { return std::exchange(inputArrived_, false); }
 

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-#include <chrono>
 #include <cstdint>
 
 #include "korbit/control/values/host.h"
@@ -23,9 +22,8 @@ public:
     std::int32_t messageBox(const korbit::control::Text& text, std::int32_t style,
                             const korbit::control::Text& title) override;
 
-    // Runs the pending events (timers, clicks, repaints) when the last run
-    // is at least kPumpInterval ago. Cheap enough to be called after every
-    // 32-byte block: the clock is read only every kCallsPerClockRead calls.
+    // Runs the pending events (timers, clicks, repaints). The control calls
+    // it at its own pace during a long operation.
     void pumpEvents() override;
 
     // True once after keyboard or mouse input reached the program.
@@ -46,16 +44,11 @@ public:
     // The handle under which the control knows `widget`'s window.
     static std::int32_t handleOf(QWidget* widget);
 
-    static constexpr std::chrono::milliseconds kPumpInterval{8};
-    static constexpr unsigned kCallsPerClockRead = 64;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QWidget> owner_;
-    unsigned calls_ = 0;
-    std::chrono::steady_clock::time_point lastPump_{};
     bool inputArrived_ = false;
 };
 

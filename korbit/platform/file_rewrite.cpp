@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -77,31 +76,6 @@ engine::Result<T> guardedValue(Body&& body) {
         return body();
     } catch (const Failure& f) {
         return f.status;
-    }
-}
-
-std::mutex& hookMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-RewriteHook& installedHook() {
-    static RewriteHook hook;
-    return hook;
-}
-
-// Runs the test hook at `step`; a failure it asks for is thrown as the
-// platform's own would be.
-void step(RewriteStep at, const std::string& what) {
-    RewriteHook hook;
-    {
-        const std::lock_guard<std::mutex> lock(hookMutex());
-        hook = installedHook();
-    }
-    if (hook) {
-        if (const int error = hook(at); error != 0) {
-            fail(engine::ErrorCode::IoFailed, error, what);
-        }
     }
 }
 
@@ -257,9 +231,9 @@ bool sameTimes(const struct timespec& a, const struct timespec& b) noexcept {
 
 // Makes a run's temporary file for `name` in the folder open as `folder`,
 // locked so that no other run takes it for a dead run's.
-engine::Result<Replacement> runTemporary(int folder, const std::string& folderPath, const std::string& name) {
-    engine::Result<Replacement> made =
-        Replacement::create(folder, folderPath, name, systemFileCalls(), runPrefix(name));
+engine::Result<Replacement> runTemporary(int folder, const std::string& folderPath, const std::string& name,
+                                         FileCalls& calls) {
+    engine::Result<Replacement> made = Replacement::create(folder, folderPath, name, calls, runPrefix(name));
     if (made) {
         ::flock(made->descriptor(), LOCK_EX | LOCK_NB);
     }
@@ -268,19 +242,22 @@ engine::Result<Replacement> runTemporary(int folder, const std::string& folderPa
 
 }  // namespace
 
-void setRewriteHook(RewriteHook hook) {
-    const std::lock_guard<std::mutex> lock(hookMutex());
-    installedHook() = std::move(hook);
-}
-
 engine::Result<std::unique_ptr<FileRewrite>> FileRewrite::open(const std::string& path,
-                                                               const std::string& fallbackFolder) {
+                                                               const std::string& fallbackFolder, System& system) {
     return guardedValue<std::unique_ptr<FileRewrite>>(
-        [&] { return std::unique_ptr<FileRewrite>(new FileRewrite(path, fallbackFolder)); });
+        [&] { return std::unique_ptr<FileRewrite>(new FileRewrite(path, fallbackFolder, system)); });
 }
 
-FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder)
-    : fallbackFolder_(withoutTrailingSlash(fallbackFolder)) {
+// Tells the system of `at`; a failure it asks for is thrown as the
+// platform's own would be.
+void FileRewrite::step(RewriteStep at, const std::string& what) const {
+    if (const int error = system_.atRewriteStep(at); error != 0) {
+        fail(engine::ErrorCode::IoFailed, error, what);
+    }
+}
+
+FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder, System& system)
+    : system_(system), fallbackFolder_(withoutTrailingSlash(fallbackFolder)) {
     char resolved[PATH_MAX];
     if (::realpath(path.c_str(), resolved) == nullptr) {
         fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, path);
@@ -530,7 +507,7 @@ void FileRewrite::createTemporary() {
     // flushed after the rename.
     const Descriptor readable(readableFolder(folder_.get()));
     tempFolder_ = Descriptor(readable.valid() ? ::dup(readable.get()) : ::dup(folder_.get()));
-    engine::Result<Replacement> made = runTemporary(tempFolder_.get(), parentFolder(target_), name_);
+    engine::Result<Replacement> made = runTemporary(tempFolder_.get(), parentFolder(target_), name_, system_.fileCalls());
     if (made) {
         temp_.emplace(std::move(made).value());
         tempName_ = temp_->temporaryName();
@@ -543,7 +520,7 @@ void FileRewrite::createTemporary() {
         Descriptor fallback(::open(fallbackFolder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (fallback.valid()) {
             tempFolder_ = std::move(fallback);
-            made = runTemporary(tempFolder_.get(), fallbackFolder_, name_);
+            made = runTemporary(tempFolder_.get(), fallbackFolder_, name_, system_.fileCalls());
             if (made) {
                 temp_.emplace(std::move(made).value());
                 tempName_ = temp_->temporaryName();

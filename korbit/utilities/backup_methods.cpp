@@ -88,7 +88,7 @@ void BackupMethods::mirrorFolders(Record& FP) {
                 mirrorFolders(FP);
             }
         }
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
 }
 
@@ -126,7 +126,7 @@ void BackupMethods::listMismatches(const Record& FP, Array& found, VBool deleteN
                 listMismatches(FP, found, deleteNow, silent);
             }
         }
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
 }
 
@@ -216,7 +216,7 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
             if (frame_.state().CancelRequested != control::kFalse) {
                 break;
             }
-            frame_.host().pumpEvents();
+            frame_.yieldToHost();
             ++frame_.state().BackupWorkDone;
         }
         textField(p, "CurrentWork").clear();
@@ -277,7 +277,7 @@ VBool BackupMethods::CompareTargetToSource(Record& MyBackUpParams, Array& ExtraF
                     SilentDelete != control::kFalse ? files_.DestroyFileQ(file) : files_.DeleteFileOrFolderToBin(file);
                 }
             }
-            frame_.host().pumpEvents();
+            frame_.yieldToHost();
         }
         listField(p, "StrArray").erase();
         return control::toVBool(k > 0);

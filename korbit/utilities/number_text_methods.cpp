@@ -113,7 +113,7 @@ double NumberTextMethods::ConvertFractionToDecimal(const Text& sMixedFrac) {
 
 Text NumberTextMethods::MakeFraction(const Value& DecimalNumber, std::int32_t LargestDenominator, VBool bShowDash) {
     return makeFraction(DecimalNumber, LargestDenominator, bShowDash == control::kTrue,
-                                   [this] { frame_.host().pumpEvents(); });
+                                   [this] { frame_.yieldToHost(); });
 }
 
 Text NumberTextMethods::ConvertHexDecBinary(Text& MyNumber, std::int32_t ConvertFrom, std::int32_t ConvertTo) {
@@ -198,7 +198,7 @@ Text NumberTextMethods::RandomAlphaNum(std::int16_t StrLength) {
             code = 97 + control::roundHalfEven(r * 25);
         }
         out += static_cast<char16_t>(code);
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
     return out;
 }

@@ -34,7 +34,7 @@ void SearchMethods::locateAll(const Text& folder, const Text& wanted) {
                 state.LocationCount = plusOne(state.LocationCount);
             }
         }
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
 }
 
@@ -42,7 +42,7 @@ namespace {
 
 // The first file named `wanted` (lower-cased) below `folder`, depth-first,
 // staying on the file system `device`.
-std::optional<std::string> findInTree(control::Host& host, const std::string& folder, const Text& wanted,
+std::optional<std::string> findInTree(control::ControlFrame& frame, const std::string& folder, const Text& wanted,
                                       std::uint64_t device) {
     const auto entries = platform::listFolder(folder);
     if (!entries) {
@@ -50,7 +50,7 @@ std::optional<std::string> findInTree(control::Host& host, const std::string& fo
     }
     const std::string base = folder.back() == '/' ? folder : folder + "/";
     for (const platform::FolderEntry& entry : *entries) {
-        host.pumpEvents();
+        frame.yieldToHost();
         if (entry.name == "." || entry.name == "..") {
             continue;
         }
@@ -60,7 +60,7 @@ std::optional<std::string> findInTree(control::Host& host, const std::string& fo
                 return path;
             }
         } else if (!entry.isLink && platform::deviceOf(path) == device) {
-            if (auto found = findInTree(host, path, wanted, device)) {
+            if (auto found = findInTree(frame, path, wanted, device)) {
                 return found;
             }
         }
@@ -133,7 +133,7 @@ Text SearchMethods::SearchForFileLocation(Text& sDrive2Scan, const Text& sFile2F
     const std::string root = platform::osPathOrEmpty(sDrive2Scan);
     const auto device = root.empty() ? std::nullopt : platform::deviceOf(root);
     if (device && !sFile2Find.empty()) {
-        if (auto found = findInTree(frame_.host(), root, platform::toLowerCase(sFile2Find), *device)) {
+        if (auto found = findInTree(frame_, root, platform::toLowerCase(sFile2Find), *device)) {
             return platform::fromUtf8(*found);
         }
     }

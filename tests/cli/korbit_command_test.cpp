@@ -20,6 +20,7 @@
 #include "korbit/engine/byte_stream.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/platform/file_rewrite.h"
+#include "support/test_system.h"
 
 namespace {
 
@@ -323,15 +324,15 @@ TEST_F(KorbitCommand, EncryptFinishesAnInterruptedEncryptionFirst) {
     korbit::engine::MemorySink container;
     ASSERT_TRUE(korbit::engine::writeContainer(source, container, header, u"correct horse"));
     {
-        auto rewrite = korbit::platform::FileRewrite::open(file, "");
+        korbit::testing::TestSystem system;
+        int pieces = 0;
+        system.onRewriteStep = [&](korbit::platform::RewriteStep at) {
+            return at == korbit::platform::RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0;
+        };
+        auto rewrite = korbit::platform::FileRewrite::open(file, "", system);
         ASSERT_TRUE(rewrite);
         ASSERT_TRUE(rewrite.value()->write(container.bytes()));
-        int pieces = 0;
-        korbit::platform::setRewriteHook([&](korbit::platform::RewriteStep at) {
-            return at == korbit::platform::RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0;
-        });
         EXPECT_FALSE(rewrite.value()->commit(0444));
-        korbit::platform::setRewriteHook({});
     }
     ::unsetenv("XDG_STATE_HOME");
     ASSERT_TRUE(contentOf(file).starts_with("xjeS"));  // half-written: it looks encrypted already

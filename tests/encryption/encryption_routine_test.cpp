@@ -16,6 +16,7 @@
 #include "platform/scratch_folder.h"
 #include "support/byte_devices.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::control {
 namespace {
@@ -39,7 +40,8 @@ protected:
     ScratchFolder folder;
     ScopedVariable config{"XDG_CONFIG_HOME", folder / "config"};
     korbit::testing::ScriptedHost host;
-    KorbitControl control{&host};
+    korbit::testing::TestSystem system;
+    KorbitControl control{&host, system};
 
     bool run(const std::string& path, const Text& password = u"secret1") {
         return control.EncryptionRoutine2(text(path), password, u"Title") != kFalse;

@@ -17,6 +17,7 @@
 #include "platform/scratch_folder.h"
 #include "services/method_calls.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::testing {
 namespace {
@@ -47,7 +48,8 @@ private:
 class FileOperations : public ::testing::Test {
 protected:
     ScriptedHost host;
-    control::KorbitControl control{&host};
+    TestSystem system;
+    control::KorbitControl control{&host, system};
     ScratchFolder scratch;
 };
 

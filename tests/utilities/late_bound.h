@@ -10,6 +10,7 @@
 #include "korbit/control/korbit_control.h"
 #include "korbit/control/values/type_library.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::testing {
 
@@ -42,7 +43,8 @@ protected:
     }
 
     ScriptedHost host;
-    control::KorbitControl control{&host};
+    TestSystem system;
+    control::KorbitControl control{&host, system};
 };
 
 inline control::Value boolean(bool b) { return control::Value::boolean(b); }
