@@ -1,6 +1,6 @@
 // The lane kernel on AVX2: eight key texts per 256-bit register. AVX2 has
 // no rotate, so each rotation is two shifts and an OR.
-#include "korbit/engine/keystream_lanes.h"
+#include "korbit/engine/keystream_implementations.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 
@@ -10,6 +10,7 @@
 
 #define KORBIT_LANES_TARGET __attribute__((target("avx2")))
 #include "korbit/engine/keystream_kernel.h"
+#include "korbit/engine/keystream_run_kernel.h"
 
 namespace korbit::engine::keylanes {
 
@@ -29,8 +30,12 @@ struct Avx2Ops {
     static KORBIT_LANES_INLINE V shiftRight(V x) noexcept {
         return _mm256_srli_epi32(x, N);
     }
+    // By 0 to 32 bits; 32 gives 0.
     static KORBIT_LANES_INLINE V shiftLeft(V x, std::uint32_t n) noexcept {
         return _mm256_sll_epi32(x, _mm_cvtsi32_si128(static_cast<int>(n)));
+    }
+    static KORBIT_LANES_INLINE V shiftRightBy(V x, std::uint32_t n) noexcept {
+        return _mm256_srl_epi32(x, _mm_cvtsi32_si128(static_cast<int>(n)));
     }
     // table[index] for indices 0..3.
     static KORBIT_LANES_INLINE V lookup4(const std::uint32_t* table, V index) noexcept {
@@ -104,7 +109,7 @@ KORBIT_LANES_TARGET void makeKeysAvx2(const DigitsPlan& plan, const LaneDigits& 
     laneKeysInGroups<Avx2Ops>(plan, digits, 0, count, keys);
 }
 
-constexpr Implementation kAvx2{"avx2", &makeKeysAvx2};
+constexpr Implementation kAvx2{"avx2", &makeKeysAvx2, Twice<Avx2Ops>::kWidth, &runKeys<Twice<Avx2Ops>, RunForm::kRolled>};
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 // Which key-stream implementations this processor can run, widest first.
 #include <array>
 
-#include "korbit/engine/keystream_lanes.h"
+#include "korbit/engine/keystream_implementations.h"
 
 namespace korbit::engine::keylanes {
 
