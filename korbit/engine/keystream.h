@@ -4,7 +4,7 @@
 // digest that is the same for every counter once, when it is made (the
 // whole 64-byte blocks of password + "?", and for each number of digits the
 // rounds and schedule words that do not depend on the digits), and then
-// makes the keys of consecutive blocks many at once with the widest
+// makes the keys of consecutive blocks many at once with the fastest
 // implementation this processor has (keystream_implementations.h): in runs
 // of counters that differ only in their last four digits where it can
 // (keystream_runs.h), lane by lane from the digit count's plan elsewhere

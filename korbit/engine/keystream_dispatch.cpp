@@ -1,4 +1,4 @@
-// Which key-stream implementations this processor can run, widest first.
+// Which key-stream implementations this processor can run, fastest first.
 #include <array>
 
 #include "korbit/engine/keystream_implementations.h"
@@ -8,13 +8,13 @@ namespace korbit::engine::keylanes {
 namespace {
 
 struct Available {
-    std::array<const Implementation*, 4> list{};
+    std::array<const Implementation*, 5> list{};
     std::size_t count = 0;
 };
 
 Available findAvailable() noexcept {
     Available found;
-    for (const Implementation* impl : {avx512(), avx2(), shaExtensions()}) {
+    for (const Implementation* impl : {avx512(), shaExtensions(), shaExtensionsSse(), avx2()}) {
         if (impl != nullptr) {
             found.list[found.count++] = impl;
         }
