@@ -144,7 +144,8 @@ KORBIT_LANES_TARGET void makeKeysAvx512(const DigitsPlan& plan, const LaneDigits
     }
 }
 
-constexpr Implementation kAvx512{"avx512", &makeKeysAvx512, Twice<Avx512Ops>::kWidth, &runKeys<Twice<Avx512Ops>, RunForm::kStraight>};
+constexpr Implementation kAvx512{"avx512", &makeKeysAvx512, Twice<Avx512Ops>::kWidth,
+                                 &runKeys<Twice<Avx512Ops>, RunForm::kStraight>};
 
 }  // namespace
 

@@ -52,7 +52,8 @@ void makeKeysPortable(const DigitsPlan& plan, const LaneDigits& digits, std::siz
     laneKeysInGroups<Twice<PortableOps>>(plan, digits, 0, count, keys);
 }
 
-constexpr Implementation kPortable{"portable", &makeKeysPortable, Twice<PortableOps>::kWidth, &runKeys<Twice<PortableOps>, RunForm::kStraight>};
+constexpr Implementation kPortable{"portable", &makeKeysPortable, Twice<PortableOps>::kWidth,
+                                   &runKeys<Twice<PortableOps>, RunForm::kStraight>};
 
 }  // namespace
 

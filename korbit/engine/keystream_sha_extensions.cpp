@@ -15,11 +15,14 @@ namespace korbit::engine::keylanes {
 
 namespace {
 
-constexpr Implementation kShaExtensions{"sha-extensions", &makeKeysShaExtensions, kRunMessages, &runKeysShaExtensions};
+constexpr Implementation kShaExtensions{"sha-extensions", &makeKeysShaExtensions, kRunMessages,
+                                        &runKeysShaExtensions};
 
 }  // namespace
 
-const Implementation* shaExtensions() noexcept { return cpuFeatures().shaExtensions && cpuFeatures().avx2 ? &kShaExtensions : nullptr; }
+const Implementation* shaExtensions() noexcept {
+    return cpuFeatures().shaExtensions && cpuFeatures().avx2 ? &kShaExtensions : nullptr;
+}
 
 }  // namespace korbit::engine::keylanes
 

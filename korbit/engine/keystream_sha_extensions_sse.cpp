@@ -14,11 +14,14 @@ namespace korbit::engine::keylanes {
 
 namespace {
 
-constexpr Implementation kShaExtensionsSse{"sha-extensions-sse", &makeKeysShaExtensions, kRunMessages, &runKeysShaExtensions};
+constexpr Implementation kShaExtensionsSse{"sha-extensions-sse", &makeKeysShaExtensions, kRunMessages,
+                                           &runKeysShaExtensions};
 
 }  // namespace
 
-const Implementation* shaExtensionsSse() noexcept { return cpuFeatures().shaExtensions ? &kShaExtensionsSse : nullptr; }
+const Implementation* shaExtensionsSse() noexcept {
+    return cpuFeatures().shaExtensions ? &kShaExtensionsSse : nullptr;
+}
 
 }  // namespace korbit::engine::keylanes
 

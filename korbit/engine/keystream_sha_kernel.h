@@ -40,8 +40,9 @@ namespace {
 
 constexpr std::size_t kInterleaved = 4;
 
-KORBIT_SHA_KEYS_TARGET void makeKeysShaExtensions(const DigitsPlan& plan, const LaneDigits& digits, std::size_t count,
-                                             BlockKey* keys) noexcept {
+// The general kernel: any counters of one digit count, from its plan.
+KORBIT_SHA_KEYS_TARGET void makeKeysShaExtensions(const DigitsPlan& plan, const LaneDigits& digits,
+                                                  std::size_t count, BlockKey* keys) noexcept {
     sha256::shani::Message chain;
     sha256::shani::loadState(plan.chain, chain);
     // The final blocks of each interleaved message: the plan's constant
@@ -208,7 +209,8 @@ struct ShaRun {
         const __m128i lanes = run.descending ? _mm_sub_epi32(_mm_set1_epi32(static_cast<int>(low)), index)
                                              : _mm_add_epi32(_mm_set1_epi32(static_cast<int>(low)), index);
         const __m128i digits = fourDigits<SseOps>(lanes);
-        const __m128i firstWords = _mm_or_si128(SseOps::set1(run.words[First]), SseOps::shiftRightBy(digits, run.shift));
+        const __m128i firstWords =
+            _mm_or_si128(SseOps::set1(run.words[First]), SseOps::shiftRightBy(digits, run.shift));
         const __m128i secondWords =
             _mm_or_si128(SseOps::set1(run.words[First + 1]), SseOps::shiftLeft(digits, 32 - run.shift));
         Message m[kRunMessages];
@@ -240,7 +242,8 @@ constexpr std::array<RunKeysFn, kRunLayouts> shaRunKernels(std::integer_sequence
     return {&ShaRun<First>::keys...};
 }
 
-KORBIT_SHA_KEYS_TARGET void runKeysShaExtensions(const RunPlan& run, std::uint32_t low, std::size_t batches, BlockKey* keys) noexcept {
+KORBIT_SHA_KEYS_TARGET void runKeysShaExtensions(const RunPlan& run, std::uint32_t low, std::size_t batches,
+                                                 BlockKey* keys) noexcept {
     static constexpr std::array<RunKeysFn, kRunLayouts> kKernels =
         shaRunKernels(std::make_integer_sequence<int, kRunLayouts>{});
     kKernels[run.first](run, low, batches, keys);
