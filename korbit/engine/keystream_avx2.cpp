@@ -1,7 +1,8 @@
 // The lane kernels on AVX2: eight key texts per 256-bit register. AVX2 has
 // no rotate, so each rotation is two shifts and an OR, and no three-input
-// logic, so a round takes about 35 instructions where AVX-512 needs 24. With
-// only 16 registers a run's batch is one group of eight lanes, rolled (see
+// logic: a round takes about 35 instructions per register of lanes, where
+// the same code given AVX-512VL's three-input logic takes about 24. With only
+// 16 registers a run's batch is one group of eight lanes, rolled (see
 // RunLayout::batchRolled): two groups interleaved spill more than they gain.
 #include "korbit/engine/keystream_implementations.h"
 

@@ -6,9 +6,9 @@
 // empty for the portable code) and its Ops, then includes this header.
 // Besides the SHA-256 functions, Ops has the few integer operations that
 // work out each lane's digits (laneLowDigits here, fourDigits in the run
-// kernel, keystream_run_kernel.h). Everything here has internal
-// linkage, so each file gets its own copy compiled for its own target and
-// nothing leaks into the rest of the build.
+// kernel, keystream_run_kernel.h). Everything here has internal linkage, so
+// each file gets its own copy compiled for its own target and nothing leaks
+// into the rest of the build.
 //
 // Registers rotate instead of values: at round t, working variable r lives
 // in slot (r - t) mod 8, so a round writes two slots and moves nothing, and
