@@ -262,13 +262,13 @@ TEST_F(KorbitCommand, ARunThatCannotSucceedIsRefusedBeforeThePasswordIsRead) {
         if (std::system((as + " test -x '" KORBIT_PROGRAM "'").c_str()) != 0) {
             GTEST_SKIP() << "an unprivileged user cannot reach " KORBIT_PROGRAM;
         }
-        ::chown(home_.c_str(), 65534, 65534);  // the other user's home
+        EXPECT_EQ(::chown(home_.c_str(), 65534, 65534), 0);  // the other user's home
     }
     const std::string folder = (home_ / "folder").string();
     std::filesystem::create_directories(folder);
     const std::string othersFile = fileWith(home_, "root.txt", "root's");  // in a folder of the user's own
     if (!as.empty()) {
-        ::chown(folder.c_str(), 65534, 65534);
+        EXPECT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     }
     struct Case {
         std::string file;
@@ -293,8 +293,8 @@ TEST_F(KorbitCommand, ARunThatCannotSucceedIsRefusedBeforeThePasswordIsRead) {
                              "/sys/kernel/mm/transparent_hugepage/enabled is an interface of the system's kernel "
                              "(sysfs), not a file on a disk: it cannot be encrypted."});
         }
+        EXPECT_EQ(::chown(othersFile.c_str(), 0, 0), 0);
     }
-    ::chown(othersFile.c_str(), 0, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string before = c.asAnotherUser ? contentOf(c.file) : "";

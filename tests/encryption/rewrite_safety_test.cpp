@@ -184,7 +184,7 @@ TEST_F(RewriteSafety, AProgramWritingToTheFileDuringARunStopsItAndLosesNothing) 
         const std::string path = folder / (hardLinked ? "log-linked.txt" : "log.txt");
         writeFile(path, korbit::testing::bytesOf("line 1\n"));
         if (hardLinked) {
-            ::link(path.c_str(), (path + ".2").c_str());
+            EXPECT_EQ(::link(path.c_str(), (path + ".2").c_str()), 0);
         }
         {
             RewriteHookScope hook(system, [&](RewriteStep at) {
@@ -332,7 +332,7 @@ protected:
         ::chmod(folder.path().c_str(), 0755);
         attacker = folder.folder("attacker");
         victims = folder.folder("victims");
-        ::chown(attacker.c_str(), kNobody, kNobody);
+        EXPECT_EQ(::chown(attacker.c_str(), kNobody, kNobody), 0);
         victim = victims + "/file";
         writeFile(victim, korbit::testing::bytesOf("root's secret"));
         ::chmod(victim.c_str(), 0600);
@@ -349,12 +349,12 @@ protected:
     // The attacker's file, owned by nobody, optionally with a second name.
     std::string attackersFile(const std::string& name, std::size_t size, bool hardLinked) {
         std::filesystem::create_directories(attacker + "/sub");
-        ::chown((attacker + "/sub").c_str(), kNobody, kNobody);
+        EXPECT_EQ(::chown((attacker + "/sub").c_str(), kNobody, kNobody), 0);
         const std::string path = attacker + "/sub/" + name;
         writeFile(path, korbit::testing::randomBytes(size, 5));
-        ::chown(path.c_str(), kNobody, kNobody);
+        EXPECT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
         if (hardLinked) {
-            ::link(path.c_str(), (path + ".link").c_str());
+            EXPECT_EQ(::link(path.c_str(), (path + ".link").c_str()), 0);
         }
         return path;
     }
@@ -483,7 +483,7 @@ protected:
     // Leaves the diary half-written by a run whose copy into it stopped
     // after its first piece: the complete copy and its record stay.
     void interruptACopyBack() {
-        ::link(diary.c_str(), (diary + ".second").c_str());  // rewritten in place
+        EXPECT_EQ(::link(diary.c_str(), (diary + ".second").c_str()), 0);  // rewritten in place
         {
             int pieces = 0;
             RewriteHookScope hook(system, [&](RewriteStep at) { return at == RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0; });
