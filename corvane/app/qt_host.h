@@ -12,11 +12,15 @@
 
 namespace corvane {
 
+class Desktop;
+
 class QtHost final : public QObject, public korbit::control::Host {
     Q_OBJECT
 public:
     // `owner` parents the boxes and dialogs; it may go away before the host.
-    explicit QtHost(QWidget* owner);
+    // The boxes and the folder picker are the desktop's, which must outlive
+    // the host.
+    QtHost(QWidget* owner, Desktop& desktop);
     ~QtHost() override;
 
     std::int32_t messageBox(const korbit::control::Text& text, std::int32_t style,
@@ -49,6 +53,7 @@ protected:
 
 private:
     QPointer<QWidget> owner_;
+    Desktop& desktop_;
     bool inputArrived_ = false;
 };
 

@@ -15,6 +15,7 @@
 #include "korbit/control/korbit_control.h"
 #include "korbit/platform/text_encoding.h"
 #include "platform/scratch_folder.h"
+#include "support/scripted_desktop.h"
 
 namespace korbit::control {
 namespace {
@@ -34,8 +35,9 @@ protected:
 
     korbit::testing::ScratchFolder folder;
     korbit::testing::ScopedVariable config{"XDG_CONFIG_HOME", folder / "config"};
+    corvane::testing::ScriptedDesktop desktop;
     QWidget window;
-    corvane::QtHost host{&window};
+    corvane::QtHost host{&window, desktop};
     KorbitControl control{&host};  // the pace of the real system, as the program has it
 };
 

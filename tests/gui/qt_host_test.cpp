@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "corvane/app/dialogs.h"
+#include "support/scripted_desktop.h"
 #include "corvane/app/qt_host.h"
 #include "korbit/control/values/host.h"
 
@@ -17,17 +17,17 @@ namespace box = korbit::control::box;
 
 class QtHostTest : public ::testing::Test {
 protected:
-    void SetUp() override { Dialogs::setScripted(true); }
+    testing::ScriptedDesktop desktop;
     QWidget window;
-    QtHost host{&window};
+    QtHost host{&window, desktop};
 };
 
 TEST_F(QtHostTest, BoxesGoThroughTheDialogSeamWithTheirStyleAndTitle) {
-    Dialogs::queueAnswer(box::kYes);
+    desktop.queueAnswer(box::kYes);
     EXPECT_EQ(host.messageBox(u"Replace it?", box::kQuestion | box::kYesNo, u"Korbit"), box::kYes);
     // Nothing queued: the answer that changes nothing.
     EXPECT_EQ(host.messageBox(u"Delete all?", box::kExclamation | box::kYesNoCancel, u"T"), box::kCancel);
-    const std::vector<ShownBox> shown = Dialogs::takeShownBoxes();
+    const std::vector<testing::ShownBox> shown = desktop.takeShownBoxes();
     ASSERT_EQ(shown.size(), 2U);
     EXPECT_EQ(shown[0].text, QStringLiteral("Replace it?"));
     EXPECT_EQ(shown[0].style, box::kQuestion | box::kYesNo);
@@ -67,7 +67,7 @@ TEST_F(QtHostTest, ItsOwnWindowsCanBeFrozenOthersNot) {
 }
 
 TEST_F(QtHostTest, TheFolderPickerAnswersThroughTheSeam) {
-    Dialogs::queueFileName(QStringLiteral("/srv/backup"));
+    desktop.queueFileName(QStringLiteral("/srv/backup"));
     EXPECT_EQ(host.browseForFolder(0, u"Pick a folder"), u"/srv/backup");
     EXPECT_EQ(host.browseForFolder(0, u"Pick a folder"), u"");  // cancelled
 }
