@@ -113,7 +113,7 @@ TEST_F(Backup, MissingSourceOrTargetFolders) {
         EXPECT_EQ(control.BackUpFiles(r), row.result) << row.what;
         EXPECT_EQ(host.boxes, row.boxes) << row.what;
         EXPECT_EQ(exists(row.target), row.created) << row.what;
-        EXPECT_EQ(control.state().BackUpBusy, kFalse);
+        EXPECT_EQ(control.backupState().BackUpBusy, kFalse);
         EXPECT_EQ(control.state().CancelRequested, row.result == kTrue || row.source == scratch / "none"
                                                        ? kFalse : kTrue) << row.what;
         control.state().CancelRequested = kFalse;
@@ -200,7 +200,7 @@ TEST_F(Backup, AsksBeforeMoreThanAThousandFiles) {
         }
         EXPECT_EQ(count(r, "nCopied"), row.copied);
         EXPECT_FALSE(r.field("StrArray").get<Array>().allocated());
-        EXPECT_EQ(control.state().BackupWorkTotal, row.result == kTrue ? row.copied : 100);
+        EXPECT_EQ(control.backupState().BackupWorkTotal, row.result == kTrue ? row.copied : 100);
     }
 }
 
@@ -229,8 +229,8 @@ TEST_F(Backup, ProgressReadsQuartersDuringACopyOfFourFiles) {
     EXPECT_EQ(seen, (std::vector<std::int32_t>{0, 25, 50, 75}));
     EXPECT_EQ(control.BackUpFilesProgressPercentage(), 0);
 
-    control.state().BackupWorkTotal = 40'000'000;  // beyond the 32-bit product
-    control.state().BackupWorkDone = 30'000'000;
+    control.backupState().BackupWorkTotal = 40'000'000;  // beyond the 32-bit product
+    control.backupState().BackupWorkDone = 30'000'000;
     EXPECT_EQ(control.BackUpFilesProgressPercentage(), 75);
 }
 

@@ -118,7 +118,7 @@ TEST_F(Search, AllLocationsAccumulateUntilCleanedUp) {
     EXPECT_EQ(texts(found), once);
     EXPECT_EQ(control.SearchForAllFileLocations(root, u"A.txt", found), kTrue);
     EXPECT_EQ(found.size(), 6U);
-    EXPECT_EQ(control.state().LocationCount, 6);
+    EXPECT_EQ(control.locations().LocationCount, 6);
 
     control.SearchForAllFileLocationsCLEANUP();
     const Array before = found;

@@ -180,7 +180,7 @@ TEST(ControlObject, StartsIdleKeepsItsSizeAndHasItsOwnRandomSequence) {
     KorbitControl a;
     KorbitControl b;
     EXPECT_EQ(a.state().TotalBlocks, 100);
-    EXPECT_EQ(a.state().BackupWorkTotal, 100);
+    EXPECT_EQ(a.backupState().BackupWorkTotal, 100);
     EXPECT_EQ(a.state().OperationBusy, kFalse);
     EXPECT_EQ(a.state().CancelRequested, kFalse);
 
