@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "backup_search/backup_search_fixture.h"
+#include "support/control_client.h"
 
 namespace korbit::testing {
 namespace {
@@ -263,13 +264,12 @@ TEST_F(Backup, ReplacesOnlyTheLeadingSourceRoot) {
 }
 
 TEST_F(Backup, LateBoundCallWritesTheRecordBack) {
-    const control::MethodInfo* m = control.interfaceInfo().find("BackUpFiles");
-    std::vector<Value> args{backupParams(scratch / "src", scratch / "dst", true, true)};
-    const control::InvokeResult result = control::invoke(control, m->dispid, args);
-    ASSERT_TRUE(result.ok()) << result.description;
-    EXPECT_EQ(result.result, Value::boolean(true));
-    EXPECT_EQ(count(args[0].get<Record>(), "nCopied"), 5);
-    EXPECT_EQ(args[0].get<Record>().field("SourceFolder"), Value(u16(scratch / "src/")));
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
+    Record params = backupParams(scratch / "src", scratch / "dst", true, true);
+    EXPECT_TRUE(client.BackUpFiles(params));
+    EXPECT_EQ(count(params, "nCopied"), 5);
+    EXPECT_EQ(params.field("SourceFolder"), Value(u16(scratch / "src/")));
 }
 
 }  // namespace
