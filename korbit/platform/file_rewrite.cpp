@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "korbit/base/concat.h"
 #include "korbit/platform/file_metadata.h"
 #include "korbit/platform/regular_file.h"
 #include "korbit/platform/rewrite_check.h"
@@ -92,11 +93,7 @@ constexpr std::size_t kNameRoom = 180;
 constexpr const char* kRunMark = ".korbit-";
 constexpr const char* kCompleteMark = ".korbit-complete-";
 
-std::string namePart(const std::string& name) {
-    std::string part = ".";  // appended, not "." + ...: GCC 12 warns falsely on that at -O3 (bug 105651)
-    part.append(name, 0, kNameRoom);
-    return part;
-}
+std::string namePart(const std::string& name) { return concat(".", std::string_view(name).substr(0, kNameRoom)); }
 
 // The prefix of the run temporary files of `name`: ".<name>.korbit-", to
 // which six random letters and digits are added.

@@ -1,6 +1,8 @@
 // The number and text methods of the control.
 #include "korbit/utilities/number_text_methods.h"
 
+#include "korbit/base/concat.h"
+
 #include <cmath>
 
 #include "korbit/control/values/type_library.h"
@@ -47,9 +49,7 @@ Text amountInWords(const NumberWords& w, double value) {
     }
     const double whole = std::floor(value);
     const auto cents = static_cast<long>(roundHalfAway((value - whole) * 100.0));
-    // Appended, not "0" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
-    std::string centsText = cents < 10 ? "0" : "";
-    centsText += std::to_string(cents);
+    const std::string centsText = concat(cents < 10 ? "0" : "", std::to_string(cents));
     Text buffer = u"and " + Text(centsText.begin(), centsText.end()) + u"/100";
 
     const Text digits = control::formatNumber(whole);

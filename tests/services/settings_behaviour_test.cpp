@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "korbit/base/concat.h"
 #include "korbit/control/korbit_control.h"
 #include "platform/scratch_folder.h"
 #include "support/control_client.h"
@@ -21,11 +22,9 @@ using control::Array;
 using control::Text;
 using control::Value;
 
-// "p<writer>k<index>", appended: GCC 12 at -O3 warns falsely on "p" + std::string (GCC bug 105651).
+// "p<writer>k<index>".
 std::string writerKey(int writer, int index) {
-    std::string key = "p";
-    key.append(std::to_string(writer)).append("k").append(std::to_string(index));
-    return key;
+    return korbit::concat("p", std::to_string(writer), "k", std::to_string(index));
 }
 
 class SettingsMethods : public ::testing::Test {
