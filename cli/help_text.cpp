@@ -22,7 +22,7 @@ HelpPage makePage() {
     page.text =
         "korbit is the command-line host of the Korbit control library, the engine of the Corvane desktop "
         "program. It encrypts and decrypts files in place, in the same format as Corvane, and calls any of the "
-        "library's methods by name, printing the result as JSON.";
+        "library's methods by name, printing the result as JSON. 'korbit help METHOD' tells what a method does.";
     page.commands = {
         {"encrypt", "[OPTIONS] FILE...", "encrypt files in place with a password",
          "The password (6 to 26 characters, case sensitive, the same rule as Corvane's) is asked twice at the "
@@ -74,6 +74,16 @@ HelpPage makePage() {
          "place, naming the file it refused.",
          {}},
         {"unregister", "", "remove that record", "", {}},
+        {"help", "[COMMAND|METHOD|ENUMERATION|RECORD]",
+         "show the help of a command, or the reference of a method, enumeration or record",
+         "For a method of the control or of its two classes: what it does, each argument with its type, "
+         "passing, default and meaning, whether the method gives it back, its result, its failures, what it "
+         "does on Linux and what is easily got wrong. For an enumeration its members with their values, for a "
+         "record its fields with their types. Names are not case sensitive.\n"
+         "\n"
+         "  korbit help GetFileTimes\n"
+         "  korbit help MathTypes",
+         {}},
     };
     page.options = {
         {"-h, --help", "", "show the help; after a command, that command's help"},

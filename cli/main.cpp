@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "cli/encrypt_command.h"
 #include "cli/help_text.h"
 #include "cli/late_bound_call.h"
+#include "cli/reference_help.h"
 #include "cli/words.h"
 #include "cli/interface_listing.h"
 #include "korbit/hosting/component_error.h"
@@ -147,10 +149,7 @@ int commandRegistration(bool registering) {
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
     const korbit::help::HelpPage& help = korbitHelp();
-    if (words.size() == 2 && words[0] == "help" && korbit::help::findCommand(help, words[1]) != nullptr) {
-        words = {words[1], "--help"};
-    }
-    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || (words.size() == 1 && words[0] == "help")) {
         std::cout << korbit::help::helpText(help);
         return words.empty() ? kUsage : kOk;
     }
@@ -162,6 +161,20 @@ int main(int argc, char** argv) {
         topic != nullptr && !words.empty() && (words[0] == "--help" || words[0] == "-h")) {
         std::cout << korbit::help::commandHelpText(help, *topic);
         return kOk;
+    }
+    if (command == "help") {
+        if (words.size() != 1) {
+            return usageError("help takes one name: a command, a method, an enumeration or a record");
+        }
+        if (const korbit::help::HelpCommand* topic = korbit::help::findCommand(help, words[0])) {
+            std::cout << korbit::help::commandHelpText(help, *topic);
+            return kOk;
+        }
+        if (const std::optional<std::string> entry = referenceHelpText(words[0])) {
+            std::cout << *entry;
+            return kOk;
+        }
+        return usageError("no command, method, class, enumeration or record is named '" + words[0] + "'");
     }
     if (command == "--version") {
         std::cout << "korbit " << KORBIT_VERSION << '\n';

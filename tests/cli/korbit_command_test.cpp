@@ -123,6 +123,39 @@ TEST_F(KorbitCommand, ListsEveryMethodWithItsDispatchIdentifier) {
     EXPECT_TRUE(found);
 }
 
+// `korbit help NAME` shows the reference's entry of a method, a member of a
+// class, a class, an enumeration or a record.
+TEST_F(KorbitCommand, HelpShowsTheReferenceOfAMethodEnumerationOrRecord) {
+    const struct {
+        std::string name;
+        std::vector<std::string> says;
+    } cases[] = {
+        {"converthexdecbinary",
+         {"ConvertHexDecBinary(MyNumber, ConvertFrom, ConvertTo) As String\nA method of KorbitControl (Numbers and "
+          "text), dispatch identifier 0x6003004e.\n",
+          "\nArguments:\n  MyNumber (String; by reference; given back)\n      the number in the base",
+          "\nResult: String. Hexadecimal", "\nFailures:\n  - Raises 13 \"Type mismatch\": a decimal MyNumber",
+          "\nSee also: korbit help MathTypes.\n"}},
+        {"GetFileTimes", {"\nOn Linux: creation_date is the birth time"}},
+        {"CancelOps", {"\nArguments: none.\n", "\nFailures: never fails.\n"}},
+        {"HexNum", {"HexNum() As String\nA member of the class BinHexDecCls"}},
+        {"BinHexDecCls", {"Members (korbit help MEMBER):\n  HexNum() As String\n"}},
+        {"MathTypes", {"MathTypes: an enumeration\n", "\n  Math_Binary       0  binary: the digits 0 and 1\n"}},
+        {"file_params", {"FILE_PARAMS: a record\n", "\n  bRecursive            Boolean  True: also search"}},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = korbit("help " + c.name);
+        EXPECT_EQ(run.status, 0) << c.name;
+        for (const std::string& says : c.says) {
+            EXPECT_NE(run.out.find(says), std::string::npos) << c.name << " lacks:\n" << says << "\nin:\n" << run.out;
+        }
+    }
+    const CommandRun unknown = korbit("help NoSuchName");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "korbit: no command, method, class, enumeration or record is named 'NoSuchName'\n"
+                           "Try 'korbit --help'.\n");
+}
+
 TEST_F(KorbitCommand, RunsAScriptOneJsonLinePerCall) {
     const std::filesystem::path script = home_ / "calls.txt";
     std::ofstream(script) << "SetBytes 1536\n# a comment\n\nGetFileExt A.TXT\nBogus\nTrimNull 'x'\n";
