@@ -47,8 +47,11 @@ HelpPage makePage() {
           kAnswer}},
         {"methods", "[--json]", "list every method of the control and of its two classes",
          "One line per member: its dispatch identifier, its name, its arguments with their types and defaults, "
-         "and its result.",
-         {{"--json", "", "print the list as one JSON document instead"}}},
+         "and its result, with what it does differently on Linux below it. 'korbit help METHOD' tells all about "
+         "one method.",
+         {{"--json", "", "print the list as one JSON document instead, with each member's entry of the method "
+                         "reference (summary, the meaning of each argument, result, failures, what it does on "
+                         "Linux, traps) and every enumeration and record"}}},
         {"call", "[OPTIONS] METHOD [ARGUMENT]...", "call one method late-bound and print the outcome as JSON",
          "Each ARGUMENT is JSON: a number, a string, true or false, null, an array, or an object for a record. A "
          "bare word that is not JSON is taken as text. The output is one JSON object with the result, the "

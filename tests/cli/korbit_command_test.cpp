@@ -123,6 +123,41 @@ TEST_F(KorbitCommand, ListsEveryMethodWithItsDispatchIdentifier) {
     EXPECT_TRUE(found);
 }
 
+// The method reference travels with the list: every member says what it
+// does, each argument what it means and whether it comes back, and the
+// enumerations and records are there with their members and fields.
+TEST_F(KorbitCommand, ListsTheReferenceOfEveryMemberEnumerationAndRecord) {
+    const CommandRun run = korbit("methods --json");
+    ASSERT_EQ(run.status, 0);
+    const auto listed = nlohmann::json::parse(run.out);
+    for (const auto& c : listed["classes"]) {
+        for (const auto& m : c["members"]) {
+            EXPECT_FALSE(m.value("summary", "").empty()) << c["class"] << " " << m["name"];
+            EXPECT_TRUE(m.contains("failures")) << m["name"];
+            if (c["class"] == "KorbitControl") {
+                for (const auto& p : m["params"]) {
+                    EXPECT_FALSE(p.value("meaning", "").empty()) << m["name"] << " " << p["name"];
+                }
+            }
+            if (m["name"] == "GetFileTimes") {
+                EXPECT_EQ(m["params"][1]["givenBack"], true);
+                EXPECT_TRUE(m.value("note", "").starts_with("creation_date is the birth time")) << m["note"];
+            }
+        }
+    }
+    const auto& enumerations = listed["enumerations"];
+    ASSERT_EQ(enumerations.size(), 6U);
+    EXPECT_EQ(enumerations[5]["name"], "MathTypes");
+    EXPECT_EQ(enumerations[5]["members"][2], (nlohmann::json{{"name", "Math_Hexidecimal"}, {"value", 2},
+                                                             {"meaning", "hexadecimal: the digits 0 to 9 and A to F"}}));
+    EXPECT_EQ(listed["records"][0]["fields"][0]["type"], "Boolean");
+
+    // The readable list keeps the notes on Linux under their methods.
+    const CommandRun plain = korbit("methods");
+    EXPECT_NE(plain.out.find("GetFileTimes(ByVal file_name As String, creation_date As Date"), std::string::npos);
+    EXPECT_NE(plain.out.find("              creation_date is the birth time"), std::string::npos);
+}
+
 // `korbit help NAME` shows the reference's entry of a method, a member of a
 // class, a class, an enumeration or a record.
 TEST_F(KorbitCommand, HelpShowsTheReferenceOfAMethodEnumerationOrRecord) {
