@@ -82,7 +82,8 @@ HelpPage makePage() {
          "For a method of the control or of its two classes: what it does, each argument with its type, "
          "passing, default and meaning, whether the method gives it back, its result, its failures, what it "
          "does on Linux and what is easily got wrong. For an enumeration its members with their values, for a "
-         "record its fields with their types. Names are not case sensitive.\n"
+         "record its fields with their types. Names are not case sensitive. The whole reference is the manual "
+         "page korbit-methods(7).\n"
          "\n"
          "  korbit help GetFileTimes\n"
          "  korbit help MathTypes",
@@ -111,7 +112,7 @@ HelpPage makePage() {
          "  korbit methods | grep -i date\n"
          "  korbit call IsLeapYear 2024"},
     };
-    page.seeAlso = {"corvane(1)"};
+    page.seeAlso = {"korbit-methods(7)", "corvane(1)"};
     return page;
 }
 
