@@ -15,7 +15,7 @@ namespace korbit::cli {
 // describes: "methods" (of KorbitControl and of the two classes), "classes",
 // "enumerations" and "records". Texts keep the reference's marks (`name`,
 // **bold**); paragraphs are apart by a blank line, a list is "- " lines.
-std::string_view methodReferenceJson() noexcept;
+std::string_view methodReferenceJson();
 
 // The same, read once.
 const nlohmann::json& methodReference();

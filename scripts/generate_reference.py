@@ -220,23 +220,52 @@ CPP = """\
 // whenever the reference changes. Do not edit: change the reference.
 #include "cli/method_reference.h"
 
+#include <string>
+
 namespace korbit::cli {
 
-std::string_view methodReferenceJson() noexcept {
-    return R"@DELIMITER@(@JSON@)@DELIMITER@";
+namespace {
+
+// In pieces: a compiler need not take a literal of more than 65,536 characters.
+constexpr std::string_view kPieces[] = {
+@PIECES@
+};
+
+}  // namespace
+
+std::string_view methodReferenceJson() {
+    static const std::string text = [] {
+        std::string all;
+        for (const std::string_view piece : kPieces) {
+            all += piece;
+        }
+        return all;
+    }();
+    return text;
 }
 
 }  // namespace korbit::cli
 """
 
+PIECE_BYTES = 60000
+DELIMITER = "reference"
+
 
 def cpp_source(model):
     document = {key: model[key] for key in ("methods", "classes", "enumerations", "records")}
     text = json.dumps(document, ensure_ascii=False, indent=None, separators=(",", ":"))
-    delimiter = "reference"
-    if f"){delimiter}\"" in text:
+    if f"){DELIMITER}\"" in text:
         raise SourceError("the reference holds the end of the raw text that carries it")
-    return CPP.replace("@DELIMITER@", delimiter).replace("@JSON@", text)
+    pieces, current, size = [], [], 0
+    for c in text:  # whole characters, so no piece ends inside one
+        length = len(c.encode("utf-8"))
+        if size + length > PIECE_BYTES:
+            pieces.append("".join(current))
+            current, size = [], 0
+        current.append(c)
+        size += length
+    pieces.append("".join(current))
+    return CPP.replace("@PIECES@", ",\n".join(f'    R"{DELIMITER}({p}){DELIMITER}"' for p in pieces))
 
 
 # --- the manual page --------------------------------------------------------
