@@ -73,7 +73,7 @@ std::optional<control::Date> readIsoDate(std::string_view text) {
         return std::nullopt;
     }
     bool roundUp = false;
-    if (pos < text.size() && (text[pos] == 'T' || text[pos] == ' ')) {
+    if (pos < text.size() && (text[pos] == 'T' || text[pos] == 't' || text[pos] == ' ')) {
         ++pos;
         if (!digits(text, pos, 2, t.hour) || !take(text, pos, ':') || !digits(text, pos, 2, t.minute)) {
             notADate(text, "a time is written hh:mm or hh:mm:ss");
@@ -95,7 +95,7 @@ std::optional<control::Date> readIsoDate(std::string_view text) {
         }
     }
     std::optional<long long> offset;  // seconds east of UTC
-    if (take(text, pos, 'Z')) {
+    if (take(text, pos, 'Z') || take(text, pos, 'z')) {
         offset = 0;
     } else if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         const int sign = text[pos++] == '-' ? -1 : 1;

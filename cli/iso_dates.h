@@ -14,7 +14,8 @@ namespace korbit::cli {
 // Reads a date in the ISO 8601 extended form: "2024-02-29", or with a time
 // after "T" or a blank, "2024-02-29T10:15", "...T10:15:30", "...T10:15:30.25"
 // (a fraction of a second is rounded to the second), with or without a zone,
-// "Z", "+01:00", "+0100" or "+01". A time without a zone is taken as it
+// "Z", "+01:00", "+0100" or "+01" ("t" and "z" may be small, as RFC 3339
+// allows). A time without a zone is taken as it
 // stands; one with a zone is converted to the local time of that moment.
 // Empty when `text` does not start like a date ("yyyy-mm-dd"). Throws
 // AutomationError (type mismatch) when it does but is no date of that form,
