@@ -56,42 +56,6 @@ std::vector<Paragraph> paragraphs(std::string_view text) {
     return result;
 }
 
-// Words of `text` filled into lines of at most kWidth columns, each line
-// starting with `indent` blanks; the first line continues after `first`
-// columns already used when that is given.
-void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used = 0) {
-    std::size_t column = used;
-    if (column == 0) {
-        out.append(indent, ' ');
-        column = indent;
-    }
-    bool lineStart = true;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        const std::size_t end = std::min(text.find(' ', i), text.size());
-        const std::string_view word = text.substr(i, end - i);
-        i = end;
-        if (!lineStart && column + 1 + word.size() > kWidth) {
-            out += '\n';
-            out.append(indent, ' ');
-            column = indent;
-            lineStart = true;
-        }
-        if (!lineStart) {
-            out += ' ';
-            ++column;
-        }
-        out += word;
-        column += word.size();
-        lineStart = false;
-    }
-    out += '\n';
-}
-
 void block(std::string& out, std::string_view text, std::size_t indent) {
     bool first = true;
     for (const Paragraph& p : paragraphs(text)) {
@@ -212,6 +176,39 @@ std::string upper(std::string_view text) {
 }
 
 }  // namespace
+
+void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used) {
+    std::size_t column = used;
+    if (column == 0) {
+        out.append(indent, ' ');
+        column = indent;
+    }
+    bool lineStart = true;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        i = end;
+        if (!lineStart && column + 1 + word.size() > kWidth) {
+            out += '\n';
+            out.append(indent, ' ');
+            column = indent;
+            lineStart = true;
+        }
+        if (!lineStart) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineStart = false;
+    }
+    out += '\n';
+}
 
 std::string helpText(const HelpPage& page) {
     std::string out = concat("Usage: ", page.program, " ", page.usage, "\n\n");
