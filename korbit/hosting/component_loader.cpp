@@ -54,6 +54,8 @@ std::optional<fs::path> searchLibrary(const std::vector<fs::path>& folders) {
     return std::nullopt;
 }
 
+constexpr const char* kOneInstalledUsed = " The one installed with it is used: ";
+
 std::string listed(const std::vector<fs::path>& folders) {
     std::string text;
     for (const fs::path& folder : folders) {
@@ -105,6 +107,26 @@ std::vector<fs::path> defaultSearchFolders() {
 
 std::optional<fs::path> bundledLibrary() { return searchLibrary(defaultSearchFolders()); }
 
+namespace {
+
+// The class's own library installed with this program, used in place of a
+// registered one; `passedOver` says why that one was, `used` how the notice
+// goes on. Nothing when the class is not this library's or none is installed.
+std::optional<ComponentLocation> installedInstead(const OwnClass* own, const std::vector<fs::path>& folders,
+                                                  const std::string& passedOver, const char* used) {
+    if (own == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<fs::path> library = searchLibrary(folders);
+    if (!library) {
+        return std::nullopt;
+    }
+    std::string notice = passedOver.empty() ? std::string() : passedOver + used + library->string() + ".";
+    return ComponentLocation{own->progId, *own->clsid, std::move(*library), false, std::move(notice)};
+}
+
+}  // namespace
+
 ComponentLocation ComponentLoader::locate(std::string_view progId) const {
     std::optional<ComponentError> registryProblem;
     fs::path registry = options_.registryFile;
@@ -149,18 +171,16 @@ ComponentLocation ComponentLoader::locate(std::string_view progId) const {
     }
 
     const OwnClass* own = ownClass(progId);
-    if (own != nullptr) {
-        if (std::optional<fs::path> library = searchLibrary(options_.searchFolders)) {
-            std::string notice;
-            if (registryProblem && registryProblem->failure() == ComponentFailure::kVersionMismatch) {
-                notice = std::string(registryProblem->what()) + " The one installed with it is used: " +
-                         library->string() + ".";
-            } else if (registryProblem && registryProblem->failure() == ComponentFailure::kNotTrusted) {
-                notice = std::string(registryProblem->what()) + " The library installed with this program is used: " +
-                         library->string() + ".";
-            }
-            return {own->progId, *own->clsid, *library, false, notice};
-        }
+    std::string passedOver;
+    const char* used = kOneInstalledUsed;
+    if (registryProblem && registryProblem->failure() == ComponentFailure::kVersionMismatch) {
+        passedOver = registryProblem->what();
+    } else if (registryProblem && registryProblem->failure() == ComponentFailure::kNotTrusted) {
+        passedOver = registryProblem->what();
+        used = " The library installed with this program is used: ";
+    }
+    if (std::optional<ComponentLocation> installed = installedInstead(own, options_.searchFolders, passedOver, used)) {
+        return *installed;
     }
     if (registryProblem) {
         throw *registryProblem;
@@ -177,20 +197,18 @@ ComPtr<com::IDispatch> ComponentLoader::createObject(std::string_view progId, st
     const ComponentLibrary* library = &ComponentLibrary::load(location.library);
     if (const std::uint32_t version = library->interfaceVersion(); version != com::kInterfaceVersion) {
         const std::string refused = versionMismatch(library->path(), version, false);
-        const OwnClass* own = ownClass(progId);
-        const std::optional<fs::path> installed =
-            location.registered && own != nullptr ? searchLibrary(options_.searchFolders) : std::nullopt;
+        std::optional<ComponentLocation> installed =
+            location.registered ? installedInstead(ownClass(progId), options_.searchFolders, refused, kOneInstalledUsed) : std::nullopt;
         if (!installed) {
             throw ComponentError(ComponentFailure::kVersionMismatch, com::kClassNotRegistered,
                                  refused + " Register the library that came with this program (korbit register).");
         }
-        library = &ComponentLibrary::load(*installed);
+        library = &ComponentLibrary::load(installed->library);
         if (const std::uint32_t theirs = library->interfaceVersion(); theirs != com::kInterfaceVersion) {
             throw ComponentError(ComponentFailure::kVersionMismatch, com::kClassNotRegistered,
                                  refused + " " + versionMismatch(library->path(), theirs, false));
         }
-        location = {own->progId, *own->clsid, *installed, false,
-                    refused + " The one installed with it is used: " + installed->string() + "."};
+        location = std::move(*installed);
     }
     if (notice != nullptr) {
         *notice = location.notice;
