@@ -1,10 +1,11 @@
 // Draws the program's pictures: the maker's logo, the splash, the heading
 // banner, the small button images and the hand cursor, each twice: at its
-// size and at twice it (NAME@2x.png). Run once after a change; the PNG files
-// it writes are kept with the sources. (The icons are SVG drawings in
-// icons/, rendered when the tree is built.)
+// size and at twice it (NAME@2x.png). The build runs it into its own folder
+// and compiles what it writes into the program; nothing it makes is kept
+// with the sources. (The icons are SVG drawings in icons/, rendered by the
+// build as well.)
 //
-//   corvane_draw_art RESOURCES_DIR
+//   corvane_draw_art OUTPUT_DIR
 #include <QColor>
 #include <QDir>
 #include <QFont>
@@ -407,7 +408,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QTextStream log(stderr);
     if (argc != 2) {
-        log << "usage: corvane_draw_art RESOURCES_DIR" << Qt::endl;
+        log << "usage: corvane_draw_art OUTPUT_DIR" << Qt::endl;
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));

@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Synthesizes the program's sound cues as 8-bit unsigned mono PCM WAVE files.
 
-    python3 make_sounds.py RESOURCES_DIR
+    python3 make_sounds.py OUTPUT_DIR
+
+The build runs it and compiles the files it writes (OUTPUT_DIR/sounds/)
+into the program; nothing it makes is kept with the sources.
 
 Each cue has a fixed length in samples, so every file has a fixed size:
 44 header bytes plus one byte per sample. Every cue starts and ends with a
@@ -113,7 +116,7 @@ HEADER_BYTES = 44
 
 def main(argv):
     if len(argv) != 2:
-        sys.stderr.write("usage: make_sounds.py RESOURCES_DIR\n")
+        sys.stderr.write("usage: make_sounds.py OUTPUT_DIR\n")
         return 2
     folder = os.path.join(argv[1], "sounds")
     os.makedirs(folder, exist_ok=True)
