@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "korbit/base/decimal.h"
 #include "korbit/platform/environment.h"
 
 namespace korbit::platform {
@@ -26,15 +27,6 @@ std::string octal(unsigned mode) {
     for (int shift = 9; shift >= 0; shift -= 3) {
         digits.push_back(static_cast<char>('0' + ((mode >> static_cast<unsigned>(shift)) & 7U)));
     }
-    return digits;
-}
-
-std::string decimal(unsigned n) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + n % 10));
-        n /= 10;
-    } while (n != 0);
     return digits;
 }
 

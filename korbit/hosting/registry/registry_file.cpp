@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "korbit/base/decimal.h"
 #include "korbit/hosting/registry/guid.h"
 #include "korbit/platform/atomic_file.h"
 #include "korbit/platform/environment.h"
@@ -41,17 +42,6 @@ struct Section {
 
 [[noreturn]] void fail(const std::string& what, const fs::path& path, int error) {
     throw RegistryError(what + " " + path.string() + ": " + std::strerror(error));
-}
-
-// Also built into the component library, whose only exports are its entry
-// points: std::to_string would add one of its own.
-std::string decimal(std::size_t n) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + n % 10));
-        n /= 10;
-    } while (n != 0);
-    return digits;
 }
 
 std::string_view trim(std::string_view s) {
