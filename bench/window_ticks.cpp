@@ -2,6 +2,8 @@
 // file: the progress poll's ticks, the longest gap between them, and the
 // repaints of the percentage label. Prints one line per run.
 //   window_ticks [SIZE_MIB]   (default 1024)
+// The target: no gap between two polls over 20 ms, measured with the file in
+// memory (TMPDIR on a tmpfs), so that the disk's stalls are not counted.
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -55,6 +57,8 @@ protected:
 };
 
 }  // namespace
+
+constexpr double kLongestGapMs = 20.0;
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
@@ -113,8 +117,8 @@ int main(int argc, char** argv) {
             const double longestMs = std::chrono::duration<double, std::milli>(longest).count();
             std::printf("%s %lld MiB: %.2f s, %zu polls, longest gap %.1f ms, %zu distinct percentages, %d label repaints%s\n",
                         direction, mib, seconds, ticks.size(), longestMs, percents.size(), counter.paints,
-                        longestMs > 50.0 ? "  (over 50 ms)" : "");
-            if (longestMs > 50.0 || window.fileBox()->text().isEmpty()) {
+                        longestMs > kLongestGapMs ? "  (over the target)" : "");
+            if (longestMs > kLongestGapMs || window.fileBox()->text().isEmpty()) {
                 status = 1;
             }
         }
