@@ -37,12 +37,19 @@ public:
         ++done_;
     }
 
-    // Transforms every block not done yet.
-    void transformRest() noexcept {
-        while (!atEnd()) {
+    // Transforms the next `count` blocks, or as many as are left; returns
+    // how many it transformed.
+    std::size_t transformNext(std::size_t count) noexcept {
+        const std::size_t end = std::min(blocks_, done_ + count);
+        const std::size_t first = done_;
+        while (done_ < end) {
             transformNext();
         }
+        return end - first;
     }
+
+    // Transforms every block not done yet.
+    void transformRest() noexcept { transformNext(blocks_ - done_); }
 
     // The bytes of the blocks done so far.
     std::span<const std::uint8_t> doneBytes() const noexcept {

@@ -89,12 +89,15 @@ engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inp
             if (host.inputPending()) {
                 continue;  // held back for one round; the input is dealt with at the next pump
             }
-            chunk.transformNext();
-            ++state.BlocksDone;
+            // The blocks up to the next point where the host may run, taken
+            // in one go: a block takes a few nanoseconds, and looking at the
+            // host and the cancel flag after each would cost more than it.
+            const std::size_t done = chunk.transformNext(control.stepsBeforeHostMayRun());
+            state.BlocksDone += static_cast<std::int64_t>(done);
             if (state.CancelRequested != control::kFalse) {
                 return false;
             }
-            control.yieldToHost();
+            control.yieldToHost(static_cast<unsigned>(done));
         }
         return true;
     };

@@ -5,9 +5,10 @@ namespace korbit::control {
 ControlFrame::ControlFrame(Host* host, platform::System& system)
     : host_(host), system_(system), random_(engine::FractionGenerator::fromClock()) {}
 
-void ControlFrame::yieldToHost() {
+void ControlFrame::yieldToHost(unsigned steps) {
     const platform::PumpPace pace = system_.pumpPace();
-    if (++stepsSinceClockRead_ < pace.stepsPerClockRead) {
+    stepsSinceClockRead_ += steps;
+    if (stepsSinceClockRead_ < pace.stepsPerClockRead) {
         return;
     }
     stepsSinceClockRead_ = 0;
@@ -16,6 +17,11 @@ void ControlFrame::yieldToHost() {
     }
     host().pumpEvents();
     lastPump_ = system_.now();
+}
+
+unsigned ControlFrame::stepsBeforeHostMayRun() {
+    const unsigned every = system_.pumpPace().stepsPerClockRead;
+    return stepsSinceClockRead_ + 1 >= every ? 1U : every - stepsSinceClockRead_;
 }
 
 void ControlFrame::resize(std::int32_t widthTwips, std::int32_t heightTwips) noexcept {

@@ -35,7 +35,13 @@ public:
     // Lets the host's pending events run, as every long operation does
     // between its steps (a block, an entry of a walk): at the pace the
     // system gives, so that a host only pumps, however often it is asked.
-    void yieldToHost();
+    // `steps` is how many steps were done since the last call.
+    void yieldToHost(unsigned steps = 1);
+
+    // How many steps an operation may take before its next yield could let
+    // the host's events run: an operation whose steps are tiny takes them
+    // in such runs rather than calling yieldToHost after each.
+    unsigned stepsBeforeHostMayRun();
 
     ControlState& state() noexcept { return state_; }
     const ControlState& state() const noexcept { return state_; }
