@@ -15,6 +15,7 @@ packages=(
     xvfb xauth xdotool                        # the desktop program driven on a virtual screen, tests only
     shared-mime-info                          # the installed file type checked, tests only
     nlohmann-json3-dev                        # JSON of the command-line host
+    libzxcvbn-dev                             # the password strength estimate of both hosts
     librsvg2-bin                              # the icons' PNG sizes, rendered from SVG
     dpkg-dev file                             # the Debian package: dependencies from the binaries
     python3                                   # the layer check (scripts/check_layers.py)
