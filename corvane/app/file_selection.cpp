@@ -48,6 +48,8 @@ QString FileSelection::tipText() const {
     return lines.join(u'\n');
 }
 
+QString FileSelection::widestCaption() { return tr("Encrypt %1, decrypt %2").arg(88).arg(88); }
+
 QString FileSelection::caption() const {
     if (!several()) {
         return !files_.empty() && files_.front().encrypted ? tr("Decrypt") : tr("Encrypt");

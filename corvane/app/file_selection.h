@@ -39,6 +39,8 @@ public:
     // The action button's caption: "Encrypt" or "Decrypt" for one file; for
     // several "Encrypt 3 files", "Decrypt 3 files" or "Encrypt 2, decrypt 1".
     QString caption() const;
+    // About the widest caption there is, for the button's width.
+    static QString widestCaption();
 
 private:
     std::vector<SelectedFile> files_;

@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QRandomGenerator>
-#include <QScrollArea>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -231,24 +231,21 @@ void MainWindow::buildPasswordFrame() {
 
     // The outcome of the last run, under the bar. Three lines are kept for
     // it; the summary of a run of many files scrolls within them.
-    statusLine_ = new QLabel;
+    statusLine_ = new QPlainTextEdit(frame4_);
     statusLine_->setObjectName(QStringLiteral("StatusLine"));
-    statusLine_->setWordWrap(true);
-    statusLine_->setTextFormat(Qt::PlainText);
+    statusLine_->setReadOnly(true);
     statusLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    statusLine_->setFrameShape(QFrame::NoFrame);
+    statusLine_->setFocusPolicy(Qt::NoFocus);
+    statusLine_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statusLine_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    statusLine_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    statusLine_->document()->setDocumentMargin(0);
+    statusLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    statusLine_->setFixedHeight(3 * statusLine_->fontMetrics().lineSpacing() + 4);
     statusLine_->setAccessibleName(tr("Outcome"));
-    auto* statusArea = new QScrollArea(frame4_);
-    statusArea->setObjectName(QStringLiteral("StatusArea"));
-    statusArea->setWidget(statusLine_);
-    statusArea->setWidgetResizable(true);
-    statusArea->setFrameShape(QFrame::NoFrame);
-    statusArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    statusArea->setFocusPolicy(Qt::NoFocus);
-    statusArea->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    statusArea->setFixedHeight(3 * statusLine_->fontMetrics().lineSpacing() + 4);
-    statusArea->viewport()->setAutoFillBackground(false);
-    statusLine_->setAutoFillBackground(false);
+    // The action button keeps its width whatever it says of the files.
+    encDecButton_->setMinimumWidth(encDecButton_->fontMetrics().horizontalAdvance(FileSelection::widestCaption()) + 24);
 
     auto* layout = new QGridLayout(frame4_);
     layout->addWidget(label1_, 0, 0);
@@ -264,7 +261,7 @@ void MainWindow::buildPasswordFrame() {
     layout->addWidget(cancelButton_, 3, 2);
     layout->addWidget(progressBar_, 4, 0, 1, 3);
     layout->addWidget(percentageLabel_, 4, 3);
-    layout->addWidget(statusArea, 5, 0, 1, 4);
+    layout->addWidget(statusLine_, 5, 0, 1, 4);
 
     // Enter in the password box presses the action button.
     connect(passwordTxt_, &QLineEdit::returnPressed, this, [this] {

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -93,7 +94,8 @@ public:
     QLabel* warningLabel() const { return label6_; }
     QLabel* passwordNote() const { return passwordNote_; }
     QLabel* windowNote() const { return windowNote_; }
-    QLabel* statusLine() const { return statusLine_; }
+    // The outcome of the last run (toPlainText()).
+    QPlainTextEdit* statusLine() const { return statusLine_; }
     XjProgressBar* progressBar() const { return progressBar_; }
     PictureButton* logoImage() const { return image1_; }
     PictureButton* helpImage() const { return helpImage_; }
@@ -193,7 +195,7 @@ private:
     QTimer timer1_;
     QLabel* passwordNote_ = nullptr;
     QLabel* windowNote_ = nullptr;
-    QLabel* statusLine_ = nullptr;
+    QPlainTextEdit* statusLine_ = nullptr;
     PictureButton* image1_ = nullptr;
     Picture* headingPictureBox_ = nullptr;
     PictureButton* helpImage_ = nullptr;

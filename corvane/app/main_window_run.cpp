@@ -59,7 +59,7 @@ void MainWindow::runRoutine() {
             } else if (const QString refusal = refusalOf(file.path); !refusal.isEmpty()) {
                 outcomes.push_back({file.path, FileOutcome::Kind::kRefused, !file.encrypted, refusal});
             } else {
-                statusLine_->setText((file.encrypted ? tr("Decrypting %1 of %2: %3") : tr("Encrypting %1 of %2: %3"))
+                statusLine_->setPlainText((file.encrypted ? tr("Decrypting %1 of %2: %3") : tr("Encrypting %1 of %2: %3"))
                                          .arg(i + 1)
                                          .arg(count)
                                          .arg(shownName(file.path)));
@@ -119,7 +119,7 @@ void MainWindow::endRun(const FileSelection& run, const std::vector<FileOutcome>
     cancelButton_->setEnabled(false);
     cancelRequested_ = false;
     showWindowNote(QString());  // a note of a hand-over during the run goes with it
-    statusLine_->setText(report.statusText());
+    statusLine_->setPlainText(report.statusText());
     statusLine_->setAccessibleDescription(report.statusText());
     if (!userIsHere()) {
         QStringList files;

@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
 
     run(*window, QStringLiteral("secret"));
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("report.txt is encrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.txt is encrypted."));
     const QByteArray container = readAll(file);
     EXPECT_TRUE(container.startsWith(kMagic));
     EXPECT_FALSE(container.contains("4999"));
@@ -306,7 +306,7 @@ TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
     // Enter in the password box presses the button: back to the plain file.
     QTest::keyClick(window->passwordBox(), Qt::Key_Return);
     EXPECT_EQ(readAll(file), original);
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("report.txt is decrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.txt is decrypted."));
     EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
     EXPECT_EQ(window->encDecButton()->captionColor(), MainWindow::kEncryptColor);
     EXPECT_TRUE(window->encryptMode());
@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, AWrongPasswordShowsTheControlsBoxAndEmptiesBothBoxes) {
     EXPECT_FALSE(window->pollActive());
     EXPECT_EQ(readAll(file), container);
     EXPECT_EQ(cues.played, std::vector<int>{cue::kRunStarts});
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Wrong password: nothing was changed."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("Wrong password: nothing was changed."));
 }
 
 TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
@@ -367,7 +367,7 @@ TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
     EXPECT_TRUE(window->passwordBox()->text().isEmpty());
     EXPECT_FALSE(window->encDecButton()->isEnabled());  // no dead end: nothing is named to run on
     EXPECT_FALSE(window->cancelButton()->isEnabled());
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Cancelled: report.txt is as it was."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("Cancelled: report.txt is as it was."));
     EXPECT_FALSE(window->pollActive());
     EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kCancelled}));
     // The label keeps the last polled value.

@@ -46,7 +46,7 @@ TEST_F(Outcome, TheStatusLineSaysItAndANotificationTooWhenTheWindowIsNotActive) 
 
     // The window is the active one: the status line alone.
     runWith(*window, "a long password");
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("report.bin is encrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.bin is encrypted."));
     EXPECT_TRUE(desktop.notifications.empty());
     // The bar and the percentage keep the last value polled.
     EXPECT_EQ(window->percentageLabel()->text(), QString::number(window->progressBar()->value()) + "%");
@@ -58,7 +58,7 @@ TEST_F(Outcome, TheStatusLineSaysItAndANotificationTooWhenTheWindowIsNotActive) 
         QApplication::setActiveWindow(&elsewhere);
         EXPECT_FALSE(window->isActiveWindow());
     });
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("report.bin is decrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.bin is decrypted."));
     ASSERT_EQ(desktop.notifications.size(), 1U);
     const ShownNotification& shown = desktop.notifications.front();
     EXPECT_EQ(shown.summary, QStringLiteral("report.bin is decrypted."));

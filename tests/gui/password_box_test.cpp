@@ -89,7 +89,7 @@ TEST_F(PasswordBox, SuggestFillsInAStrongPasswordThatFitsAndShowsItToBeWrittenDo
     // It is a password like any other: asked twice, it encrypts.
     const QString suggested = window->passwordBox()->text();
     runWith(*window, suggested);
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("notes.txt is encrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("notes.txt is encrypted."));
     // Decrypting chooses no password: no suggestion, no meter.
     EXPECT_FALSE(suggest->isEnabled());
     EXPECT_FALSE(window->strengthMeter()->isVisible());

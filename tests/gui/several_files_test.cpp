@@ -59,7 +59,7 @@ TEST_F(SeveralFiles, AreNamedCountedAndRunOneAfterTheOtherWithOnePassword) {
     EXPECT_TRUE(readAll(a).startsWith(kMagic));
     EXPECT_TRUE(readAll(b).startsWith(kMagic));
     EXPECT_EQ(readAll(c), QByteArray("the third file, encrypted before"));
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("All 3 files are done: 2 encrypted, 1 decrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("All 3 files are done: 2 encrypted, 1 decrypted."));
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
     EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kRunSucceeded}));
 
@@ -80,7 +80,7 @@ TEST_F(SeveralFiles, AreNamedCountedAndRunOneAfterTheOtherWithOnePassword) {
     QTest::mouseClick(window->encDecButton(), Qt::LeftButton);
     EXPECT_FALSE(window->confirmDialog()->isVisible());
     EXPECT_EQ(readAll(a), QByteArray(3 << 20, 'a'));
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("All 2 files are decrypted."));
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("All 2 files are decrypted."));
 }
 
 TEST_F(SeveralFiles, TheSummaryNamesEachFileThatDidNotSucceedAndWhy) {
@@ -112,7 +112,7 @@ TEST_F(SeveralFiles, TheSummaryNamesEachFileThatDidNotSucceedAndWhy) {
     // No box stops the run; the summary says it all.
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
     const QString summary = QStringLiteral("x.txt: wrong password; nothing was changed.\n") + refusal;
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Done: 1 of 3 files.\n") + summary);
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("Done: 1 of 3 files.\n") + summary);
     ASSERT_EQ(desktop.notifications.size(), 1U);
     EXPECT_EQ(desktop.notifications[0].summary, QStringLiteral("Done: 1 of 3 files."));
     EXPECT_EQ(desktop.notifications[0].body, summary);
@@ -139,7 +139,7 @@ TEST_F(SeveralFiles, CancelStopsTheCurrentFileLeavesItAsItWasAndStartsNoOther) {
     QObject::connect(&user, &QTimer::timeout, [&] {
         if (!pressed && window->running() && window->pollTicks() > 0) {
             pressed = true;
-            during = window->statusLine()->text();
+            during = window->statusLine()->toPlainText();
             QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
         }
     });
@@ -152,7 +152,7 @@ TEST_F(SeveralFiles, CancelStopsTheCurrentFileLeavesItAsItWasAndStartsNoOther) {
     EXPECT_EQ(QCryptographicHash::hash(readAll(big), QCryptographicHash::Sha256), before);
     EXPECT_EQ(readAll(second), QByteArray("second"));
     EXPECT_EQ(readAll(third), QByteArray("third"));
-    EXPECT_EQ(window->statusLine()->text(), QStringLiteral("Done: 0 of 3 files.\n"
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("Done: 0 of 3 files.\n"
                                                            "big.bin: cancelled; it is as it was.\n"
                                                            "second.txt: not started, since the run was cancelled.\n"
                                                            "third.txt: not started, since the run was cancelled."));
