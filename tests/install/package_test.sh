@@ -22,9 +22,11 @@ dpkg-deb -x "$deb" "$root"
 
 # Dependencies come from the binaries themselves.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6core6 libqt6widgets6; do
+for library in libc6 libqt6core6 libqt6widgets6 libqt6dbus6 libzxcvbn0; do
     [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == "xdg-utils, bash-completion" ]] || fail "Recommends is not xdg-utils, bash-completion: $recommends"
 
 for file in usr/bin/korbit usr/bin/corvane \
             "usr/$libdir/korbit/libkorbit.so.0" \
