@@ -82,8 +82,12 @@ int main(int argc, char** argv) {
     const QString name = QStringLiteral("corvane");
     const corvane::RuntimeFolder runtime = corvane::runtimeFolder();
     if (runtime.path.isEmpty()) {
-        QTextStream(stderr) << "corvane: " << runtime.problem
-                            << "; this copy runs on its own and takes no files from later copies\n";
+        QTextStream(stderr) << "corvane: "
+                            << translated(QT_TRANSLATE_NOOP("corvane::main",
+                                                            "%1; this copy runs on its own and takes no files from "
+                                                            "later copies"))
+                                   .arg(runtime.problem)
+                            << '\n';
     }
     const corvane::SingleInstance instance(runtime.path, name);
     if (!instance.acquired()) {

@@ -1,5 +1,6 @@
 #include "corvane/app/desktop.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -72,12 +73,13 @@ Desktop::Desktop() = default;
 
 Desktop::Desktop(const QString& busAddress) : busAddress_(busAddress), sessionBus_(false) {}
 
-Desktop::~Desktop() = default;
+Desktop::~Desktop() { delete notifications_.data(); }
 
 Notifications& Desktop::notifications() {
     if (notifications_ == nullptr) {
-        notifications_ = sessionBus_ ? std::make_unique<Notifications>(*this)
-                                     : std::make_unique<Notifications>(*this, busAddress_);
+        QObject* application = QCoreApplication::instance();
+        notifications_ = sessionBus_ ? new Notifications(*this, application)
+                                     : new Notifications(*this, busAddress_, application);
     }
     return *notifications_;
 }

@@ -8,10 +8,10 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <memory>
 
 class QWidget;
 
@@ -76,7 +76,9 @@ private:
 
     QString busAddress_;
     bool sessionBus_ = true;
-    std::unique_ptr<Notifications> notifications_;
+    // A child of the application, so that it goes, bus connection and all,
+    // with the application rather than with the static desktop after it.
+    QPointer<Notifications> notifications_;
 };
 
 // The desktop the program runs on.

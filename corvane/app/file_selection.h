@@ -16,7 +16,7 @@ struct SelectedFile {
 };
 
 class FileSelection {
-    Q_DECLARE_TR_FUNCTIONS(FileSelection)
+    Q_DECLARE_TR_FUNCTIONS(corvane::FileSelection)
 public:
     FileSelection() = default;
     explicit FileSelection(std::vector<SelectedFile> files) : files_(std::move(files)) {}

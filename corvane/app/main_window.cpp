@@ -92,7 +92,7 @@ void MainWindow::buildWindow() {
     myFileTxt_->setAccessibleName(tr("File to encrypt or decrypt"));
     selectFileButton_ = new XjButton(tr("Select File"), frame1_);
     selectFileButton_->setObjectName(QStringLiteral("SelectFileButton"));
-    label2_ = new QLabel(QStringLiteral("SHA-256 Bit Encryption U.S. Patent 6,829,355 "), frame1_);
+    label2_ = new QLabel(tr("SHA-256 Bit Encryption U.S. Patent 6,829,355 "), frame1_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setFont(QFont(QStringLiteral("Verdana"), 8));
     auto* fileRow = new QHBoxLayout;
@@ -120,7 +120,7 @@ void MainWindow::buildWindow() {
     windowNote_->setTextFormat(Qt::PlainText);
     windowNote_->hide();
 
-    image1_ = new PictureButton(branding::kMakerWebAddress, branding::kMakerSiteName, this);
+    image1_ = new PictureButton(branding::kMakerWebAddress, tr("Velmora Software web site"), this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setAccessibleDescription(branding::kMakerWebAddress);
     helpImage_ = new PictureButton(tr("Help"), tr("Help"), this);
@@ -347,14 +347,12 @@ void MainWindow::showMode(bool encrypt) {
 void MainWindow::setMode() {
     std::vector<SelectedFile> files = selection_.files();
     for (SelectedFile& f : files) {
-        if (selection_.several()) {
-            // A file of several that went away is skipped, not asked about.
-            f.refusal = refusalOf(f.path);
-            if (!f.refusal.isEmpty()) {
-                continue;
-            }
+        // A file that cannot be run (gone, say) is not asked about: the
+        // question would only fail.
+        f.refusal = refusalOf(f.path);
+        if (f.refusal.isEmpty()) {
+            f.encrypted = control_->IsFileEncrypted2(toText(f.path));
         }
-        f.encrypted = control_->IsFileEncrypted2(toText(f.path));
     }
     selection_ = FileSelection(std::move(files));
     const bool one = !selection_.several() && !selection_.isEmpty();

@@ -25,10 +25,14 @@ QDBusConnection busAt(const QString& address, const QString& name) {
 
 }  // namespace
 
-Notifications::Notifications(Desktop& desktop) : desktop_(desktop), bus_(QDBusConnection::sessionBus()) { listen(); }
+Notifications::Notifications(Desktop& desktop, QObject* parent)
+    : QObject(parent), desktop_(desktop), bus_(QDBusConnection::sessionBus()) {
+    listen();
+}
 
-Notifications::Notifications(Desktop& desktop, const QString& busAddress)
-    : desktop_(desktop),
+Notifications::Notifications(Desktop& desktop, const QString& busAddress, QObject* parent)
+    : QObject(parent),
+      desktop_(desktop),
       bus_(busAt(busAddress, QStringLiteral("corvane-desktop-%1").arg(reinterpret_cast<quintptr>(this)))),
       ownConnection_(bus_.name()) {
     listen();

@@ -21,8 +21,8 @@ public:
     // On the session bus, or on the bus at `busAddress` (empty: none). An
     // invoked "show" action calls `desktop`.showInFolder(), which must
     // outlive this object.
-    explicit Notifications(Desktop& desktop);
-    Notifications(Desktop& desktop, const QString& busAddress);
+    Notifications(Desktop& desktop, QObject* parent);
+    Notifications(Desktop& desktop, const QString& busAddress, QObject* parent);
     ~Notifications() override;
 
     // Shows a notification; nothing when no server answers.

@@ -37,7 +37,7 @@ inline const QString kInvalidPasswordMessage = QStringLiteral("Invalid Password!
 FileOutcome outcomeOf(const QString& path, bool encrypting, bool done, bool cancelled, const QStringList& said);
 
 class RunReport {
-    Q_DECLARE_TR_FUNCTIONS(RunReport)
+    Q_DECLARE_TR_FUNCTIONS(corvane::RunReport)
 public:
     explicit RunReport(std::vector<FileOutcome> outcomes) : outcomes_(std::move(outcomes)) {}
 
