@@ -170,13 +170,13 @@ private:
     std::vector<std::string> notices_;
 };
 
-// A new file made whole or not at all: written to a temporary file beside
-// it and linked into place only when complete, never over an existing file.
+// A new file made whole or not at all: a replacement (atomic_file.h) that
+// never takes the place of an existing entry.
 class NewFile {
 public:
     // Fails: IoFailed when no temporary file can be made there.
     static engine::Result<std::unique_ptr<NewFile>> create(const std::string& path);
-    ~NewFile();  // an uncommitted temporary file is removed
+    ~NewFile() = default;  // an uncommitted temporary file is removed
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
 
@@ -191,11 +191,8 @@ private:
     explicit NewFile(const std::string& path);
 
     std::string path_;
-    std::string name_;
-    Descriptor folder_{-1};
-    Descriptor fd_{-1};
-    std::string tempName_;
-    bool committed_ = false;
+    Descriptor folder_{-1};  // readable, so that it can be flushed; outlives temp_
+    std::optional<Replacement> temp_;
 };
 
 // True when a file exists at `path` or the name cannot be looked up (so it

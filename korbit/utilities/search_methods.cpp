@@ -28,7 +28,7 @@ void SearchMethods::locateAll(const Text& folder, const Text& wanted) {
                     locateAll(base + name + u'/', wanted);
                 }
             } else if (platform::toLowerCase(name) == wanted) {
-                control::ControlState& state = frame_.state();
+                Locations& state = locations_;
                 state.LocationResults.resize(static_cast<std::size_t>(state.LocationCount));
                 state.LocationResults.push_back(base + name);
                 state.LocationCount = plusOne(state.LocationCount);
@@ -112,10 +112,10 @@ VBool SearchMethods::SearchForAllFileLocations(const Text& DriveLetter, const Te
         if (!DriveLetter.empty()) {
             locateAll(DriveLetter, platform::toLowerCase(sFname));
         }
-        if (frame_.state().LocationResults.empty()) {
+        if (locations_.LocationResults.empty()) {
             return control::kFalse;
         }
-        FileLocsArray = Array::ofTexts(frame_.state().LocationResults);
+        FileLocsArray = Array::ofTexts(locations_.LocationResults);
         return control::kTrue;
     } catch (...) {
         return control::kFalse;
@@ -123,8 +123,8 @@ VBool SearchMethods::SearchForAllFileLocations(const Text& DriveLetter, const Te
 }
 
 Value SearchMethods::SearchForAllFileLocationsCLEANUP() {
-    frame_.state().LocationResults.clear();
-    frame_.state().LocationCount = 0;
+    locations_.LocationResults.clear();
+    locations_.LocationCount = 0;
     return control::Empty{};
 }
 

@@ -43,8 +43,8 @@ public:
     int fchmod(int fd, mode_t mode) override {
         return failing_ == Call::kFchmod ? fail() : FileCalls::fchmod(fd, mode);
     }
-    int renameAt(int fromFolder, const char* from, int toFolder, const char* to) override {
-        return failing_ == Call::kRename ? fail() : FileCalls::renameAt(fromFolder, from, toFolder, to);
+    int renameAt(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) override {
+        return failing_ == Call::kRename ? fail() : FileCalls::renameAt(fromFolder, from, toFolder, to, flags);
     }
 
 private:
