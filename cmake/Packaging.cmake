@@ -24,8 +24,12 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Dependencies from the programs and the library themselves (dpkg-shlibdeps).
+# Dependencies from the programs and the library themselves (dpkg-shlibdeps):
+# Qt, libzxcvbn for the password estimate, the C++ run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The desktop's opener (help, "show in folder" where no file manager answers
+# on the bus) and the shell completion the package installs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, bash-completion")
 # Stripped binaries: a build with debug information has it split off into
 # corvane-dbgsym (which strips the files itself), any other is just stripped.
 if(CMAKE_BUILD_TYPE MATCHES "^(Debug|RelWithDebInfo)$" OR CMAKE_CXX_FLAGS MATCHES "(^| )-g")

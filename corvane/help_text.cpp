@@ -7,21 +7,23 @@ namespace {
 korbit::help::HelpPage makePage() {
     korbit::help::HelpPage page;
     page.program = "corvane";
-    page.summary = "encrypt or decrypt one file in place with a password";
-    page.usage = "[OPTIONS] [FILE]";
+    page.summary = "encrypt or decrypt files in place with a password";
+    page.usage = "[OPTIONS] [FILE...]";
     page.text =
-        "Corvane is a desktop program with one file box, one password box and one button. Choose a file (Select "
-        "File, or drop it on the window), type a password of at least 6 characters and press the button. It "
-        "reads Encrypt for an ordinary file and Decrypt for a file the program encrypted: Corvane looks at the "
-        "content, not the name, since an encrypted file keeps its name. The bar follows the run and Cancel "
-        "stops it, leaving the file exactly as it was. After encryption the file is read-only; decryption "
-        "gives back its content and its read-only state. A wrong password is refused before anything is "
-        "written.\n"
+        "Corvane is a desktop program with one file box, one password box and one button. Choose a file or "
+        "several (Select File, or drop them on the window), type a password of 6 to 26 characters (a meter "
+        "says how long one graphics card would need to guess it; Suggest fills in a strong one) and press the "
+        "button. It reads Encrypt for an ordinary file and Decrypt for a file the program encrypted: Corvane "
+        "looks at the content, not the name, since an encrypted file keeps its name. The bar follows the run "
+        "and Cancel stops it, leaving the file exactly as it was; the line under the bar says how the run "
+        "ended, and a desktop notification too when another window has the keyboard. After encryption the "
+        "file is read-only; decryption gives back its content and its read-only state. A wrong password is "
+        "refused before anything is written.\n"
         "\n"
-        "FILE is selected as if it had been chosen with Select File; the file managers' \"Encrypt with "
+        "The FILEs are selected as if they had been chosen with Select File; the file managers' \"Encrypt with "
         "Corvane\" and \"Decrypt with Corvane\" actions start the program this way. Only one copy runs per "
-        "user: a later one hands its FILE to the running copy, which listens only to this user's processes, and "
-        "ends.\n"
+        "user: a later one hands its FILEs to the running copy, which listens only to this user's processes, "
+        "and ends.\n"
         "\n"
         "The usual options of Qt programs (-platform, -style, ...) are accepted as well.";
     page.options = {

@@ -1,4 +1,4 @@
-// Corvane: one file, one password, one button.
+// Corvane: one file or several, one password, one button.
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
@@ -21,9 +21,32 @@
 
 namespace {
 
+QString translated(const char* text) { return QCoreApplication::translate("corvane::main", text); }
+
 void cannotStart(const std::exception& e) {
     QMessageBox::critical(nullptr, corvane::branding::kBoxTitle,
-                          QStringLiteral("The program cannot start:\n%1").arg(QString::fromUtf8(e.what())));
+                          translated(QT_TRANSLATE_NOOP("corvane::main", "The program cannot start:\n%1"))
+                              .arg(QString::fromUtf8(e.what())));
+}
+
+// What a later copy says when the running one did not take its files.
+QString notTaken(corvane::HandOver answer, const QStringList& files) {
+    using corvane::HandOver;
+    QStringList names;
+    for (const QString& file : files) {
+        names << corvane::legible(file);
+    }
+    const bool one = files.size() == 1;
+    const char* text =
+        answer == HandOver::kBusy
+            ? (one ? QT_TRANSLATE_NOOP("corvane::main", "the running copy is busy; %1 was not selected")
+                   : QT_TRANSLATE_NOOP("corvane::main", "the running copy is busy; %1 were not selected"))
+        : answer == HandOver::kNotAFile
+            ? (one ? QT_TRANSLATE_NOOP("corvane::main", "%1 is not a file")
+                   : QT_TRANSLATE_NOOP("corvane::main", "none of %1 is a file"))
+            : (one ? QT_TRANSLATE_NOOP("corvane::main", "the running copy did not answer; %1 was not selected")
+                   : QT_TRANSLATE_NOOP("corvane::main", "the running copy did not answer; %1 were not selected"));
+    return translated(text).arg(names.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -44,33 +67,35 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(corvane::branding::kMakerFolder);
     QApplication::setApplicationVersion(QStringLiteral(KORBIT_VERSION));
 
-    // A file named on the command line (the desktop's "Open with") is
-    // selected as if chosen in the dialog. Its bytes, not Qt's reading of
+    // The files named on the command line (the desktop's "Open with") are
+    // selected as if chosen in the dialog. Their bytes, not Qt's reading of
     // them (QApplication has taken its own options out of argv by now).
-    const QString fileArgument = argc > 1 ? corvane::absoluteFileName(corvane::fileNameFromOs(argv[1])) : QString();
+    QStringList fileArguments;
+    for (int i = 1; i < argc; ++i) {
+        if (const QString file = corvane::absoluteFileName(corvane::fileNameFromOs(argv[i])); !file.isEmpty()) {
+            fileArguments << file;
+        }
+    }
 
-    // A second copy hands its file to the running one and ends at once. The
+    // A second copy hands its files to the running one and ends at once. The
     // lock and the socket live only in a folder of this user's alone.
     const QString name = QStringLiteral("corvane");
     const corvane::RuntimeFolder runtime = corvane::runtimeFolder();
     if (runtime.path.isEmpty()) {
-        QTextStream(stderr) << "corvane: " << runtime.problem
-                            << "; this copy runs on its own and takes no files from later copies\n";
+        QTextStream(stderr) << "corvane: "
+                            << translated(QT_TRANSLATE_NOOP("corvane::main",
+                                                            "%1; this copy runs on its own and takes no files from "
+                                                            "later copies"))
+                                   .arg(runtime.problem)
+                            << '\n';
     }
     const corvane::SingleInstance instance(runtime.path, name);
     if (!instance.acquired()) {
-        using corvane::HandOver;
-        const HandOver answer = corvane::handOverToRunningCopy(
-            runtime.path, name, fileArgument.isEmpty() ? QStringList() : QStringList{fileArgument});
-        if (fileArgument.isEmpty() || answer == HandOver::kTaken) {
+        const corvane::HandOver answer = corvane::handOverToRunningCopy(runtime.path, name, fileArguments);
+        if (fileArguments.isEmpty() || answer == corvane::HandOver::kTaken) {
             return 0;
         }
-        QTextStream(stderr) << "corvane: "
-                            << (answer == HandOver::kBusy        ? QStringLiteral("the running copy is busy; %1 was not selected")
-                                : answer == HandOver::kNotAFile ? QStringLiteral("%1 is not a file")
-                                                                 : QStringLiteral("the running copy did not answer; %1 was not selected"))
-                                   .arg(corvane::legible(fileArgument))
-                            << '\n';
+        QTextStream(stderr) << "corvane: " << notTaken(answer, fileArguments) << '\n';
         return 1;
     }
     // Only the copy that stays makes windows.
@@ -81,14 +106,11 @@ int main(int argc, char** argv) {
     std::unique_ptr<corvane::MainWindow> mainWindow;
     std::unique_ptr<corvane::LoadingForm> splash;
     // Files handed over while the splash still shows wait for the window.
-    QString pendingFile = fileArgument;
+    QStringList pendingFiles = fileArguments;
     const corvane::InstanceServer server(runtime.path, name, [&](const QStringList& files) {
         if (mainWindow == nullptr) {
-            if (files.size() > 1) {
-                return corvane::HandOver::kOneAtATime;
-            }
             if (!files.isEmpty()) {
-                pendingFile = files.front();
+                pendingFiles = files;
             }
             return corvane::HandOver::kTaken;
         }
@@ -99,9 +121,7 @@ int main(int argc, char** argv) {
             try {
                 mainWindow = std::make_unique<corvane::MainWindow>(folders.iniFile, sounds, corvane::realDesktop());
                 mainWindow->show();
-                if (!pendingFile.isEmpty()) {
-                    mainWindow->fileChosen(pendingFile);
-                }
+                mainWindow->filesChosen(pendingFiles);
             } catch (const std::exception& e) {
                 cannotStart(e);
                 QApplication::exit(1);

@@ -9,6 +9,9 @@ QStringList missingResources() {
     for (int id = 101; id <= 107; ++id) {
         expected << bitmap(id) << bitmap2x(id);
     }
+    for (int id = kFirstDarkBitmap; id <= kLastDarkBitmap; ++id) {
+        expected << darkBitmap(id) << darkBitmap2x(id);
+    }
     for (int id = 101; id <= 105; ++id) {
         expected << wave(id);
     }

@@ -14,6 +14,12 @@ inline QString cursorImage(int id) { return QStringLiteral(":/cursor/%1").arg(id
 // device pixels per logical pixel.
 inline QString bitmap2x(int id) { return QStringLiteral(":/bitmap/%1@2x").arg(id); }
 inline QString cursorImage2x(int id) { return QStringLiteral(":/cursor/%1@2x").arg(id); }
+// The variants of the button pictures drawn for a dark palette (105 to 107;
+// the others read on both).
+inline QString darkBitmap(int id) { return QStringLiteral(":/bitmap/%1-dark").arg(id); }
+inline QString darkBitmap2x(int id) { return QStringLiteral(":/bitmap/%1-dark@2x").arg(id); }
+inline constexpr int kFirstDarkBitmap = 105;
+inline constexpr int kLastDarkBitmap = 107;
 inline QString wave(int id) { return QStringLiteral(":/wave/%1").arg(id); }
 inline QString help(int id) { return QStringLiteral(":/help/%1").arg(id); }
 

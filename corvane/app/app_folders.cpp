@@ -1,5 +1,6 @@
 #include "corvane/app/app_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 namespace corvane {
 
 namespace {
+
+QString translated(const char* text) { return QCoreApplication::translate("corvane::AppFolders", text); }
 
 // Makes `path` and its missing parents, each for the user alone.
 bool makePrivateFolders(const QString& path) {
@@ -46,7 +49,9 @@ AppFolders setupAppFolders(WindowControl& control) {
     const QString appData = applicationDataFolder(control);
     if (appData.isEmpty()) {
         // Nothing is made anywhere else instead (under "/", say).
-        f.problems << QStringLiteral("The application-data folder cannot be found or made: settings will not be kept.");
+        f.problems << translated(QT_TRANSLATE_NOOP("corvane::AppFolders",
+                                                "The application-data folder cannot be found or made: settings "
+                                                "will not be kept."));
         return f;
     }
     const auto withSlash = [&](const QString& folder) { return toQString(control.BackSlashNeeded(toText(folder))); };
@@ -59,12 +64,13 @@ AppFolders setupAppFolders(WindowControl& control) {
 
     for (const QString& folder : {f.maker, f.application, f.media}) {
         if (!control.FolderExists(toText(folder)) && !control.CreateMyDIR(toText(folder))) {
-            f.problems << QStringLiteral("The folder %1 cannot be made.").arg(folder);
+            f.problems << translated(QT_TRANSLATE_NOOP("corvane::AppFolders", "The folder %1 cannot be made.")).arg(folder);
         }
     }
     if (!control.FileExistQ(toText(f.iniFile))) {
         if (!control.CreateMyFile(toText(f.iniFile))) {
-            f.problems << QStringLiteral("The settings file %1 cannot be made: settings will not be kept.")
+            f.problems << translated(QT_TRANSLATE_NOOP("corvane::AppFolders",
+                                                    "The settings file %1 cannot be made: settings will not be kept."))
                               .arg(f.iniFile);
         } else {
             const korbit::control::Text ini = toText(f.iniFile);
@@ -74,7 +80,7 @@ AppFolders setupAppFolders(WindowControl& control) {
         }
     }
     if (!control.FileExistQ(toText(f.helpFile)) && !writeResourceToFile(kHelpResourceId, f.helpFile, kHelpResourceType)) {
-        f.problems << QStringLiteral("The help page %1 cannot be written.").arg(f.helpFile);
+        f.problems << translated(QT_TRANSLATE_NOOP("corvane::AppFolders", "The help page %1 cannot be written.")).arg(f.helpFile);
     }
     return f;
 }

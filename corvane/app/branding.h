@@ -17,9 +17,7 @@ inline const QString kHelpFileName = QStringLiteral("ArdenvaleHelp.html");
 inline const QString kMainCaption = QStringLiteral("  Ardentis \u2122");
 inline const QString kBoxTitle = QStringLiteral(" Ardentis \u2122");
 
-// Opened by the logo, and shown as its tooltip; the logo's name for screen
-// readers.
+// Opened by the logo, and shown as its tooltip.
 inline const QString kMakerWebAddress = QStringLiteral("https://www.velmora-software.example/");
-inline const QString kMakerSiteName = QStringLiteral("Velmora Software web site");
 
 }  // namespace corvane::branding

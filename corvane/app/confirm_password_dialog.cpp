@@ -5,15 +5,11 @@
 
 #include "corvane/app/branding.h"
 #include "corvane/app/password_field.h"
-#include "korbit/hosting/password_rule.h"
+#include "corvane/app/password_meter.h"
 
 namespace corvane {
 
 namespace {
-
-const QString kPrompt = QStringLiteral("Type the password again. Without it the file cannot be restored.");
-const QString kMismatch =
-    QStringLiteral("The passwords do not match. Type it again, or press Escape to change the first one.");
 
 QLabel* note(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -28,26 +24,25 @@ ConfirmPasswordDialog::ConfirmPasswordDialog(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("ConfirmPasswordDialog"));
     setWindowTitle(branding::kBoxTitle);
 
-    auto* prompt = note(kPrompt, this);
+    auto* prompt = note(tr("Type the password again. Without it the file cannot be restored."), this);
     again_ = new QLineEdit(this);
     again_->setObjectName(QStringLiteral("ConfirmPasswordTxt"));
-    again_->setAccessibleName(QStringLiteral("Password again"));
+    again_->setAccessibleName(tr("Password again"));
     makePasswordBox(again_);
     prompt->setBuddy(again_);
-    mismatch_ = note(kMismatch, this);
+    mismatch_ = note(tr("The passwords do not match. Type it again, or press Escape to change the first one."), this);
     mismatch_->setObjectName(QStringLiteral("MismatchNote"));
     QFont bold = mismatch_->font();
     bold.setBold(true);
     mismatch_->setFont(bold);
     strength_ = note(QString(), this);
     strength_->setObjectName(QStringLiteral("StrengthHint"));
-    latin1_ = note(QString::fromUtf8(korbit::hosting::kBeyondLatin1Warning.data(),
-                                     static_cast<qsizetype>(korbit::hosting::kBeyondLatin1Warning.size())),
-                   this);
+    latin1_ = note(PasswordMeter::beyondLatin1Note(), this);
+    latin1_->setToolTip(PasswordMeter::beyondLatin1Detail());
     latin1_->setObjectName(QStringLiteral("Latin1Warning"));
 
     auto* buttons = new QDialogButtonBox(this);
-    confirm_ = buttons->addButton(QStringLiteral("Encrypt"), QDialogButtonBox::AcceptRole);
+    confirm_ = buttons->addButton(tr("Encrypt"), QDialogButtonBox::AcceptRole);
     confirm_->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &ConfirmPasswordDialog::accept);
@@ -68,7 +63,7 @@ void ConfirmPasswordDialog::ask(const QString& password) {
     password_ = password;
     again_->clear();
     mismatch_->hide();
-    strength_->setText(QString::fromStdString(korbit::hosting::strengthHint(textView(password))));
+    strength_->setText(PasswordMeter::describe(password));  // the window's meter says the same
     latin1_->setVisible(hasCharactersBeyondLatin1(password));
     adjustSize();
     open();

@@ -1,7 +1,7 @@
 // Asks for the password once more before a file is encrypted: a typing
 // mistake in a password nobody can recover would lose the file. It also says
-// how long guessing the password would take and warns about characters whose
-// upper bits do not count.
+// how long guessing the password would take, as the window's strength meter
+// does, and warns about characters whose upper bits do not count.
 #pragma once
 
 #include <QDialog>

@@ -1,13 +1,16 @@
 #include "corvane/app/desktop.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
-
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "corvane/app/file_names.h"
+#include "corvane/app/notifications.h"
 #include "korbit/control/values/host.h"
 
 namespace corvane {
@@ -54,7 +57,32 @@ std::vector<ButtonChoice> buttonsOf(int style) {
     }
 }
 
+// The openers tried in turn, with the words that come before the file.
+struct Opener {
+    const char* program;
+    QStringList words;
+};
+const Opener kOpeners[] = {
+    {"xdg-open", {}},  {"gio", {QStringLiteral("open")}}, {"kde-open", {}}, {"kde-open5", {}},
+    {"exo-open", {}},  {"gnome-open", {}},
+};
+
 }  // namespace
+
+Desktop::Desktop() = default;
+
+Desktop::Desktop(const QString& busAddress) : busAddress_(busAddress), sessionBus_(false) {}
+
+Desktop::~Desktop() { delete notifications_.data(); }
+
+Notifications& Desktop::notifications() {
+    if (notifications_ == nullptr) {
+        QObject* application = QCoreApplication::instance();
+        notifications_ = sessionBus_ ? new Notifications(*this, application)
+                                     : new Notifications(*this, busAddress_, application);
+    }
+    return *notifications_;
+}
 
 int Desktop::messageBox(QWidget* parent, const QString& text, int style, const QString& title) {
     QMessageBox message(iconOf(style), title, text, QMessageBox::NoButton, parent);
@@ -82,13 +110,15 @@ int Desktop::messageBox(QWidget* parent, const QString& text, int style, const Q
     return safe;
 }
 
-QString Desktop::openFileName(QWidget* parent, const QString& initialFolder) {
+QStringList Desktop::openFileNames(QWidget* parent, const QString& initialFolder) {
     // By URL: its bytes name any file, where Qt's text would not.
-    const QString start = initialFolder.isEmpty() ? lastFolder_ : initialFolder;
-    const QString chosen =
-        fileNameOfUrl(QFileDialog::getOpenFileUrl(parent, QString(), start.isEmpty() ? QUrl() : urlOfFileName(start)));
-    if (!chosen.isEmpty()) {
-        lastFolder_ = chosen.left(std::max<qsizetype>(chosen.lastIndexOf(u'/'), 1));
+    QStringList chosen;
+    const QList<QUrl> urls = QFileDialog::getOpenFileUrls(
+        parent, QString(), initialFolder.isEmpty() ? QUrl() : urlOfFileName(initialFolder));
+    for (const QUrl& url : urls) {
+        if (const QString name = fileNameOfUrl(url); !name.isEmpty()) {
+            chosen << name;
+        }
     }
     return chosen;
 }
@@ -98,6 +128,36 @@ QString Desktop::existingFolder(QWidget* parent, const QString& prompt) {
 }
 
 void Desktop::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+bool Desktop::openFile(const QString& file) {
+    // As a file URL: its percent-encoded bytes name any file (and never
+    // start with the "-" of an option).
+    const QString argument = urlOfFileName(absoluteFileName(file)).toString(QUrl::FullyEncoded);
+    if (argument.isEmpty()) {
+        return false;
+    }
+    for (const Opener& opener : kOpeners) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(opener.program));
+        if (!program.isEmpty() && QProcess::startDetached(program, QStringList(opener.words) << argument)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Desktop::showInFolder(const QStringList& files) {
+    if (files.isEmpty()) {
+        return;
+    }
+    notifications().showItems(files, [this, first = files.front()] {
+        openFile(first.left(std::max<qsizetype>(first.lastIndexOf(u'/'), 1)));
+    });
+}
+
+void Desktop::notify(const QString& summary, const QString& body, const QString& showLabel,
+                     const QStringList& files) {
+    notifications().notify(summary, body, showLabel, files);
+}
 
 QPoint Desktop::pointerPosition() { return QCursor::pos(); }
 

@@ -15,7 +15,7 @@ InformationForm::InformationForm(QWidget* owner) : QDialog(owner) {
     auto* image1 = new Picture(103, this);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setAccessibleName(QStringLiteral("Ardentis"));
-    auto* about = new QLabel(QStringLiteral("%1 %2\nPassword file encryption\n%3")
+    auto* about = new QLabel(tr("%1 %2\nPassword file encryption\n%3")
                                  .arg(branding::kProgramTitle, QStringLiteral(KORBIT_VERSION), branding::kMakerFolder),
                              this);
     about->setAlignment(Qt::AlignCenter);

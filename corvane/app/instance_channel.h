@@ -26,7 +26,7 @@ enum class HandOver : int {
     kTaken = 0,       // selected, or kept for the window still to come
     kBusy = 1,        // a run or a dialog is under way: not selected
     kNotAFile = 2,    // nothing that can be selected there
-    kOneAtATime = 3,  // several files: the window takes one at a time, none was selected
+    kOneAtATime = 3,  // several files, none selected: what a running copy of an earlier version answers
     kNoAnswer = 4,    // the later copy's side: no running copy of this user answered
 };
 

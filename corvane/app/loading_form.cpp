@@ -12,9 +12,13 @@ namespace corvane {
 
 namespace {
 
-const QString kCaptions[] = {
-    QStringLiteral("Loading"),    QStringLiteral("Loading."),    QStringLiteral("Loading.."),
-    QStringLiteral("Loading..."), QStringLiteral("Loading...."),
+// Translated as they are shown.
+const char* const kCaptions[] = {
+    QT_TRANSLATE_NOOP("corvane::LoadingForm", "Loading"),
+    QT_TRANSLATE_NOOP("corvane::LoadingForm", "Loading."),
+    QT_TRANSLATE_NOOP("corvane::LoadingForm", "Loading.."),
+    QT_TRANSLATE_NOOP("corvane::LoadingForm", "Loading..."),
+    QT_TRANSLATE_NOOP("corvane::LoadingForm", "Loading...."),
 };
 
 }  // namespace
@@ -26,8 +30,8 @@ LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, Deskto
 
     image1_ = new Picture(102, this);
     image1_->setObjectName(QStringLiteral("Image1"));
-    label1_ = new QLabel(QStringLiteral("Loading...."), this);
-    label1_->setMinimumWidth(label1_->fontMetrics().horizontalAdvance(QStringLiteral("Loading....")) + 8);
+    label1_ = new QLabel(tr(kCaptions[4]), this);
+    label1_->setMinimumWidth(label1_->fontMetrics().horizontalAdvance(tr(kCaptions[4])) + 8);
     progress_ = new XjProgressBar(kTicks, this);
 
     auto* layout = new QVBoxLayout(this);
@@ -40,7 +44,7 @@ LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, Deskto
     if (!folders_.problems.isEmpty()) {
         namespace box = korbit::control::box;
         desktop.messageBox(this,
-                            QStringLiteral("Corvane could not put its folders and files in place:\n\n") +
+                            tr("Corvane could not put its folders and files in place:\n\n") +
                                 folders_.problems.join(QLatin1Char('\n')),
                             box::kExclamation | box::kOkOnly, branding::kBoxTitle);
     }
@@ -75,7 +79,7 @@ void LoadingForm::progressTick() {
 }
 
 void LoadingForm::animationTick() {
-    label1_->setText(kCaptions[dotState_ - 1]);
+    label1_->setText(tr(kCaptions[dotState_ - 1]));
     dotState_ = static_cast<qint16>(dotState_ % 5 + 1);
 }
 

@@ -1,5 +1,5 @@
 // How files reach the main window: the Open dialog's choice, a typed path, a
-// drop, and a file handed over by a second copy of the program.
+// drop, and files handed over by a second copy of the program.
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -8,17 +8,14 @@
 
 #include "corvane/app/file_names.h"
 #include "corvane/app/main_window.h"
+#include "corvane/app/qt_host.h"
+#include "corvane/app/window_control.h"
 #include "corvane/app/window_parts.h"
 #include "korbit/platform/rewrite_check.h"
 
 namespace corvane {
 
 namespace {
-
-const QString kOneFileAtATime = QStringLiteral("Corvane takes one file at a time: drop a single file.");
-const QString kNoSuchFile = QStringLiteral("There is no file at \u201c%1\u201d.");
-const QString kBusy =
-    QStringLiteral("Busy: \u201c%1\u201d was not selected. Choose it again when this is done.");
 
 // The local files a drop carries, by the bytes of their names; folders and
 // remote addresses are not files the program can take.
@@ -47,6 +44,17 @@ QString typedPath(const QString& text) {
     return absolute.isEmpty() ? path : absolute;  // a name no file can have stays as typed
 }
 
+// What the window says of files it could not take during a run or a dialog.
+QString busyNote(const QStringList& paths) {
+    return paths.size() == 1
+               ? MainWindow::tr("Busy: \u201c%1\u201d was not selected. Choose it again when this is done.")
+                     .arg(legible(paths.front()))
+               : MainWindow::tr("Busy: %n files were not selected. Choose them again when this is done.", nullptr,
+                                static_cast<int>(paths.size()));
+}
+
+QString folderOf(const QString& path) { return path.left(std::max<qsizetype>(path.lastIndexOf(u'/'), 1)); }
+
 }  // namespace
 
 QString MainWindow::refusalOf(const QString& path) {
@@ -54,18 +62,35 @@ QString MainWindow::refusalOf(const QString& path) {
     return refused ? QString() : legible(fileNameFromOs(QByteArray::fromStdString(refused.message())));
 }
 
-void MainWindow::fileChosen(const QString& path) {
-    myFileTxt_->setText(path);
-    if (path.isEmpty()) {
+void MainWindow::filesChosen(const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return;  // nothing chosen: nothing changes
+    }
+    if (running()) {
+        // The run keeps the files it was started for.
+        showWindowNote(busyNote(paths));
         return;
     }
-    chosenFile_ = path;
     // A file this user cannot have rewritten is refused at once, with the
-    // reason, before any password is typed for it.
-    const QString refusal = refusalOf(path);
-    showWindowNote(refusal);
-    encDecButton_->setEnabled(refusal.isEmpty());
+    // reason, before any password is typed for it; of several, it is
+    // skipped and the others run.
+    std::vector<SelectedFile> files;
+    QStringList refusals;
+    for (const QString& path : paths) {
+        SelectedFile file{path, refusalOf(path), false};
+        if (!file.refusal.isEmpty()) {
+            refusals << file.refusal;
+        }
+        files.push_back(file);
+    }
+    selection_ = FileSelection(std::move(files));
+    selectionText_ = selection_.boxText();
+    myFileTxt_->setText(selectionText_);
+    myFileTxt_->setToolTip(selection_.tipText());
+    lastFolder_ = folderOf(paths.back());
+    showWindowNote(refusals.join(u'\n'));
     setMode();
+    updateActionButton();
     passwordTxt_->setFocus();
     firstFileSelect_ = false;
 }
@@ -76,7 +101,7 @@ void MainWindow::typedPathEntered() {
         return;
     }
     if (!isRegularFile(path)) {
-        showWindowNote(kNoSuchFile.arg(legible(path)));
+        showWindowNote(tr("There is no file at \u201c%1\u201d.").arg(legible(path)));
         return;
     }
     fileChosen(path);
@@ -92,20 +117,32 @@ HandOver MainWindow::takeForwardedFiles(const QStringList& paths) {
     if (paths.isEmpty()) {
         return HandOver::kTaken;
     }
-    if (paths.size() > 1) {
-        showWindowNote(kOneFileAtATime);
-        return HandOver::kOneAtATime;
-    }
-    const QString& path = paths.front();
     if (running() || QApplication::activeModalWidget() != nullptr) {
-        showWindowNote(kBusy.arg(legible(path)));
+        showWindowNote(busyNote(paths));
         return HandOver::kBusy;
     }
-    if (!isRegularFile(path)) {
-        showWindowNote(kNoSuchFile.arg(legible(path)));
+    QStringList files;
+    QStringList missing;
+    for (const QString& path : paths) {
+        if (isRegularFile(path)) {
+            files << path;
+        } else {
+            missing << tr("There is no file at \u201c%1\u201d.").arg(legible(path));
+        }
+    }
+    if (files.isEmpty()) {
+        showWindowNote(missing.join(u'\n'));
         return HandOver::kNotAFile;
     }
-    fileChosen(path);
+    filesChosen(files);
+    if (!missing.isEmpty()) {
+        QStringList lines;
+        if (!windowNote_->text().isEmpty()) {
+            lines << windowNote_->text();  // the refusals of what was selected
+        }
+        lines << missing;
+        showWindowNote(lines.join(u'\n'));
+    }
     return HandOver::kTaken;
 }
 
@@ -121,11 +158,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    if (files.size() > 1) {
-        showWindowNote(kOneFileAtATime);
-        return;
-    }
-    fileChosen(files.front());
+    filesChosen(files);
 }
 
 }  // namespace corvane

@@ -23,15 +23,40 @@ QtHost::~QtHost() {
 
 std::int32_t QtHost::messageBox(const korbit::control::Text& text, std::int32_t style,
                                 const korbit::control::Text& title) {
-    return desktop_.messageBox(owner_.data(), legible(toQString(text)), style, legible(toQString(title)));
+    namespace box = korbit::control::box;
+    const QString shown = legible(toQString(text));
+    if (recording_) {
+        recorded_ << shown;
+        if (quiet_ && box::buttons(style) == box::kOkOnly) {
+            return box::kOk;
+        }
+    }
+    return desktop_.messageBox(owner_.data(), shown, style, legible(toQString(title)));
 }
 
 void QtHost::reportFailure(const korbit::control::Text& method, const korbit::control::Text& description) {
     namespace box = korbit::control::box;
-    desktop_.messageBox(owner_.data(),
-                        QStringLiteral("The Korbit control could not complete %1: %2")
-                            .arg(toQString(method), legible(toQString(description))),
-                        box::kCritical | box::kOkOnly, branding::kBoxTitle);
+    const QString shown =
+        tr("The Korbit control could not complete %1: %2").arg(toQString(method), legible(toQString(description)));
+    if (recording_) {
+        recorded_ << shown;
+        if (quiet_) {
+            return;
+        }
+    }
+    desktop_.messageBox(owner_.data(), shown, box::kCritical | box::kOkOnly, branding::kBoxTitle);
+}
+
+void QtHost::beginRecording(bool quiet) {
+    recording_ = true;
+    quiet_ = quiet;
+    recorded_.clear();
+}
+
+QStringList QtHost::endRecording() {
+    recording_ = false;
+    quiet_ = false;
+    return std::exchange(recorded_, {});
 }
 
 void QtHost::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

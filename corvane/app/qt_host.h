@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 
@@ -48,6 +49,13 @@ public:
     // The handle under which the control knows `widget`'s window.
     static std::int32_t handleOf(QWidget* widget);
 
+    // From now until endRecording(), keeps the text of every box and failure
+    // the control shows. With `quiet`, a box that offers only OK (a message,
+    // not a question) is kept and not shown: its answer is OK.
+    void beginRecording(bool quiet);
+    // What was kept since beginRecording(), in order; stops keeping.
+    QStringList endRecording();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,6 +63,9 @@ private:
     QPointer<QWidget> owner_;
     Desktop& desktop_;
     bool inputArrived_ = false;
+    bool recording_ = false;
+    bool quiet_ = false;
+    QStringList recorded_;
 };
 
 // Text conversions between Qt and the control's values.

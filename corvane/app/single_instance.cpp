@@ -1,5 +1,6 @@
 #include "corvane/app/single_instance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -17,7 +18,8 @@ RuntimeFolder runtimeFolder() {
     const QString path = fileNameFromOs(bytes);
     if (QFile::encodeName(path) != bytes) {
         // The lock and the socket go through Qt, which cannot name it.
-        return {QString(), legible(path) + QStringLiteral(" has a name that is no UTF-8")};
+        return {QString(), QCoreApplication::translate("corvane::RuntimeFolder", "%1 has a name that is no UTF-8")
+                               .arg(legible(path))};
     }
     return {path, QString()};
 }

@@ -84,7 +84,7 @@ QSize Picture::sizeHint() const { return bitmapSize(bitmap_); }
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap picture = bitmapResource(bitmap_, paintRatio(painter));
+    const QPixmap picture = bitmapResource(bitmap_, paintRatio(painter), isDarkPalette(palette()));
     const QSize size = bitmapSize(bitmap_);
     painter.drawPixmap(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), picture);
 }
@@ -115,7 +115,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         at += QPoint(1, 1);
     }
-    painter.drawPixmap(at, bitmapResource(bitmap_, paintRatio(painter)));
+    painter.drawPixmap(at, bitmapResource(bitmap_, paintRatio(painter), isDarkPalette(palette())));
     if (hasFocus()) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -155,20 +155,21 @@ QCursor handCursor() {
     return QCursor(picture, qRound(hot.x() * hotScale), qRound(hot.y() * hotScale));
 }
 
-QPixmap bitmapResource(int id, qreal ratio) {
+QPixmap bitmapResource(int id, qreal ratio, bool dark) {
+    dark = dark && id >= resources::kFirstDarkBitmap && id <= resources::kLastDarkBitmap;
     // Painted on every repaint of a picture: decoded and scaled once.
-    const QString key = QStringLiteral("corvane-bitmap-%1@%2").arg(id).arg(ratio);
+    const QString key = QStringLiteral("corvane-bitmap-%1%2@%3").arg(id).arg(dark ? "-dark" : "").arg(ratio);
     QPixmap cached;
     if (QPixmapCache::find(key, &cached)) {
         return cached;
     }
-    const QImage base(resources::bitmap(id));
+    const QImage base(dark ? resources::darkBitmap(id) : resources::bitmap(id));
     if (base.isNull() || ratio <= 1.0) {
         cached = QPixmap::fromImage(base);
         QPixmapCache::insert(key, cached);
         return cached;
     }
-    QImage source(resources::bitmap2x(id));
+    QImage source(dark ? resources::darkBitmap2x(id) : resources::bitmap2x(id));
     if (source.isNull()) {
         source = base;
     }

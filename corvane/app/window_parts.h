@@ -48,7 +48,8 @@ public:
     explicit XjFrame(QWidget* parent = nullptr);
 };
 
-// A bitmap resource, drawn for the device pixel ratio it is painted at.
+// A bitmap resource, drawn for the device pixel ratio it is painted at, in
+// its dark palette's variant on a dark palette.
 class Picture final : public QWidget {
     Q_OBJECT
 public:
@@ -65,7 +66,8 @@ private:
 };
 
 // A picture that works as a button: the pointing-hand cursor, a click or
-// Space or Enter presses it, and a ring shows when it has the focus.
+// Space or Enter presses it, and a ring shows when it has the focus. On a
+// dark palette it shows the picture's dark variant.
 class PictureButton final : public QAbstractButton {
     Q_OBJECT
 public:
@@ -96,9 +98,10 @@ QCursor handCursor();
 // Bitmap resource `id` drawn for `ratio` device pixels per logical pixel:
 // the 1x drawing at 1, the 2x drawing at 2, and in between or beyond the 2x
 // drawing scaled smoothly to the exact size, so that it never shows as a
-// blurred upscale. Its logical size is the 1x size. Null when there is no
-// such resource.
-QPixmap bitmapResource(int id, qreal ratio = 1.0);
+// blurred upscale. Its logical size is the 1x size. With `dark`, its
+// variant for a dark palette where it has one. Null when there is no such
+// resource.
+QPixmap bitmapResource(int id, qreal ratio = 1.0, bool dark = false);
 
 // The logical size of bitmap resource `id` (empty when there is none).
 QSize bitmapSize(int id);

@@ -1,8 +1,9 @@
 #include "korbit/hosting/password_rule.h"
 
+#include <zxcvbn.h>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 
 namespace korbit::hosting {
@@ -12,43 +13,22 @@ namespace {
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// The byte classes an attacker would try, by the byte that enters the key.
-enum ByteClass : unsigned { kLower = 1, kUpper = 2, kDigit = 4, kPunctuation = 8, kControl = 16, kHigh = 32 };
-
-unsigned classOf(std::uint8_t b) {
-    if (b >= 'a' && b <= 'z') {
-        return kLower;
+// The bytes the key is made of: the lowest 8 bits of each 16-bit character.
+// A zero byte would end the estimator's text; it stands in as 0x01, another
+// control character, so repeats of it still show as repeats.
+std::string keyBytes(std::u16string_view password) {
+    std::string bytes;
+    bytes.reserve(password.size());
+    for (const char16_t c : password) {
+        const auto b = static_cast<char>(c & 0xFF);
+        bytes.push_back(b == '\0' ? '\x01' : b);
     }
-    if (b >= 'A' && b <= 'Z') {
-        return kUpper;
-    }
-    if (b >= '0' && b <= '9') {
-        return kDigit;
-    }
-    if (b >= 0x20 && b < 0x7F) {
-        return kPunctuation;  // the space and the 32 ASCII signs
-    }
-    if (b >= 0x80) {
-        return kHigh;
-    }
-    return kControl;
+    return bytes;
 }
 
-double poolOf(unsigned classes) {
-    double pool = 0;
-    pool += (classes & kLower) != 0 ? 26 : 0;
-    pool += (classes & kUpper) != 0 ? 26 : 0;
-    pool += (classes & kDigit) != 0 ? 10 : 0;
-    pool += (classes & kPunctuation) != 0 ? 33 : 0;
-    pool += (classes & kControl) != 0 ? 33 : 0;
-    pool += (classes & kHigh) != 0 ? 128 : 0;
-    return pool;
-}
-
-std::string about(double count, const char* unit) {
-    const long rounded = std::lround(count);
+std::string about(long count, const char* unit) {
     char text[64];
-    std::snprintf(text, sizeof text, "about %ld %s%s", rounded, unit, rounded == 1 ? "" : "s");
+    std::snprintf(text, sizeof text, "about %ld %s%s", count, unit, count == 1 ? "" : "s");
     return text;
 }
 
@@ -74,72 +54,111 @@ PasswordVerdict checkNewPassword(std::u16string_view password) {
 }
 
 bool hasCharactersBeyondLatin1(std::u16string_view password) {
-    for (const char16_t c : password) {
-        if (c > 0xFF) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(password.begin(), password.end(), [](char16_t c) { return c > 0xFF; });
 }
 
 double guessingSeconds(std::u16string_view password) {
-    // The key sees one byte per 16-bit character.
-    unsigned classes = 0;
-    for (const char16_t c : password) {
-        classes |= classOf(static_cast<std::uint8_t>(c & 0xFF));
-    }
-    const double perCharacter = std::log2(std::max(poolOf(classes), 1.0));
-    double bits = 0;
-    for (std::size_t i = 0; i < password.size(); ++i) {
-        const int b = password[i] & 0xFF;
-        const int previous = i > 0 ? (password[i - 1] & 0xFF) : -1000;
-        // A repeat or a step of one from the previous byte is one of a few
-        // guesses an attacker makes first.
-        bits += std::abs(b - previous) <= 1 ? 1.0 : perCharacter;
-    }
-    // On average the search finds it halfway.
+    const std::string bytes = keyBytes(password);
+    // The estimator's entropy is the base-2 logarithm of the guesses it
+    // counts; on average the search finds the password halfway.
+    const double bits = ZxcvbnMatch(bytes.c_str(), nullptr, nullptr);
     return std::exp2(std::max(bits - 1, 0.0)) / kGuessesPerSecond;
 }
 
-std::string describeDuration(double seconds) {
+Strength strengthOf(double seconds) {
+    constexpr double kDay = 24 * 3600;
+    constexpr double kCentury = 100 * 365.25 * kDay;
+    return seconds < kDay ? Strength::kWeak : seconds < kCentury ? Strength::kFair : Strength::kStrong;
+}
+
+StrengthEstimate estimateStrength(std::u16string_view password) {
+    const double seconds = guessingSeconds(password);
+    return {seconds, strengthOf(seconds)};
+}
+
+RoundedDuration roundDuration(double seconds) {
     constexpr double kMinute = 60;
     constexpr double kHour = 60 * kMinute;
     constexpr double kDay = 24 * kHour;
     constexpr double kYear = 365.25 * kDay;
     if (seconds < 1) {
-        return "less than a second";
+        return {DurationWords::kLessThanASecond, 0};
     }
     if (seconds < 59.5) {
-        return about(seconds, "second");
+        return {DurationWords::kSeconds, std::lround(seconds)};
     }
     if (seconds < 59.5 * kMinute) {
-        return about(seconds / kMinute, "minute");
+        return {DurationWords::kMinutes, std::lround(seconds / kMinute)};
     }
     if (seconds < 23.5 * kHour) {
-        return about(seconds / kHour, "hour");
+        return {DurationWords::kHours, std::lround(seconds / kHour)};
     }
     if (seconds < 364.5 * kDay) {
-        return about(seconds / kDay, "day");
+        return {DurationWords::kDays, std::lround(seconds / kDay)};
     }
     if (seconds < 999.5 * kYear) {
-        return about(seconds / kYear, "year");
+        return {DurationWords::kYears, std::lround(seconds / kYear)};
     }
     if (seconds < 1e6 * kYear) {
-        return "thousands of years";
+        return {DurationWords::kThousandsOfYears, 0};
     }
     if (seconds < 1e9 * kYear) {
-        return "millions of years";
+        return {DurationWords::kMillionsOfYears, 0};
+    }
+    return {DurationWords::kMoreThanABillionYears, 0};
+}
+
+std::string describeDuration(double seconds) {
+    const RoundedDuration d = roundDuration(seconds);
+    switch (d.words) {
+        case DurationWords::kLessThanASecond:
+            return "less than a second";
+        case DurationWords::kSeconds:
+            return about(d.count, "second");
+        case DurationWords::kMinutes:
+            return about(d.count, "minute");
+        case DurationWords::kHours:
+            return about(d.count, "hour");
+        case DurationWords::kDays:
+            return about(d.count, "day");
+        case DurationWords::kYears:
+            return about(d.count, "year");
+        case DurationWords::kThousandsOfYears:
+            return "thousands of years";
+        case DurationWords::kMillionsOfYears:
+            return "millions of years";
+        case DurationWords::kMoreThanABillionYears:
+            break;
     }
     return "more than a billion years";
 }
 
 std::string strengthHint(std::u16string_view password) {
-    constexpr double kDay = 24 * 3600;
-    constexpr double kCentury = 100 * 365.25 * kDay;
-    const double seconds = guessingSeconds(password);
-    const char* verdict = seconds < kDay ? "Weak" : seconds < kCentury ? "Fair" : "Strong";
-    return std::string(verdict) + ": one graphics card (10 billion guesses a second) could find it in " +
-           describeDuration(seconds) + ", if it was chosen at random. Words, names and dates fall much sooner.";
+    const StrengthEstimate estimate = estimateStrength(password);
+    const std::string time = describeDuration(estimate.seconds);
+    switch (estimate.strength) {
+        case Strength::kWeak:
+            return "Weak: one graphics card could guess it in " + time + ".";
+        case Strength::kFair:
+            return "Fair: one graphics card could guess it in " + time + ".";
+        case Strength::kStrong:
+            break;
+    }
+    return "Strong: one graphics card would need " + time + " to guess it.";
+}
+
+std::u16string suggestPassword(const std::function<std::uint32_t()>& random) {
+    static_assert(kSuggestionAlphabet.size() == 32, "5 bits a symbol, drawn without bias from 32 bits");
+    std::u16string password;
+    for (int group = 0; group < kSuggestionGroups; ++group) {
+        if (group > 0) {
+            password.push_back(u'-');
+        }
+        for (int i = 0; i < kSuggestionGroupLength; ++i) {
+            password.push_back(kSuggestionAlphabet[random() % kSuggestionAlphabet.size()]);
+        }
+    }
+    return password;
 }
 
 }  // namespace korbit::hosting

@@ -1,10 +1,13 @@
 // The password rule both hosts apply before they hand a password to the
 // control: its length in Unicode characters, the warning for characters whose
-// upper bits the key ignores, and an estimate of how long offline guessing
-// would take. The control itself takes any text as a password.
+// upper bits the key ignores, an estimate of how long offline guessing would
+// take, and a random password to suggest. The control itself takes any text
+// as a password.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,20 +41,64 @@ bool hasCharactersBeyondLatin1(std::u16string_view password);
 // guess costs one SHA-256 of the password check.
 inline constexpr double kGuessesPerSecond = 1e10;
 
-// The average time, in seconds, to find `password` by trying the passwords of
-// its kind in turn at kGuessesPerSecond: its length over the classes of
-// bytes it uses (only the lowest 8 bits of a character count), with repeats
-// and runs such as "aaa" or "abc" counted as nearly free. Words and names
-// fall much sooner than this; it is an upper bound, not a promise.
+// The average time, in seconds, one graphics card (kGuessesPerSecond) needs
+// to find `password`: half the guesses an attacker who tries dictionary
+// words, names, dates, keyboard walks, repeats and sequences first would
+// make, as libzxcvbn counts them, over the bytes the key actually sees (the
+// lowest 8 bits of each 16-bit character).
 double guessingSeconds(std::u16string_view password);
+
+// How a password stands against offline guessing: found within a day, within
+// a century, or not.
+enum class Strength { kWeak, kFair, kStrong };
+Strength strengthOf(double guessingSeconds);
+
+struct StrengthEstimate {
+    double seconds = 0;  // guessingSeconds()
+    Strength strength = Strength::kWeak;
+};
+StrengthEstimate estimateStrength(std::u16string_view password);
+
+// A duration rounded as people say it: "about 3 hours" is {kHours, 3};
+// the thousands, millions and billions of years carry no count.
+enum class DurationWords {
+    kLessThanASecond,
+    kSeconds,
+    kMinutes,
+    kHours,
+    kDays,
+    kYears,
+    kThousandsOfYears,
+    kMillionsOfYears,
+    kMoreThanABillionYears,
+};
+struct RoundedDuration {
+    DurationWords words = DurationWords::kLessThanASecond;
+    long count = 0;  // for kSeconds to kYears
+};
+RoundedDuration roundDuration(double seconds);
 
 // `seconds` in plain words: "less than a second", "about 3 hours",
 // "thousands of years"...
 std::string describeDuration(double seconds);
 
-// One sentence for the person choosing `password`, naming the assumption:
-// "Weak: one graphics card (10 billion guesses a second) could find it in
-// less than a second."
+// One sentence in plain words for the person choosing `password`:
+// "Weak: one graphics card could guess it in less than a second.",
+// "Strong: one graphics card would need thousands of years to guess it."
 std::string strengthHint(std::u16string_view password);
+
+// The symbols a suggested password is made of: lower-case letters and digits
+// without those read as another (0 and o, 1 and l): 32 of them, 5 bits each.
+inline constexpr std::u16string_view kSuggestionAlphabet = u"23456789abcdefghijkmnpqrstuvwxyz";
+inline constexpr int kSuggestionGroups = 5;
+inline constexpr int kSuggestionGroupLength = 4;
+// 100: the randomness of a suggestion, in bits.
+inline constexpr int kSuggestionBits = kSuggestionGroups * kSuggestionGroupLength * 5;
+
+// A random password to write down: five groups of four symbols of
+// kSuggestionAlphabet joined by "-" ("k7qm-3xpn-a9fe-w2rh-tt8d"), 24
+// characters, kSuggestionBits bits. `random` gives uniformly random 32-bit
+// numbers (the system's random source in the hosts).
+std::u16string suggestPassword(const std::function<std::uint32_t()>& random);
 
 }  // namespace korbit::hosting

@@ -1,6 +1,8 @@
 // Draws the program's pictures: the maker's logo, the splash, the heading
 // banner, the small button images and the hand cursor, each twice: at its
-// size and at twice it (NAME@2x.png). The build runs it into its own folder
+// size and at twice it (NAME@2x.png). The button images that are navy on
+// the window are drawn once more for dark palettes (NAME_dark.png), in
+// lighter shades of the same hues. The build runs it into its own folder
 // and compiles what it writes into the program; nothing it makes is kept
 // with the sources. (The icons are SVG drawings in icons/, rendered by the
 // build as well.)
@@ -36,6 +38,14 @@ const QColor kGold(0xd9, 0xa8, 0x3a);
 const QColor kGoldLight(0xf3, 0xd3, 0x7a);
 const QColor kWhite(0xff, 0xff, 0xff);
 const QColor kCross(0xc2, 0x3b, 0x32);
+// Their shades for a dark window.
+const QColor kSky(0x9c, 0xc8, 0xf2);
+const QColor kSkyDeep(0x5e, 0x9c, 0xd8);
+const QColor kTealBright(0x6f, 0xd8, 0xda);
+const QColor kCrossBright(0xff, 0x7a, 0x6e);
+
+// The picture being drawn is the dark palette's variant.
+bool gDark = false;
 
 // Device pixels per logical pixel of the picture being drawn: every picture
 // is drawn in its 1x coordinates, and again at 2 for high-density screens.
@@ -295,9 +305,9 @@ void speaker(QPainter& p) {
     cone.lineTo(3, 20);
     cone.closeSubpath();
     QLinearGradient fill(0, 5, 0, 27);
-    fill.setColorAt(0, kBlue);
-    fill.setColorAt(1, kNavy);
-    p.setPen(QPen(kNavy, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    fill.setColorAt(0, gDark ? kSky : kBlue);
+    fill.setColorAt(1, gDark ? kSkyDeep : kNavy);
+    p.setPen(QPen(gDark ? kSky : kNavy, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
     p.drawPath(cone);
 }
@@ -309,7 +319,7 @@ QImage soundOn() {
     prepare(p);
     speaker(p);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTeal, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(gDark ? kTealBright : kTeal, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(13, 10, 8, 12), -55 * 16, 110 * 16);
     p.drawArc(QRectF(13, 5.5, 14, 21), -55 * 16, 110 * 16);
     return image;
@@ -321,7 +331,7 @@ QImage soundOff() {
     QPainter p(&image);
     prepare(p);
     speaker(p);
-    p.setPen(QPen(kCross, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(gDark ? kCrossBright : kCross, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(20, 11), QPointF(29, 21));
     p.drawLine(QPointF(29, 11), QPointF(20, 21));
     return image;
@@ -332,9 +342,13 @@ QImage infoIcon() {
     QImage image = canvas(32, 32);
     QPainter p(&image);
     prepare(p);
-    roundFace(p, kBlue, kNavy);
+    if (gDark) {
+        roundFace(p, kSky, kSkyDeep);
+    } else {
+        roundFace(p, kBlue, kNavy);
+    }
     p.setPen(Qt::NoPen);
-    p.setBrush(kWhite);
+    p.setBrush(gDark ? kNavy : kWhite);
     p.drawEllipse(QPointF(16, 9.5), 2.4, 2.4);
     QPainterPath stem;
     stem.addRect(QRectF(14.2, 13.5, 3.6, 10.5));
@@ -423,19 +437,24 @@ int main(int argc, char** argv) {
         const char* file;  // without ".png"
         std::function<QImage()> draw;
         bool twice;        // also at 2x
+        bool dark;         // the dark palette's variant
     } pictures[] = {
-        {"bitmaps/101_maker_logo", makerLogo, true},
-        {"bitmaps/102_splash", splash, true},
-        {"bitmaps/103_banner", banner, true},
-        {"bitmaps/104_help", helpIcon, true},
-        {"bitmaps/105_sound_on", soundOn, true},
-        {"bitmaps/106_sound_off", soundOff, true},
-        {"bitmaps/107_information", infoIcon, true},
-        {"cursors/101_hand", handCursor, true},
+        {"bitmaps/101_maker_logo", makerLogo, true, false},
+        {"bitmaps/102_splash", splash, true, false},
+        {"bitmaps/103_banner", banner, true, false},
+        {"bitmaps/104_help", helpIcon, true, false},
+        {"bitmaps/105_sound_on", soundOn, true, false},
+        {"bitmaps/106_sound_off", soundOff, true, false},
+        {"bitmaps/107_information", infoIcon, true, false},
+        {"bitmaps/105_sound_on_dark", soundOn, true, true},
+        {"bitmaps/106_sound_off_dark", soundOff, true, true},
+        {"bitmaps/107_information_dark", infoIcon, true, true},
+        {"cursors/101_hand", handCursor, true, false},
     };
     bool ok = true;
     for (const auto& picture : pictures) {
         const QString name = root.filePath(QString::fromLatin1(picture.file));
+        gDark = picture.dark;
         gScale = 1;
         ok = save(picture.draw(), name + QStringLiteral(".png"), log) && ok;
         if (picture.twice) {

@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "corvane/app/app_folders.h"
+#include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
+#include "corvane/app/window_parts.h"
 #include "corvane/sound/sound_module.h"
 #include "platform/scratch_folder.h"
 #include "support/scripted_desktop.h"
@@ -69,6 +71,25 @@ protected:
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return window;
+    }
+
+    // Chooses `paths` in the Open dialog, as a user does.
+    void chooseFiles(MainWindow& window, const QStringList& paths) {
+        desktop.queueFileNames(paths);
+        QTest::mouseClick(window.selectFileButton(), Qt::LeftButton);
+    }
+
+    // Types `password` and presses the button; when the window asks for the
+    // password again, types it again and confirms. Returns when the run has
+    // ended (or none began).
+    void runWith(MainWindow& window, const QString& password) {
+        window.passwordBox()->setText(password);
+        QTest::mouseClick(window.encDecButton(), Qt::LeftButton);
+        ConfirmPasswordDialog* confirm = window.confirmDialog();
+        if (confirm != nullptr && confirm->isVisible()) {
+            QTest::keyClicks(confirm->againBox(), password);
+            QTest::keyClick(confirm->againBox(), Qt::Key_Return);
+        }
     }
 
     // What the desktop opener was asked to open, in order. The opener runs

@@ -4,7 +4,9 @@
 # dialog, encrypted with a password typed twice (a first, wrong confirmation
 # is refused) and decrypted again; a second `corvane FILE` hands another file
 # to the running window, which encrypts it; Ctrl+Q ends the program. Last,
-# pictures of the window at scale 2 and, with PICTURE_TOOL, on a dark palette.
+# pictures of the window at scale 2 and, with PICTURE_TOOL, on a dark palette,
+# with a suggested password for several files, and after a run of several
+# files that did not all succeed.
 #
 #   end_to_end.sh CORVANE GRAB_TOOL SCREENSHOT_DIR [PICTURE_TOOL]
 #
@@ -299,7 +301,7 @@ echo "[corvane e2e] decrypted: byte-identical to the original"
 step "taking the screenshot after the run"
 # The file is back before the window has repainted the ended run.
 sleep 0.5
-screenshot "$main_window" "$screenshot_dir/main_window_done.png"
+screenshot "$main_window" "$screenshot_dir/main_window_outcome.png"
 
 step "handing a second file over with a second 'corvane FILE'"
 second_file=$data_dir/Second-file.txt
@@ -357,4 +359,24 @@ if [[ -n $picture_tool ]]; then
     QT_QPA_PLATFORM=offscreen "$picture_tool" "$screenshot_dir/main_window_dark.png" --dark "$file" \
         || fail "could not draw the window on a dark palette"
     echo "[corvane e2e] screenshot: $screenshot_dir/main_window_dark.png"
+
+    step "several files: a suggested password on a dark palette, and the summary of a run"
+    pictures=$work/pictures
+    mkdir -p "$pictures"
+    printf 'Minutes of the meeting.\n' >"$pictures/minutes.odt"
+    head -c 300000 /dev/urandom >"$pictures/photo.jpg"
+    printf 'Notes kept under another password.\n' >"$pictures/notes.txt"
+    cp "$second_file" "$pictures/letter.txt"  # encrypted above
+    QT_QPA_PLATFORM=offscreen "$picture_tool" "$screenshot_dir/main_window_several_dark.png" --dark --suggest \
+        "$pictures/minutes.odt" "$pictures/photo.jpg" "$pictures/letter.txt" \
+        || fail "could not draw the window with a suggested password"
+    QT_QPA_PLATFORM=offscreen "$picture_tool" "$work/notes.png" --run "another password" "$pictures/notes.txt" \
+        >/dev/null || fail "could not encrypt the notes under another password"
+    starts_with_container_tag "$pictures/notes.txt" || fail "the notes were not encrypted"
+    QT_QPA_PLATFORM=offscreen "$picture_tool" "$screenshot_dir/main_window_summary.png" --run "$password" \
+        "$pictures/minutes.odt" "$pictures/notes.txt" /proc/self/status "$pictures/photo.jpg" \
+        || fail "could not draw the summary of a run of several files"
+    starts_with_container_tag "$pictures/minutes.odt" && starts_with_container_tag "$pictures/photo.jpg" \
+        || fail "the files of the run of several were not encrypted"
+    echo "[corvane e2e] screenshots: main_window_several_dark.png, main_window_summary.png"
 fi

@@ -1,6 +1,6 @@
 // The main window as a user drives it: choosing files, the password rule, a
-// run in each direction, a wrong password, Cancel in the middle of a run, the
-// pictures and the sound setting.
+// run in each direction and what the window says of it, a wrong password,
+// Cancel in the middle of a run, the pictures, help and the sound setting.
 #include <QCryptographicHash>
 #include <QMimeData>
 #include <QTest>
@@ -11,6 +11,7 @@
 
 #include "corvane/app/branding.h"
 #include "corvane/app/confirm_password_dialog.h"
+#include "corvane/app/password_meter.h"
 #include "corvane/app/window_parts.h"
 #include "corvane/tooltip/tooltip_module.h"
 #include "gui/desktop_fixture.h"
@@ -74,12 +75,19 @@ TEST_F(MainWindowTest, ChoosingAPlainFileOffersEncryptInDarkBlue) {
     EXPECT_EQ(QApplication::focusWidget(), window->passwordBox());
     EXPECT_EQ(cues.played, std::vector<int>{cue::kClicked});
 
-    // Only the first dialog is pointed at the desktop.
+    // The first dialog starts on the desktop, later ones in the folder of
+    // the file chosen last, whichever way it came.
+    choose(*window, file);
+    const QString elsewhere = scratch("Elsewhere/dropped.txt");
+    folder.folder("Elsewhere");
+    writeAll(elsewhere, "a file from another folder");
+    window->fileChosen(elsewhere);
     choose(*window, file);
     const QStringList folders = desktop.takeOpenFolders();
-    ASSERT_EQ(folders.size(), 2);
+    ASSERT_EQ(folders.size(), 3);
     EXPECT_TRUE(folders[0] == desktopFolder || folders[0] == desktopFolder + "/") << folders[0].toStdString();
-    EXPECT_EQ(folders[1], QString());
+    EXPECT_EQ(folders[1], scratch("Documents"));
+    EXPECT_EQ(folders[2], scratch("Elsewhere"));
 }
 
 TEST_F(MainWindowTest, ChoosingAContainerOffersDecryptInDarkGreen) {
@@ -161,19 +169,32 @@ TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
     EXPECT_EQ(readAll(file), original);
 }
 
-TEST_F(MainWindowTest, TheBoxTakesNoMoreThanTwentySixCharactersAndSaysSo) {
+TEST_F(MainWindowTest, TheBoxTakesNoMoreThanTwentySixCharactersAndSaysSoWithoutMovingAnything) {
     auto window = mainWindow();
+    choose(*window, plainFile());
     QLineEdit* box = window->passwordBox();
     QLabel* note = window->passwordNote();
-    EXPECT_FALSE(note->isVisible());
+    const QString refused = QStringLiteral("Not taken: a password has at most 26 characters.");
+    const QString otherScripts = QStringLiteral("\u00e9 is fine; letters from other scripts do not all count.");
+    // Where everything is before a key is pressed.
+    const QSize windowSize = window->size();
+    const QRect buttonPlace = window->encDecButton()->geometry();
+    const QRect barPlace = window->progressBar()->geometry();
+    const auto nothingMoved = [&] {
+        QApplication::processEvents();
+        return window->size() == windowSize && window->encDecButton()->geometry() == buttonPlace &&
+               window->progressBar()->geometry() == barPlace;
+    };
+
+    EXPECT_TRUE(note->text().isEmpty());
     QTest::keyClicks(box, QString(30, 'k'));
     EXPECT_EQ(box->text(), QString(26, 'k'));
     EXPECT_EQ(box->echoMode(), QLineEdit::Password);
-    EXPECT_TRUE(note->isVisible());
-    EXPECT_TRUE(note->text().contains("so it was not taken")) << note->text().toStdString();
+    EXPECT_EQ(note->text(), refused);
+    EXPECT_TRUE(nothingMoved());
 
     QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_FALSE(note->isVisible());
+    EXPECT_TRUE(note->text().isEmpty());
     QTest::keyClick(box, 'z');
     EXPECT_EQ(note->text(), QStringLiteral("26 characters: the most a password can have."));
 
@@ -181,18 +202,23 @@ TEST_F(MainWindowTest, TheBoxTakesNoMoreThanTwentySixCharactersAndSaysSo) {
     box->clear();
     box->insert(QString(40, 'p'));
     EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_TRUE(note->text().contains("so it was not taken"));
+    EXPECT_EQ(note->text(), refused);
 
-    // Characters count, not 16-bit units; those beyond U+00FF are named.
+    // Characters count, not 16-bit units; letters of other scripts are
+    // named in plain words, and the longest notes fit their place.
     const QString key = QStringLiteral("\U0001F511");
     box->clear();
     for (int i = 0; i < 27; ++i) {
         box->insert(key);
     }
     EXPECT_EQ(box->text(), key.repeated(26));
-    EXPECT_TRUE(note->text().contains("characters beyond U+00FF")) << note->text().toStdString();
+    EXPECT_EQ(note->text(), refused + "\n" + otherScripts);
+    EXPECT_LE(note->heightForWidth(note->width()), note->height());
+    EXPECT_FALSE(note->toolTip().isEmpty());
+    EXPECT_TRUE(nothingMoved());
     box->setText(QStringLiteral("\u00e9t\u00e9 \u00e0 Paris"));
-    EXPECT_FALSE(note->isVisible());
+    EXPECT_TRUE(note->text().isEmpty());
+    EXPECT_TRUE(nothingMoved());
 }
 
 TEST_F(MainWindowTest, EncryptingAsksForThePasswordAgainAndRunsOnlyOnAMatch) {
@@ -209,7 +235,9 @@ TEST_F(MainWindowTest, EncryptingAsksForThePasswordAgainAndRunsOnlyOnAMatch) {
     EXPECT_TRUE(confirm->isVisible());
     EXPECT_TRUE(confirm->isModal());
     EXPECT_EQ(confirm->focusWidget(), confirm->againBox());
-    EXPECT_TRUE(confirm->strengthHint()->text().startsWith("Weak: one graphics card (10 billion guesses a second)"));
+    // The same estimate as the window's meter.
+    EXPECT_EQ(confirm->strengthHint()->text(), QStringLiteral("Weak: one graphics card could guess it in less than a second."));
+    EXPECT_EQ(confirm->strengthHint()->text(), window->strengthMeter()->text());
     EXPECT_FALSE(confirm->latin1Warning()->isVisible());
     EXPECT_TRUE(cues.played.empty());  // nothing before the confirmation
 
@@ -262,6 +290,7 @@ TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
 
     run(*window, QStringLiteral("secret"));
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.txt is encrypted."));
     const QByteArray container = readAll(file);
     EXPECT_TRUE(container.startsWith(kMagic));
     EXPECT_FALSE(container.contains("4999"));
@@ -277,6 +306,7 @@ TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
     // Enter in the password box presses the button: back to the plain file.
     QTest::keyClick(window->passwordBox(), Qt::Key_Return);
     EXPECT_EQ(readAll(file), original);
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.txt is decrypted."));
     EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
     EXPECT_EQ(window->encDecButton()->captionColor(), MainWindow::kEncryptColor);
     EXPECT_TRUE(window->encryptMode());
@@ -303,6 +333,7 @@ TEST_F(MainWindowTest, AWrongPasswordShowsTheControlsBoxAndEmptiesBothBoxes) {
     EXPECT_FALSE(window->pollActive());
     EXPECT_EQ(readAll(file), container);
     EXPECT_EQ(cues.played, std::vector<int>{cue::kRunStarts});
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("Wrong password: nothing was changed."));
 }
 
 TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
@@ -313,16 +344,16 @@ TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
     cues.played.clear();
 
     // Cancel is pressed from inside the run, once the progress poll has seen
-    // the run under way.
+    // the run under way. The action button stays off: the run is ending, and
+    // the file box is emptied when it has.
     bool pressed = false;
-    bool relabelledDuringRun = false;
+    bool enabledDuringRun = true;
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, [&] {
         if (!pressed && window->running() && window->pollTicks() > 0 && window->cancelButton()->isEnabled()) {
             pressed = true;
             QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
-            relabelledDuringRun = window->encDecButton()->isEnabled() &&
-                                  window->encDecButton()->text() == QStringLiteral("Encrypt");
+            enabledDuringRun = window->encDecButton()->isEnabled();
         }
     });
     user.start(1);
@@ -330,11 +361,13 @@ TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
     user.stop();
 
     ASSERT_TRUE(pressed);
-    EXPECT_TRUE(relabelledDuringRun);
+    EXPECT_FALSE(enabledDuringRun);
     EXPECT_EQ(QCryptographicHash::hash(readAll(file), QCryptographicHash::Sha256), before);
     EXPECT_TRUE(window->fileBox()->text().isEmpty());
     EXPECT_TRUE(window->passwordBox()->text().isEmpty());
+    EXPECT_FALSE(window->encDecButton()->isEnabled());  // no dead end: nothing is named to run on
     EXPECT_FALSE(window->cancelButton()->isEnabled());
+    EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("Cancelled: report.txt is as it was."));
     EXPECT_FALSE(window->pollActive());
     EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kCancelled}));
     // The label keeps the last polled value.
@@ -430,7 +463,8 @@ TEST_F(MainWindowTest, AMissingOrNonNumericSoundSettingMeansSilence) {
 TEST_F(MainWindowTest, TheHelpPictureOpensTheHelpPageAndTheLogoTheMakersAddress) {
     auto window = mainWindow();
     window->helpClicked();
-    EXPECT_EQ(opened(), QStringList{helpFile()});
+    EXPECT_EQ(desktop.openedFiles, QStringList{helpFile()});
+    EXPECT_EQ(window->helpWindow(), nullptr);
     window->logoClicked();
     ASSERT_EQ(desktop.openedUrls.size(), 1U);
     EXPECT_EQ(desktop.openedUrls[0].toString(), branding::kMakerWebAddress);
@@ -470,7 +504,7 @@ TEST_F(MainWindowTest, DroppingAFileSelectsItAsTheDialogWould) {
     EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
     EXPECT_TRUE(window->encDecButton()->isEnabled());
 
-    // A folder is not taken; two files are, to say that one is the limit.
+    // A folder is not taken; two files are, both.
     QMimeData folderOnly;
     folderOnly.setUrls({QUrl::fromLocalFile(scratch("Documents"))});
     QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &folderOnly, Qt::LeftButton, Qt::NoModifier);
@@ -487,9 +521,11 @@ TEST_F(MainWindowTest, DroppingAFileSelectsItAsTheDialogWould) {
     EXPECT_TRUE(enterTwo.isAccepted());
     QDropEvent dropTwo(QPointF(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &dropTwo);
-    EXPECT_EQ(window->fileBox()->text(), file);
-    EXPECT_TRUE(window->windowNote()->isVisible());
-    EXPECT_EQ(window->windowNote()->text(), QStringLiteral("Corvane takes one file at a time: drop a single file."));
+    EXPECT_EQ(window->fileBox()->text(), QStringLiteral("2 files: other.txt, report.txt"));
+    EXPECT_EQ(window->selection().paths(), (QStringList{other, file}));
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt 2 files"));
+    EXPECT_TRUE(window->encDecButton()->isEnabled());
+    EXPECT_FALSE(window->windowNote()->isVisible());
 }
 
 // A name is bytes: one that is no UTF-8 arrives from a file manager's drop
@@ -581,9 +617,9 @@ TEST_F(MainWindowTest, PressingTheButtonAgainInsideACancelledRunIsRefusedAndNoth
     QObject::connect(&user, &QTimer::timeout, [&] {
         if (!pressedTwice && window->running() && window->pollTicks() > 0) {
             pressedTwice = true;
-            window->cancelClicked();  // enables the action button again
-            ASSERT_TRUE(window->encDecButton()->isEnabled());
-            window->encDecClicked();  // the control is still busy: refused
+            window->cancelClicked();
+            EXPECT_FALSE(window->encDecButton()->isEnabled());
+            window->encDecClicked();  // a press that reaches the window all the same starts nothing
             nestedRunReturned = true;
             EXPECT_TRUE(window->running());  // the first run is still on the stack
         }

@@ -525,7 +525,7 @@ TEST(DesktopIntegration, DesktopEntryStartsTheProgramForItsFiles) {
     const auto keys = readDesktopEntry(bytes);
     EXPECT_EQ(keys.value(QStringLiteral("Type")), u"Application");
     EXPECT_EQ(keys.value(QStringLiteral("Name")), u"Ardentis");
-    EXPECT_EQ(keys.value(QStringLiteral("Exec")), u"corvane %f");
+    EXPECT_EQ(keys.value(QStringLiteral("Exec")), u"corvane %F");  // every file chosen, in one start
     EXPECT_EQ(keys.value(QStringLiteral("Icon")), QStringLiteral(CORVANE_APP_ID));
     EXPECT_EQ(keys.value(QStringLiteral("Terminal")), u"false");
     EXPECT_FALSE(keys.value(QStringLiteral("Comment")).isEmpty());

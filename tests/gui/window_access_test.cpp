@@ -68,15 +68,15 @@ TEST_F(WindowAccess, EveryControlHasANameAndTabFollowsTheWindow) {
               QStringLiteral("0%"));
 
     // The disabled buttons are passed over until a file is chosen.
-    const QStringList withoutFile = {"File to encrypt or decrypt", "Select File", "Password",
-                                     "Velmora Software web site", "Help", "Information", "Sound on",
-                                     "File to encrypt or decrypt"};
-    EXPECT_EQ(tabOrder(*window, 8), withoutFile);
+    const QStringList withoutFile = {"File to encrypt or decrypt", "Select File", "Password", "Show password",
+                                     "Suggest a password", "Velmora Software web site", "Help", "Information",
+                                     "Sound on", "File to encrypt or decrypt"};
+    EXPECT_EQ(tabOrder(*window, 10), withoutFile);
     desktop.queueFileName(plainFile());
     window->selectFileClicked();
     QStringList withFile = withoutFile;
-    withFile.insert(3, "Encrypt");
-    EXPECT_EQ(tabOrder(*window, 9), withFile);
+    withFile.insert(5, "Encrypt");
+    EXPECT_EQ(tabOrder(*window, 11), withFile);
 
     // The sound picture says what it is now.
     window->soundImage()->setFocus();
@@ -91,7 +91,7 @@ TEST_F(WindowAccess, EveryControlHasANameAndTabFollowsTheWindow) {
 TEST_F(WindowAccess, KeysDoWhatTheMouseDoes) {
     auto window = mainWindow();
     QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_EQ(opened(), QStringList{helpFile()});
+    EXPECT_EQ(desktop.openedFiles, QStringList{helpFile()});
 
     // A typed path counts once Enter takes it.
     QLineEdit* box = window->fileBox();
@@ -199,49 +199,12 @@ TEST_F(WindowAccess, ASecondCopyHandsItsFileToTheRunningWindow) {
     EXPECT_EQ(second({other}).first, 0);
     EXPECT_EQ(window->fileBox()->text(), other);
     EXPECT_FALSE(window->windowNote()->isVisible());
-}
 
-// Restores the application's palette when a test is done with a dark one.
-struct PaletteGuard {
-    QPalette saved = QApplication::palette();
-    ~PaletteGuard() { QApplication::setPalette(saved); }
-};
-
-TEST_F(WindowAccess, OnADarkPaletteTheWindowsHuesTurnLighterAndReadable) {
-    const PaletteGuard guard;
-    auto window = mainWindow();
-    desktop.queueFileName(plainFile());
-    window->selectFileClicked();
-    QLabel* warning = window->warningLabel();
-    XjButton* button = window->encDecButton();
-    const auto text = [](QWidget* w, QPalette::ColorRole role) { return w->palette().color(QPalette::Active, role); };
-
-    // Light: the window's own colours, exactly.
-    EXPECT_EQ(text(warning, QPalette::WindowText), QColor(0x80, 0x00, 0x00));
-    EXPECT_EQ(text(button, QPalette::ButtonText), QColor(0x00, 0x00, 0x80));
-
-    QApplication::setPalette(darkPalette());
-    const QColor darkRed = text(warning, QPalette::WindowText);
-    EXPECT_GE(contrastRatio(darkRed, text(warning, QPalette::Window)), kMinimumContrast);
-    EXPECT_EQ(darkRed.hslHue(), 0);
-    const QColor darkBlue = text(button, QPalette::ButtonText);
-    EXPECT_GE(contrastRatio(darkBlue, text(button, QPalette::Button)), kMinimumContrast);
-    EXPECT_EQ(darkBlue.hslHue(), 240);
-
-    // The caption set on a dark palette: dark green made lighter.
-    window->passwordBox()->setText("secret1");
-    window->encDecClicked();
-    QTest::keyClicks(window->confirmDialog()->againBox(), "secret1");
-    QTest::keyClick(window->confirmDialog()->againBox(), Qt::Key_Return);
-    ASSERT_EQ(button->text(), QStringLiteral("Decrypt"));
-    const QColor darkGreen = text(button, QPalette::ButtonText);
-    EXPECT_GE(contrastRatio(darkGreen, text(button, QPalette::Button)), kMinimumContrast);
-    EXPECT_EQ(darkGreen.hslHue(), 120);
-    EXPECT_EQ(button->captionColor(), MainWindow::kDecryptColor);
-
-    QApplication::setPalette(guard.saved);
-    EXPECT_EQ(text(warning, QPalette::WindowText), QColor(0x80, 0x00, 0x00));
-    EXPECT_EQ(text(button, QPalette::ButtonText), QColor(0x00, 0x40, 0x00));
+    // Several files: all of them are handed over and selected.
+    EXPECT_EQ(second({file, other}).first, 0);
+    EXPECT_EQ(window->fileBox()->text(), QStringLiteral("2 files: notes.txt, other.txt"));
+    EXPECT_EQ(window->selection().paths(), (QStringList{file, other}));
+    EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt 2 files"));
 }
 
 // `widget` painted at `ratio` device pixels per logical pixel, on nothing.
@@ -262,6 +225,91 @@ QImage expectedAt(QWidget* widget, const QPixmap& picture, qreal ratio) {
     const QSize size = picture.deviceIndependentSize().toSize();
     painter.drawPixmap(QPoint((widget->width() - size.width()) / 2, (widget->height() - size.height()) / 2), picture);
     return image;
+}
+
+// The mean colour of the opaque pixels of `image`, weighted by their opacity.
+QColor meanColorOf(const QImage& image) {
+    double r = 0, g = 0, b = 0, weight = 0;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QColor c = argb.pixelColor(x, y);
+            r += c.redF() * c.alphaF();
+            g += c.greenF() * c.alphaF();
+            b += c.blueF() * c.alphaF();
+            weight += c.alphaF();
+        }
+    }
+    return weight > 0 ? QColor::fromRgbF(static_cast<float>(r / weight), static_cast<float>(g / weight),
+                                         static_cast<float>(b / weight))
+                      : QColor();
+}
+
+// Restores the application's palette when a test is done with a dark one.
+struct PaletteGuard {
+    QPalette saved = QApplication::palette();
+    ~PaletteGuard() { QApplication::setPalette(saved); }
+};
+
+TEST_F(WindowAccess, OnADarkPaletteTheWindowsHuesTurnLighterAndReadable) {
+    const PaletteGuard guard;
+    auto window = mainWindow();
+    desktop.queueFileName(plainFile());
+    window->selectFileClicked();
+    QLabel* warning = window->warningLabel();
+    XjButton* button = window->encDecButton();
+    const auto text = [](QWidget* w, QPalette::ColorRole role) { return w->palette().color(QPalette::Active, role); };
+
+    // Light: the window's own colours, exactly; the password box light
+    // yellow.
+    EXPECT_EQ(text(warning, QPalette::WindowText), QColor(0x80, 0x00, 0x00));
+    EXPECT_EQ(text(button, QPalette::ButtonText), QColor(0x00, 0x00, 0x80));
+    const auto boxColors = [&] {
+        const QImage box = window->passwordBox()->grab().toImage();
+        return box.pixelColor(box.width() / 2, box.height() / 2);
+    };
+    EXPECT_EQ(boxColors(), QColor(0xFF, 0xFF, 0xC0));
+
+    QApplication::setPalette(darkPalette());
+    QApplication::processEvents();  // the widgets hear of the new palette
+    // Dark: the password box dark yellow with light text; the speaker and
+    // the "i" drawn in their light variants.
+    const QColor darkBox = boxColors();
+    EXPECT_LT(darkBox.lightnessF(), 0.3);
+    EXPECT_NEAR(darkBox.hslHueF() * 360, 53, 10);
+    EXPECT_GE(contrastRatio(QColor(0xFF, 0xF6, 0xC8), darkBox), 7.0);
+    for (PictureButton* picture : {window->soundImage(), window->infoImage()}) {
+        const QPixmap light = bitmapResource(picture->bitmapId(), 1.0, false);
+        const QPixmap dark = bitmapResource(picture->bitmapId(), 1.0, true);
+        EXPECT_EQ(paintedAt(picture, 1.0), expectedAt(picture, dark, 1.0)) << picture->bitmapId();
+        // Its drawing as a whole stands out from the dark window (3:1, as
+        // for any graphic that carries meaning), where the light one did not.
+        const QColor background = text(warning, QPalette::Window);
+        EXPECT_GE(contrastRatio(meanColorOf(dark.toImage()), background), 3.0) << picture->bitmapId();
+        EXPECT_LT(contrastRatio(meanColorOf(light.toImage()), background), 3.0) << picture->bitmapId();
+    }
+    const QColor darkRed = text(warning, QPalette::WindowText);
+    EXPECT_GE(contrastRatio(darkRed, text(warning, QPalette::Window)), kMinimumContrast);
+    EXPECT_EQ(darkRed.hslHue(), 0);
+    const QColor darkBlue = text(button, QPalette::ButtonText);
+    EXPECT_GE(contrastRatio(darkBlue, text(button, QPalette::Button)), kMinimumContrast);
+    EXPECT_EQ(darkBlue.hslHue(), 240);
+
+    // The caption set on a dark palette: dark green made lighter.
+    window->passwordBox()->setText("secret1");
+    window->encDecClicked();
+    QTest::keyClicks(window->confirmDialog()->againBox(), "secret1");
+    QTest::keyClick(window->confirmDialog()->againBox(), Qt::Key_Return);
+    ASSERT_EQ(button->text(), QStringLiteral("Decrypt"));
+    const QColor darkGreen = text(button, QPalette::ButtonText);
+    EXPECT_GE(contrastRatio(darkGreen, text(button, QPalette::Button)), kMinimumContrast);
+    EXPECT_EQ(darkGreen.hslHue(), 120);
+    EXPECT_EQ(button->captionColor(), MainWindow::kDecryptColor);
+
+    QApplication::setPalette(guard.saved);
+    QApplication::processEvents();
+    EXPECT_EQ(text(warning, QPalette::WindowText), QColor(0x80, 0x00, 0x00));
+    EXPECT_EQ(text(button, QPalette::ButtonText), QColor(0x00, 0x40, 0x00));
 }
 
 TEST_F(WindowAccess, PicturesArePaintedFromTheDrawingForTheScreensScale) {

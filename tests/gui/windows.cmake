@@ -1,16 +1,20 @@
 # The desktop program's windows, driven through their seams on the offscreen
 # platform, with the real control library loaded as the program loads it.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test DBus)
 
 add_executable(window_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/startup_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/main_window_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/gui/outcome_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/gui/several_files_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/gui/password_box_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/gui/desktop_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/qt_host_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/window_access_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/instance_channel_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/support/gui_test_main.cpp)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(window_tests PRIVATE korbit_common corvane_app Qt6::Test GTest::gtest)
+target_link_libraries(window_tests PRIVATE korbit_common corvane_app Qt6::Test Qt6::DBus GTest::gtest)
 # A second copy of the program hands its file to the window under test.
 target_compile_definitions(window_tests PRIVATE CORVANE_PROGRAM="$<TARGET_FILE:corvane>")
 add_dependencies(window_tests korbit corvane)

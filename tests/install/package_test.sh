@@ -22,9 +22,11 @@ dpkg-deb -x "$deb" "$root"
 
 # Dependencies come from the binaries themselves.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6core6 libqt6widgets6; do
+for library in libc6 libqt6core6 libqt6widgets6 libqt6dbus6 libzxcvbn0; do
     [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == "xdg-utils, bash-completion" ]] || fail "Recommends is not xdg-utils, bash-completion: $recommends"
 
 for file in usr/bin/korbit usr/bin/corvane \
             "usr/$libdir/korbit/libkorbit.so.0" \
@@ -58,14 +60,14 @@ for binary in usr/bin/korbit usr/bin/corvane "usr/$libdir/korbit/libkorbit.so.0"
     fi
 done
 
-# Every file-manager action starts the program on the file.
-grep -q '^Exec=corvane %f$' "$root/usr/share/applications/$app_id.Encrypt.desktop" \
+# Every file-manager action starts the program on the files chosen, in one start.
+grep -q '^Exec=corvane %F$' "$root/usr/share/applications/$app_id.Encrypt.desktop" \
     || fail "the Encrypt action does not run corvane on the file"
 ! grep -q '^NoDisplay' "$root/usr/share/Thunar/sendto/$app_id.Decrypt.desktop" \
     || fail "Thunar's Send To entry hides itself"
 grep -q '^Exec=corvane %F$' "$root/usr/share/nemo/actions/corvane-decrypt.nemo_action" \
     || fail "Nemo's Decrypt action does not run corvane on the file"
-[ "$(grep -c '^Exec=corvane %f$' "$root/usr/share/kio/servicemenus/corvane.desktop")" = 2 ] \
+[ "$(grep -c '^Exec=corvane %F$' "$root/usr/share/kio/servicemenus/corvane.desktop")" = 2 ] \
     || fail "Dolphin's two actions do not run corvane on the file"
 
 # One version everywhere: the package, the changelog, the metadata, the programs.

@@ -1,16 +1,22 @@
 // Saves a picture of Corvane's main window as the program draws it, for the
-// documentation: on a dark palette, or at the scale QT_SCALE_FACTOR sets.
+// documentation: on a dark palette, at the scale QT_SCALE_FACTOR sets, with
+// a suggested password, or after a run.
 //
-//   corvane_window_picture OUTPUT.png [--dark] [FILE]
+//   corvane_window_picture OUTPUT.png [--dark] [--suggest] [--run PASSWORD] [FILE...]
 //
 // Start-up runs as in the program, so HOME and the XDG folders should point
-// at a scratch folder. FILE, when given, is selected and a password typed.
+// at a scratch folder. The FILEs, when given, are selected and a password
+// typed ("correct horse"); --suggest presses Suggest instead; --run runs
+// the files with PASSWORD, confirmed when asked, and the picture shows how
+// the run ended.
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QTextStream>
+#include <QToolButton>
 #include <exception>
 
+#include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
 #include "corvane/sound/sound_module.h"
@@ -39,8 +45,15 @@ int main(int argc, char** argv) {
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const bool dark = arguments.removeAll(QStringLiteral("--dark")) > 0;
-    if (arguments.isEmpty() || arguments.size() > 2) {
-        return fail(QStringLiteral("usage: corvane_window_picture OUTPUT.png [--dark] [FILE]"));
+    const bool suggest = arguments.removeAll(QStringLiteral("--suggest")) > 0;
+    QString runPassword;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--run")); at >= 0 && at + 1 < arguments.size()) {
+        runPassword = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
+    if (arguments.isEmpty()) {
+        return fail(QStringLiteral(
+            "usage: corvane_window_picture OUTPUT.png [--dark] [--suggest] [--run PASSWORD] [FILE...]"));
     }
     if (dark) {
         QApplication::setPalette(corvane::testing::darkPalette());
@@ -51,11 +64,23 @@ int main(int argc, char** argv) {
         corvane::LoadingForm splash(nullptr, desktop);
         corvane::MainWindow window(splash.folders().iniFile, silence, desktop);
         window.show();
-        if (arguments.size() == 2) {
-            window.fileChosen(arguments.at(1));
+        const QStringList files = arguments.mid(1);
+        window.filesChosen(files);
+        if (!runPassword.isEmpty()) {
+            window.passwordBox()->setText(runPassword);
+            window.encDecClicked();
+            if (corvane::ConfirmPasswordDialog* confirm = window.confirmDialog(); confirm != nullptr && confirm->isVisible()) {
+                confirm->againBox()->setText(runPassword);
+                confirm->accept();  // the run, to its end
+            }
+        } else if (suggest) {
+            window.suggestButton()->click();
+        } else if (!files.isEmpty()) {
             window.passwordBox()->setText(QStringLiteral("correct horse"));
         }
-        QApplication::processEvents();
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();  // the layout settles (a scroll bar that came with the outcome, say)
+        }
         const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (!image.save(arguments.at(0), "PNG")) {
             return fail(QStringLiteral("could not write %1").arg(arguments.at(0)));
