@@ -190,7 +190,8 @@ press_return_and_confirm() {
 step "starting a private X server (Xvfb)"
 display_file=$work/display
 : >"$display_file"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >"$work/xvfb.log" 2>&1 &
+# Tall enough for the whole window at scale factor 2 (the logo is at its foot).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 # Xvfb writes its display number, then a newline, once it accepts clients.
 wait_until 20 grep -q '^[0-9][0-9]*$' "$display_file" || {
