@@ -16,6 +16,7 @@ packages=(
     pulseaudio pulseaudio-utils               # a silent audio output for the sound cues, tests only
     shared-mime-info                          # the installed file type checked, tests only
     nlohmann-json3-dev                        # JSON of the command-line host
+    libzxcvbn-dev                             # the password strength estimate
     librsvg2-bin                              # the icons' PNG sizes, rendered from SVG
     dpkg-dev file                             # the Debian package: dependencies from the binaries
     python3                                   # the layer check (scripts/check_layers.py)
