@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -106,6 +107,11 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
     run.input_ = std::move(input);
     run.output_ = std::move(output);
     const std::string in = platform::displayUtf8(run.input_);
+    if (struct stat st {}; run.fromStandardInput() && ::fstat(STDIN_FILENO, &st) == 0 && S_ISREG(st.st_mode)) {
+        // A file given with "<": what is left of it from where it stands.
+        const off_t at = ::lseek(STDIN_FILENO, 0, SEEK_CUR);
+        run.inputBytes_ = static_cast<std::uint64_t>(st.st_size - std::min<off_t>(std::max<off_t>(at, 0), st.st_size));
+    }
     if (!run.fromStandardInput()) {
         run.in_ = platform::Descriptor(::open(run.input_.c_str(), O_RDONLY | O_CLOEXEC));
         if (!run.in_.valid()) {
@@ -123,10 +129,6 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
         }
         if (S_ISREG(st.st_mode)) {
             run.inputBytes_ = static_cast<std::uint64_t>(st.st_size);
-            if (encrypting && *run.inputBytes_ > engine::kMaxFileBytes) {
-                error = in + ": This file is too large to encrypt: 64 GB at most.";
-                return std::nullopt;
-            }
             std::uint8_t magic[4] = {};
             const ssize_t got = ::pread(run.in_.get(), magic, sizeof magic, 0);
             if (engine::hasContainerMagic(std::span(magic, got > 0 ? static_cast<std::size_t>(got) : 0)) ==
@@ -146,6 +148,11 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
             }
             run.attributes_ = static_cast<std::int16_t>(word);
         }
+    }
+    if (encrypting && run.inputBytes_ && *run.inputBytes_ > engine::kMaxFileBytes) {
+        error = (run.fromStandardInput() ? std::string("standard input") : in) +
+                ": This file is too large to encrypt: 64 GB at most.";
+        return std::nullopt;
     }
     if (run.toStandardOutput()) {
         return run;

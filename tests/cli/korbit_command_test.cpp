@@ -804,6 +804,14 @@ TEST_F(KorbitCommand, EncryptsAndDecryptsInAPipe) {
         const CommandRun run = shell("cd '" + h + "' && " + step);
         EXPECT_EQ(run.status, 0) << step << "\n" << run.err;
     }
+    // Beyond the format's 64 GiB nothing is written; a file given with "<" is
+    // refused before it is read.
+    std::filesystem::resize_file(fileWith(home_, "huge", ""), (std::uint64_t{64} << 30) + 1);
+    const CommandRun huge = shell("cd '" + h + "' && \"$KORBIT\" encrypt --password-file pw.txt -o huge.xje - <huge");
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_EQ(huge.err, "korbit: standard input: This file is too large to encrypt: 64 GB at most.\n");
+    EXPECT_FALSE(std::filesystem::exists(home_ / "huge.xje"));
+    EXPECT_EQ(unfinishedIn(home_), std::vector<std::string>{});
     EXPECT_EQ(contentOf(h + "out/dir/a.txt"), "first\n");
     EXPECT_EQ(contentOf(h + "out/dir/sub/b.bin"), binary);
     EXPECT_EQ(contentOf(h + "a.back"), "first\n");
