@@ -6,6 +6,7 @@
 
 namespace korbit::cli {
 
+// Call on the main thread.
 void catchInterrupts();
 
 // The signal that came, 0 while none did.

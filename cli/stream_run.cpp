@@ -39,6 +39,9 @@ public:
                 return interrupted();
             }
             const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+            if (interruptSignal() != 0) {
+                return interrupted();  // the end of a pipe whose writer Ctrl-C ended too is no end of the data
+            }
             if (n >= 0) {
                 bytes_ += static_cast<std::uint64_t>(n);
                 return static_cast<std::size_t>(n);
@@ -255,6 +258,9 @@ int StreamRun::run(const std::u16string& password, const std::u16string& extensi
     } else {
         engine::Result<engine::ContainerHeader> read = engine::readContainer(source, sink, password, options);
         outcome = read ? Status::ok() : read.status();
+    }
+    if (outcome && interruptSignal() != 0) {
+        outcome = interrupted();
     }
     if (outcome && file) {
         outcome = file->commit(outMode_, {},

@@ -845,9 +845,18 @@ TEST_F(KorbitCommand, AnInterruptedStreamLeavesNoOutput) {
     ::signal(SIGPIPE, SIG_IGN);
     EXPECT_EQ(::write(in[1], data.data(), data.size()), static_cast<ssize_t>(data.size()));
     ::kill(pid, SIGINT);
+    // It ends with the pipe still open: the signal, not the end of the data.
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    pid_t ended = 0;
+    for (int i = 0; i < 2000 && ended == 0; ++i) {
+        ended = ::waitpid(pid, &status, WNOHANG);
+        ::usleep(10000);
+    }
     ::close(in[1]);
+    if (ended == 0) {
+        ::waitpid(pid, &status, 0);
+        ADD_FAILURE() << "korbit went on reading after Ctrl-C";
+    }
     ASSERT_TRUE(WIFEXITED(status)) << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 130);
     EXPECT_EQ(contentOf(err), "korbit: standard input: cancelled; " + out + " was not written\n");
