@@ -1,16 +1,22 @@
 #include "cli/encrypt_command.h"
 
-#include <signal.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <csignal>
-#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 
+#include "cli/interrupt.h"
+#include "cli/password_strength.h"
+#include "cli/progress_line.h"
+#include "cli/secret_input.h"
+#include "cli/stream_run.h"
 #include "cli/terminal_host.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
@@ -28,52 +34,164 @@ namespace {
 using control::Text;
 using control::Value;
 
-volatile std::sig_atomic_t interruptRequested = 0;
+// Where the password comes from.
+enum class PasswordSource { kTerminal, kStandardInput, kFile, kDescriptor };
 
-extern "C" void onInterrupt(int) { interruptRequested = 1; }
+enum class Asked { kGiven, kEnded, kInterrupted };
 
-// Reads a line from the terminal without echoing it.
-std::optional<std::string> askHidden(const char* prompt) {
-    FILE* tty = std::fopen("/dev/tty", "r+");
-    if (tty == nullptr) {
-        return std::nullopt;
+// The controlling terminal, where a password is asked for even when standard
+// input and output carry data.
+class Terminal {
+public:
+    Terminal() : fd_(::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC)) {}
+    ~Terminal() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
     }
-    std::fputs(prompt, tty);
-    std::fflush(tty);
-    termios saved{};
-    const int fd = ::fileno(tty);
-    const bool hide = ::tcgetattr(fd, &saved) == 0;
-    if (hide) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(fd, TCSAFLUSH, &quiet);
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    bool available() const noexcept { return fd_ >= 0; }
+
+    // Writes `prompt` and reads a line without showing it; a signal ends
+    // the reading with the echo restored.
+    Asked askHidden(std::string_view prompt, std::string& line) const {
+        // The echo goes off before the prompt shows: what is typed after it
+        // is never shown, and nothing typed is thrown away.
+        termios saved{};
+        const bool hide = ::tcgetattr(fd_, &saved) == 0;
+        if (hide) {
+            termios quiet = saved;
+            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+            ::tcsetattr(fd_, TCSAFLUSH, &quiet);
+        }
+        say(prompt);
+        line.clear();
+        Asked asked = Asked::kGiven;
+        for (;;) {
+            if (interruptSignal() != 0) {
+                asked = Asked::kInterrupted;
+                break;
+            }
+            char c = 0;
+            const ssize_t n = ::read(fd_, &c, 1);
+            if (n < 0 && errno == EINTR && interruptSignal() == 0) {
+                continue;
+            }
+            if (n < 0 && errno == EINTR) {
+                asked = Asked::kInterrupted;
+                break;
+            }
+            if (n <= 0) {
+                asked = line.empty() ? Asked::kEnded : Asked::kGiven;
+                break;
+            }
+            if (c == '\n') {
+                break;
+            }
+            line += c;
+        }
+        if (hide) {
+            ::tcsetattr(fd_, TCSANOW, &saved);
+        }
+        say("\n");
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        return asked;
     }
-    char buffer[4096];
-    const bool got = std::fgets(buffer, sizeof buffer, tty) != nullptr;
-    if (hide) {
-        ::tcsetattr(fd, TCSAFLUSH, &saved);
+
+    void say(std::string_view text) const {
+        while (!text.empty()) {
+            const ssize_t n = ::write(fd_, text.data(), text.size());
+            if (n <= 0 && errno != EINTR) {
+                return;
+            }
+            text.remove_prefix(n > 0 ? static_cast<std::size_t>(n) : 0);
+        }
     }
-    std::fputs("\n", tty);
-    std::fclose(tty);
-    if (!got) {
-        return std::nullopt;
+
+private:
+    int fd_;
+};
+
+constexpr int kTries = 3;
+
+// The password asked at the terminal: a new one twice, with its strength
+// told between the two, asked again (three tries in all) when it is too
+// short or too long or the two differ.
+std::optional<std::u16string> askAtTerminal(const Terminal& terminal, bool encrypting, int& status) {
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        std::string first;
+        const Asked asked = terminal.askHidden("Password: ", first);
+        if (asked != Asked::kGiven) {
+            status = asked == Asked::kInterrupted ? interruptedStatus() : 1;
+            if (asked == Asked::kEnded) {
+                std::cerr << "korbit: no password given\n";
+            }
+            return std::nullopt;
+        }
+        const Text password = platform::fromUtf8(first, platform::InvalidBytes::kReplace);
+        const hosting::PasswordVerdict verdict = hosting::checkNewPassword(password);
+        if (verdict == hosting::PasswordVerdict::kTooShort) {
+            std::cerr << "korbit: " << hosting::kPasswordTooShort << '\n';
+            continue;
+        }
+        if (!encrypting) {
+            return password;
+        }
+        if (verdict == hosting::PasswordVerdict::kTooLong) {
+            std::cerr << "korbit: " << hosting::kPasswordTooLong << '\n';
+            continue;
+        }
+        const StrengthEstimate strength = estimateStrength(first);
+        if (strength.strength == Strength::kWeak) {
+            std::cerr << "korbit: warning: " << strengthText(strength) << '\n';
+        }
+        std::string again;
+        const Asked confirmed = terminal.askHidden("Password again: ", again);
+        if (confirmed == Asked::kInterrupted) {
+            status = interruptedStatus();
+            return std::nullopt;
+        }
+        if (confirmed == Asked::kGiven && again == first) {
+            return password;
+        }
+        std::cerr << "korbit: the passwords do not match\n";
     }
-    std::string line = buffer;
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
-        line.pop_back();
-    }
-    return line;
+    std::cerr << "korbit: no password after " << kTries << " tries; nothing was changed\n";
+    status = 1;
+    return std::nullopt;
 }
 
-std::optional<std::string> readPasswordLine() {
-    std::string line;
-    if (!std::getline(std::cin, line)) {
+// The password read as one line from a file, standard input or a
+// descriptor: one try.
+std::optional<std::u16string> readGiven(int fd, const std::string& from, bool encrypting, int& status) {
+    std::optional<std::string> line = SecretInput(fd).readLine("Password: ");
+    if (interruptSignal() != 0) {
+        status = interruptedStatus();
         return std::nullopt;
     }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
+    if (!line) {
+        std::cerr << "korbit: no password given: " << from << " holds no line\n";
+        status = 1;
+        return std::nullopt;
     }
-    return line;
+    const Text password = platform::fromUtf8(*line, platform::InvalidBytes::kReplace);
+    const hosting::PasswordVerdict verdict = hosting::checkNewPassword(password);
+    // Containers made here must open in Corvane, whose box takes 26
+    // characters; a container made elsewhere may have a longer password.
+    if (verdict == hosting::PasswordVerdict::kTooShort ||
+        (encrypting && verdict == hosting::PasswordVerdict::kTooLong)) {
+        std::cerr << "korbit: "
+                  << (verdict == hosting::PasswordVerdict::kTooShort ? hosting::kPasswordTooShort
+                                                                     : hosting::kPasswordTooLong)
+                  << '\n';
+        status = 1;
+        return std::nullopt;
+    }
+    return password;
 }
 
 // The host of a run: boxes on standard error, Ctrl-C turned into CancelOps,
@@ -99,7 +217,7 @@ public:
         if (control_ == nullptr) {
             return;
         }
-        if (interruptRequested != 0 && !cancelled_) {
+        if (interruptSignal() != 0 && !cancelled_) {
             cancelled_ = true;
             control_->CancelOps();
         }
@@ -123,15 +241,14 @@ private:
     void draw(std::int32_t percent, Clock::time_point now) {
         const double seconds = std::chrono::duration<double>(now - started_).count();
         const double done = static_cast<double>(bytes_) * percent / 100.0;
-        const double speed = seconds > 0 ? done / seconds : 0;
-        const double left = speed > 0 ? (static_cast<double>(bytes_) - done) / speed : 0;
-        constexpr int kWidth = 30;
-        const int filled = percent * kWidth / 100;
-        char line[256];
-        std::snprintf(line, sizeof line, "\r%s [%.*s%*s] %3d%%  %7.1f MB/s  %d:%02d left\033[K", name_.c_str(),
-                      filled, "##############################", kWidth - filled, "", percent, speed / 1e6,
-                      static_cast<int>(left) / 60, static_cast<int>(left) % 60);
-        std::cerr << line << std::flush;
+        Progress progress;
+        progress.name = name_;
+        progress.percent = percent;
+        progress.bytesPerSecond = seconds > 0 ? done / seconds : 0;
+        if (progress.bytesPerSecond > 0) {
+            progress.secondsLeft = (static_cast<double>(bytes_) - done) / progress.bytesPerSecond;
+        }
+        std::cerr << '\r' << progressLine(progress, terminalColumns(STDERR_FILENO)) << "\033[K" << std::flush;
         drawn_ = true;
     }
 
@@ -148,39 +265,90 @@ private:
 
 }  // namespace
 
+namespace {
+
+int usage(const std::string& message) {
+    std::cerr << "korbit: " << message << "\nTry 'korbit --help'.\n";
+    return 2;
+}
+
+}  // namespace
+
 int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
-    bool passwordStdin = false;
+    const std::string command = encrypting ? "encrypt" : "decrypt";
+    std::optional<PasswordSource> source;
+    std::string passwordFile;
+    int passwordFd = -1;
     bool quiet = false;
+    bool force = false;
+    std::optional<std::string> output;
     std::optional<std::int32_t> answer;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == "--password-stdin") {
-            passwordStdin = true;
-        } else if (words[i] == "--quiet" || words[i] == "-q") {
-            quiet = true;
-        } else if (words[i] == "--answer") {
-            if (i + 1 == words.size()) {
-                std::cerr << "korbit: --answer needs a value: ok, yes, no or cancel\n";
-                return 2;
+        const std::string& w = words[i];
+        const bool takesValue = w == "--answer" || w == "-o" || w == "--output" || w == "--password-file" ||
+                                w == "--password-fd";
+        if (takesValue && i + 1 == words.size()) {
+            return usage(w == "--answer"          ? "--answer needs a value: ok, yes, no or cancel"
+                         : w == "--password-file" ? "--password-file needs the name of a file"
+                         : w == "--password-fd"   ? "--password-fd needs the number of an open file descriptor"
+                                                  : w + " needs a file to write, or - for standard output");
+        }
+        const bool passwordOption = w == "--password-stdin" || w == "--password-file" || w == "--password-fd";
+        if (passwordOption && source) {
+            return usage("give one of --password-stdin, --password-file and --password-fd");
+        }
+        if (w == "--password-stdin") {
+            source = PasswordSource::kStandardInput;
+        } else if (w == "--password-file") {
+            source = PasswordSource::kFile;
+            passwordFile = words[++i];
+        } else if (w == "--password-fd") {
+            source = PasswordSource::kDescriptor;
+            const std::optional<int> fd = parseSecretFd(words[++i]);
+            if (!fd) {
+                return usage("--password-fd takes the number of an open file descriptor, not '" + words[i] + "'");
             }
+            passwordFd = *fd;
+        } else if (w == "--quiet" || w == "-q") {
+            quiet = true;
+        } else if (w == "--force") {
+            force = true;
+        } else if (w == "-o" || w == "--output") {
+            output = words[++i];
+        } else if (w == "--answer") {
             answer = parseAnswer(words[++i]);
             if (!answer) {
-                std::cerr << "korbit: --answer takes ok, yes, no or cancel, not '" << words[i] << "'\n";
-                return 2;
+                return usage("--answer takes ok, yes, no or cancel, not '" + words[i] + "'");
             }
-        } else if (words[i] == "--") {
+        } else if (w == "--") {
             files.insert(files.end(), words.begin() + static_cast<std::ptrdiff_t>(i + 1), words.end());
             break;
-        } else if (words[i].starts_with("-") && words[i] != "-") {
-            std::cerr << "korbit: unknown option '" << words[i] << "'\n";
-            return 2;
+        } else if (w.starts_with("-") && w != kStandardStream) {
+            return usage("unknown option '" + w + "'");
         } else {
-            files.push_back(words[i]);
+            files.push_back(w);
         }
     }
     if (files.empty()) {
-        std::cerr << "korbit: " << (encrypting ? "encrypt" : "decrypt") << " needs at least one FILE\n";
-        return 2;
+        return usage(command + " needs at least one FILE");
+    }
+    const bool fromStandardInput = std::find(files.begin(), files.end(), kStandardStream) != files.end();
+    if (fromStandardInput && !output) {
+        output = kStandardStream;  // a stream in, a stream out
+    }
+    if (output && files.size() > 1) {
+        return usage(std::string(fromStandardInput ? "- (standard input)" : "-o") + " takes one FILE");
+    }
+    if (force && !output) {
+        return usage("--force goes with -o OUT");
+    }
+    if (fromStandardInput && (source == PasswordSource::kStandardInput || passwordFd == STDIN_FILENO)) {
+        return usage("standard input carries the data: give --password-file FILE or --password-fd N, or type "
+                     "the password at the terminal");
+    }
+    if (encrypting && output == kStandardStream && ::isatty(STDOUT_FILENO) != 0) {
+        return usage("a container is no text for the terminal: give -o FILE or redirect standard output");
     }
 
     hosting::ComPtr<com::IDispatch> object;
@@ -205,8 +373,16 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         bool interrupted;  // an interrupted rewrite is finished first, whatever the file looks like now
     };
     std::vector<Job> jobs;
+    std::optional<StreamRun> stream;
     int status = 0;
-    for (const std::string& path : files) {
+    if (output) {
+        stream = StreamRun::prepare(encrypting, files[0], *output, force, error);
+        if (!stream) {
+            std::cerr << "korbit: " << error << '\n';
+            return 1;
+        }
+    }
+    for (const std::string& path : output ? std::vector<std::string>{} : files) {
         const std::string file = platform::displayUtf8(path);  // the name as people read it
         if (const engine::Status refused = platform::checkRewritable(path); !refused) {
             std::cerr << "korbit: " << platform::displayUtf8(refused.message()) << '\n';
@@ -233,47 +409,59 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         struct stat st {};
         jobs.push_back({path, ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0, interrupted});
     }
-    if (jobs.empty()) {
+    if (jobs.empty() && !stream) {
         return status;
     }
 
-    std::optional<std::string> password;
-    if (passwordStdin || ::isatty(STDIN_FILENO) == 0) {
-        password = readPasswordLine();
-    } else {
-        password = askHidden("Password: ");
-        if (password && encrypting) {
-            const std::optional<std::string> again = askHidden("Password again: ");
-            if (!again || *again != *password) {
-                std::cerr << "korbit: the passwords do not match\n";
-                return 1;
-            }
+    std::optional<std::u16string> password;
+    int refused = 0;
+    switch (source.value_or(PasswordSource::kTerminal)) {
+    case PasswordSource::kTerminal: {
+        const Terminal terminal;
+        if (!terminal.available()) {
+            return usage("no password: there is no terminal to ask at; give --password-stdin, --password-file "
+                         "FILE or --password-fd N");
         }
+        catchInterrupts();
+        password = askAtTerminal(terminal, encrypting, refused);
+        break;
+    }
+    case PasswordSource::kStandardInput:
+        password = readGiven(STDIN_FILENO, "standard input", encrypting, refused);
+        break;
+    case PasswordSource::kFile: {
+        const int fd = ::open(passwordFile.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            std::cerr << "korbit: " << platform::displayUtf8(passwordFile) << ": " << std::strerror(errno) << '\n';
+            return 1;
+        }
+        password = readGiven(fd, platform::displayUtf8(passwordFile), encrypting, refused);
+        ::close(fd);
+        break;
+    }
+    case PasswordSource::kDescriptor:
+        password = readGiven(passwordFd, "file descriptor " + std::to_string(passwordFd), encrypting, refused);
+        break;
     }
     if (!password) {
-        std::cerr << "korbit: no password given\n";
-        return 1;
+        return refused;
     }
-    // Containers made here must open in Corvane, whose box takes 26
-    // characters; a container made elsewhere may have a longer password.
-    const Text passwordText = platform::fromUtf8(*password, platform::InvalidBytes::kReplace);
-    const hosting::PasswordVerdict verdict = hosting::checkNewPassword(passwordText);
-    if (verdict == hosting::PasswordVerdict::kTooShort ||
-        (encrypting && verdict == hosting::PasswordVerdict::kTooLong)) {
-        std::cerr << "korbit: "
-                  << (verdict == hosting::PasswordVerdict::kTooShort ? hosting::kPasswordTooShort
-                                                                     : hosting::kPasswordTooLong)
-                  << '\n';
-        return 1;
-    }
+    catchInterrupts();  // from here on Ctrl-C is the run's Cancel
+    const Text& passwordText = *password;
     if (hosting::hasCharactersBeyondLatin1(passwordText)) {
         std::cerr << "korbit: warning: " << hosting::kBeyondLatin1Warning << '\n';
     }
 
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    const bool bar = !quiet && ::isatty(STDERR_FILENO) != 0;
+    if (stream) {
+        Text extension;
+        if (encrypting && !stream->fromStandardInput()) {
+            extension = control.GetFileExt(platform::fromUtf8(stream->input()));
+        }
+        // Standard output on the same terminal as the line would mix the two.
+        return stream->run(passwordText, extension, bar && !(stream->toStandardOutput() && ::isatty(STDOUT_FILENO)),
+                           quiet);
+    }
 
     TerminalHost boxes(answer, false, true);
     for (const Job& job : jobs) {
@@ -283,7 +471,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         // rewrite that left the file the other way round.
         bool done = false;
         for (int run = 0; run < 2; ++run) {
-            ProgressHost host(boxes, !quiet && ::isatty(STDERR_FILENO) != 0, job.bytes, file);
+            ProgressHost host(boxes, bar, job.bytes, file);
             host.attach(&control);
             hosting::lendHost(*object, &host);
             done = control.EncryptionRoutine2(platform::fromUtf8(job.file), passwordText, u"korbit");
@@ -303,9 +491,9 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
             continue;
         }
         status = 1;
-        if (interruptRequested != 0) {
+        if (interruptSignal() != 0) {
             std::cerr << "korbit: " << file << ": cancelled; the file is as it was\n";
-            break;
+            return interruptedStatus();
         }
         if (!error.empty()) {
             std::cerr << "korbit: " << file << ": " << error << '\n';

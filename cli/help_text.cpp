@@ -28,6 +28,22 @@ const HelpOption kAnswer{
     "the answer every message box of the control gets. Without it, the person at the terminal is asked, and "
     "where there is nobody to ask every box gets the answer that changes nothing."};
 
+const HelpOption kOutput{
+    "-o, --output", "OUT",
+    "write to OUT (one FILE only) and keep FILE; - writes standard output. OUT is written beside itself and "
+    "renamed into place when complete: a failure or Ctrl-C leaves no OUT, and a link at OUT is replaced, "
+    "not followed. An existing OUT is refused unless --force is given."};
+
+const HelpOption kForce{"--force", "", "with -o, replace an OUT that exists"};
+
+const HelpOption kPasswordStdin{"--password-stdin", "",
+                                "read the password from the first line of standard input (not with FILE -)"};
+
+const HelpOption kPasswordFile{"--password-file", "FILE", "read the password from the first line of FILE"};
+
+const HelpOption kPasswordFd{"--password-fd", "N", "read the password from the first line of the open file "
+                                                   "descriptor N"};
+
 HelpPage makePage() {
     HelpPage page;
     page.program = "korbit";
@@ -40,24 +56,50 @@ HelpPage makePage() {
     page.commands = {
         {"encrypt", "[OPTIONS] FILE...", "encrypt files in place with a password",
          "The password (6 to 26 characters, case sensitive, the same rule as Corvane's) is asked twice at the "
-         "terminal, or read as one line from standard input. Each file keeps its name, folder, owner, group and "
+         "terminal, with a warning when it would be guessed soon; a password too short or too long, or two that "
+         "differ, is asked again, three tries in all. Each file keeps its name, folder, owner, group and "
          "extended attributes, and is read-only afterwards. Ctrl-C cancels, and a wrong password or any failure "
          "stops the run: the file being worked on stays exactly as it was, permissions included. A file that "
          "another program changes during the run is left as that program made it. An interrupted rewrite of a "
          "file with several names is completed by the next run on it, which says so. A file that cannot be "
          "encrypted (a folder, a device, a kernel interface file, one you may not change) is refused with the "
-         "reason before the password is asked for.",
-         {{"--password-stdin", "", "read the password from the first line of standard input (also done when "
-                                   "standard input is not a terminal)"},
-          {"-q, --quiet", "", "no progress bar and no line per finished file"},
+         "reason before the password is asked for.\n"
+         "\n"
+         "With -o OUT the container is written to OUT and FILE is kept as it is. FILE - reads standard input "
+         "and -o - (the default for FILE -) writes standard output; the container of standard input stores the "
+         "extension \".\" and no attributes, and a stream beyond the format's 64 GiB stops with an error.\n"
+         "\n"
+         "  korbit encrypt -o report.pdf.xje report.pdf\n"
+         "  tar c photos | korbit encrypt -o photos.tar.xje -\n"
+         "\n"
+         "Exit status: 0 every file done, 1 a file refused or failed, 2 usage error or no password source, 130 "
+         "Ctrl-C.",
+         {kOutput,
+          kForce,
+          kPasswordStdin,
+          kPasswordFile,
+          kPasswordFd,
+          {"-q, --quiet", "", "no progress line and no line per finished file"},
           kAnswer}},
         {"decrypt", "[OPTIONS] FILE...", "decrypt files in place",
-         "The password (6 characters or more) is asked once. A wrong password is refused before anything is "
-         "written. Decryption gives back the file's content and its read-only state: a file that was writable "
-         "gets write permission back for those who may read it, within the umask. Ctrl-C cancels and leaves the "
-         "file as it was.",
-         {{"--password-stdin", "", "read the password from the first line of standard input"},
-          {"-q, --quiet", "", "no progress bar and no line per finished file"},
+         "The password (6 characters or more) is asked once; at the terminal a shorter one is asked again, "
+         "three tries in all. A wrong password is refused before anything is written. Decryption gives back "
+         "the file's content and its read-only state: a file that was writable gets write permission back for "
+         "those who may read it, within the umask. Ctrl-C cancels and leaves the file as it was.\n"
+         "\n"
+         "With -o OUT the plain file is written to OUT and the container is kept; FILE - reads standard input "
+         "and -o - writes standard output.\n"
+         "\n"
+         "  korbit decrypt -o - photos.tar.xje | tar x\n"
+         "\n"
+         "Exit status: 0 every file done, 1 a wrong password or a file refused or failed, 2 usage error or no "
+         "password source, 130 Ctrl-C.",
+         {kOutput,
+          kForce,
+          kPasswordStdin,
+          kPasswordFile,
+          kPasswordFd,
+          {"-q, --quiet", "", "no progress line and no line per finished file"},
           kAnswer}},
         {"methods", "[--json]", "list every method of the control and of its two classes",
          "One line per member: its dispatch identifier, its name, its arguments with their types and defaults, "
@@ -129,7 +171,10 @@ HelpPage makePage() {
     };
     page.sections = {
         {"EXIT STATUS",
-         "0 success, 1 the call or a file failed or the method reported a failure, 2 usage error.", true},
+         "0 success, 1 failure (the call or a file failed, the method reported a failure, a wrong password), 2 "
+         "usage error (also: no password source, when there is no terminal to ask at and none of "
+         "--password-stdin, --password-file and --password-fd is given), 130 interrupted by Ctrl-C (143 by "
+         "SIGTERM): the file as it was, no OUT written.", true},
         {"ENVIRONMENT",
          "XDG_DATA_HOME: the folder of the registry (default ~/.local/share). XDG_CONFIG_HOME: the control's "
          "application-data folder (default ~/.config). TZ: the time zone of local time, which dates given with "
@@ -145,6 +190,8 @@ HelpPage makePage() {
         {"EXAMPLES",
          "  korbit encrypt report.pdf\n"
          "  echo \"$PASSWORD\" | korbit decrypt --password-stdin --quiet report.pdf\n"
+         "  tar c photos | korbit encrypt -o photos.tar.xje -\n"
+         "  korbit decrypt --password-file ~/.pw -o - photos.tar.xje | tar x\n"
          "  korbit methods | grep -i date\n"
          "  korbit help DaysBetween2Dates\n"
          "  korbit call DaysBetween2Dates 2024-01-01 2024-12-25\n"

@@ -30,7 +30,10 @@ _korbit() {
         --dates)
             mapfile -t COMPREPLY < <(compgen -W "iso days" -- "$cur")
             return ;;
-        --set | --secret | --secret-fd)
+        --set | --secret | --secret-fd | --password-fd)
+            return ;;
+        -o | --output | --password-file)
+            _filedir
             return ;;
     esac
 
@@ -38,7 +41,7 @@ _korbit() {
     case $command in
         encrypt | decrypt)
             if [[ $cur == -* ]]; then
-                mapfile -t COMPREPLY < <(compgen -W "--password-stdin --quiet --answer --help" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "--output --force --password-stdin --password-file --password-fd --quiet --answer --help" -- "$cur")
             else
                 _filedir
             fi ;;

@@ -48,7 +48,11 @@ complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a help -d 'sh
 
 complete -c korbit -n "__fish_seen_subcommand_from $commands" -s h -l help -d 'show the help'
 complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -F
+complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -s o -l output -r -F -d 'write to this file and keep FILE; - for standard output'
+complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -l force -d 'with -o, replace an existing output file'
 complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -l password-stdin -d 'read the password from standard input'
+complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -l password-file -r -F -d 'read the password from this file'
+complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -l password-fd -x -d 'read the password from this file descriptor'
 complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -s q -l quiet -d 'no progress bar'
 complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt call script' -l answer -x -a 'ok yes no cancel' -d 'the answer every message box gets'
 complete -c korbit -n '__fish_seen_subcommand_from methods' -l json -d 'print the list as JSON'

@@ -31,6 +31,16 @@ Status truncated() { return {ErrorCode::WrongPassword, "The container ends insid
 
 std::string makePlainExtension(std::u16string_view extension) { return concat(".", toWindows1252(extension)); }
 
+std::string storedPlainExtension(std::u16string_view extension) {
+    std::u16string stored(extension);
+    for (char16_t& c : stored) {
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            c = fromWindows1252(std::string(1, static_cast<char>(c - 0xDC00))).front();
+        }
+    }
+    return makePlainExtension(stored);
+}
+
 Result<std::vector<std::uint8_t>> encodeHeader(const ContainerHeader& header) {
     if (header.PlainExtension.size() > 0xFFFF) {
         return Status{ErrorCode::InvalidArgument, "The file's extension is too long to be stored."};

@@ -54,6 +54,12 @@ struct ContainerHeader {
 // "." followed by `extension` (without its dot) in the container's code page.
 std::string makePlainExtension(std::u16string_view extension);
 
+// makePlainExtension for the extension of a file's name as the platform
+// carries names: a character U+DC80 to U+DCFF stands for a byte of the name
+// that is no UTF-8, and is stored as that very byte (the character it is in
+// the container's code page).
+std::string storedPlainExtension(std::u16string_view extension);
+
 // The header's bytes; fails with InvalidArgument when PlainExtension is longer
 // than its 16-bit length field can count.
 Result<std::vector<std::uint8_t>> encodeHeader(const ContainerHeader& header);

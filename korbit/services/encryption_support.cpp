@@ -2,7 +2,6 @@
 
 #include "korbit/control/values/type_library.h"
 #include "korbit/engine/container_stream.h"
-#include "korbit/engine/windows1252.h"
 #include "korbit/platform/secure_random.h"
 #include "korbit/platform/text_encoding.h"
 #include "korbit/services/path_methods.h"
@@ -48,25 +47,10 @@ engine::Result<bool> startsWithSignature(platform::FileRewrite& file) {
     return engine::hasContainerMagic(std::span(magic, got.value()));
 }
 
-namespace {
-
-// A byte of the name that is no UTF-8 (carried as its escape) is stored as
-// that very byte: the character it stands for in the container's code page.
-control::Text storedExtension(control::Text extension) {
-    for (char16_t& c : extension) {
-        if (c >= 0xDC80 && c <= 0xDCFF) {
-            c = engine::fromWindows1252(std::string(1, static_cast<char>(c - 0xDC00))).front();
-        }
-    }
-    return extension;
-}
-
-}  // namespace
-
 engine::ContainerHeader newContainerHeader(const control::Text& extension, std::int16_t attributes,
                                            std::uint64_t plainBytes) {
     engine::ContainerHeader header;
-    header.PlainExtension = engine::makePlainExtension(storedExtension(extension));
+    header.PlainExtension = engine::storedPlainExtension(extension);
     header.PlainAttributes = attributes;
     header.Seed = engine::NewSeed(engine::blocksOf(plainBytes), platform::randomWord);
     return header;

@@ -4,6 +4,7 @@
 
 #include "cli/json_values.h"
 #include "cli/late_bound_call.h"
+#include "cli/progress_line.h"
 #include "cli/words.h"
 #include "korbit/control/values/type_library.h"
 
@@ -105,6 +106,56 @@ TEST(CallWords, ParseClassPropertiesMethodAndArguments) {
     EXPECT_FALSE(parseCallRequest({"--class", "Nope", "X"}, other, error));
     EXPECT_FALSE(parseCallRequest({"--set", "novalue", "X"}, other, error));
     EXPECT_FALSE(parseCallRequest({}, other, error));
+}
+
+// The progress line never wraps: at any width it stays within the
+// terminal's columns (the last one left free), the bar going first, then the
+// middle of the name, then the speed; the percentage always stays.
+TEST(ProgressLine, FitsTheTerminalShorteningTheNameInTheMiddle) {
+    const std::string name = "/home/someone/Documents/Quarterly reports/\xC3\xA9t\xC3\xA9 2024/final-report.pdf";
+    Progress progress;
+    progress.name = name;
+    progress.percent = 42;
+    progress.bytesPerSecond = 812.5e6;
+    progress.secondsLeft = 75;
+    struct Case {
+        int columns;
+        std::vector<std::string> holds;
+        std::vector<std::string> lacks;
+    };
+    const Case cases[] = {
+        {200, {name, " [############", "]  42%  812.5 MB/s  1:15 left"}, {"..."}},
+        {80, {"/home/some", "...", "report.pdf [", " 42%  812.5 MB/s  1:15 left"}, {}},
+        {60, {"/home/so...ort.pdf [####      ]  42%  812.5 MB/s  1:15 left"}, {}},
+        {40, {"...", "report.pdf  42%"}, {"MB/s", "["}},
+        {30, {"...", " 42%"}, {"MB/s", "["}},
+    };
+    for (const Case& c : cases) {
+        const std::string line = progressLine(progress, c.columns);
+        std::size_t characters = 0;
+        for (const char byte : line) {
+            characters += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U ? 1U : 0U;
+        }
+        EXPECT_LE(characters, static_cast<std::size_t>(c.columns - 1)) << c.columns << ": " << line;
+        if (line.find("...") != std::string::npos) {  // a name shortened fills the line
+            EXPECT_EQ(characters, static_cast<std::size_t>(c.columns - 1)) << c.columns << ": " << line;
+        }
+        for (const std::string& part : c.holds) {
+            EXPECT_NE(line.find(part), std::string::npos) << c.columns << ": " << line << " lacks " << part;
+        }
+        for (const std::string& part : c.lacks) {
+            EXPECT_EQ(line.find(part), std::string::npos) << c.columns << ": " << line << " holds " << part;
+        }
+    }
+    // A character is never cut in two.
+    EXPECT_EQ(shortenMiddle("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 5),
+              "\xC3\xA9...\xC3\xA9");
+    // A stream of unknown length tells what went through.
+    Progress stream;
+    stream.name = "standard input";
+    stream.bytesDone = 123'400'000;
+    stream.bytesPerSecond = 61.7e6;
+    EXPECT_EQ(progressLine(stream, 80), "standard input 123.4 MB  61.7 MB/s");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,14 +46,32 @@ protected:
 
     // Runs korbit with `arguments` (already shell-quoted), the file `input`
     // (if any) on its standard input, and its own XDG folders; `as` comes
-    // first (setpriv, to run it as another user).
+    // first (setpriv, to run it as another user, or a variable).
     CommandRun korbit(const std::string& arguments, const std::string& input = "/dev/null",
                       const std::string& as = {}) const {
-        const std::string command = as + " env XDG_DATA_HOME='" + home_.string() + "/data' XDG_CONFIG_HOME='" +
-                                    home_.string() + "/config' XDG_STATE_HOME='" + home_.string() +
-                                    "/state' '" KORBIT_PROGRAM "' " + arguments + " <'" + input + "' 2>'" +
-                                    (home_ / "stderr.txt").string() + "'";
-        FILE* pipe = ::popen(command.c_str(), "r");
+        return runLine(environment() + " " + as + " '" KORBIT_PROGRAM "' " + arguments + " <'" + input + "'");
+    }
+
+    // The variables korbit runs with: its own XDG folders.
+    std::string environment() const {
+        return "env XDG_DATA_HOME='" + home_.string() + "/data' XDG_CONFIG_HOME='" + home_.string() +
+               "/config' XDG_STATE_HOME='" + home_.string() + "/state' KORBIT='" KORBIT_PROGRAM "'";
+    }
+
+    // Runs the shell command line `line` in a session of its own, without a
+    // controlling terminal (no /dev/tty), korbit's environment set and
+    // $KORBIT naming the program.
+    CommandRun shell(const std::string& line) const {
+        const std::filesystem::path script = home_ / "command.sh";
+        std::ofstream(script) << line << '\n';
+        return runLine(environment() + " sh '" + script.string() + "'");
+    }
+
+    // `command` (with its redirections of standard input) in a session of
+    // its own; its standard error is collected.
+    CommandRun runLine(const std::string& command) const {
+        const std::string line = "setsid -w " + command + " 2>'" + (home_ / "stderr.txt").string() + "'";
+        FILE* pipe = ::popen(line.c_str(), "r");
         CommandRun run{-1, {}, {}};
         char buffer[4096];
         std::size_t n = 0;
@@ -651,3 +671,281 @@ TEST_F(KorbitCommand, ReadsASecretArgumentFromAnInputAndNeverPrintsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Names in `folder` of files a run writes beside its target before renaming
+// them into place (".NAME.new-XXXXXX").
+std::vector<std::string> unfinishedIn(const std::filesystem::path& folder) {
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        if (e.path().filename().string().find(".new-") != std::string::npos) {
+            found.push_back(e.path().filename().string());
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+// The password comes from the terminal or from exactly one of three options;
+// with no terminal and no option the command says so and ends with status 2.
+TEST_F(KorbitCommand, TakesThePasswordFromOneSourceAndSaysWhenThereIsNone) {
+    const std::string file = fileWith(home_, "diary.txt", "a diary\n");
+    const std::string pw = fileWith(home_, "pw.txt", "k7Qm-x9Pe-2Lrz-W4hn\n");
+    struct Case {
+        std::string arguments;
+        std::string input;
+        int status;
+        std::string says;  // on standard error, "" for nothing at all
+        bool encrypted;    // afterwards
+    };
+    const Case cases[] = {
+        {"encrypt '" + file + "'", pw, 2,
+         "korbit: no password: there is no terminal to ask at; give --password-stdin, --password-file FILE or "
+         "--password-fd N\nTry 'korbit --help'.\n",
+         false},
+        {"encrypt --password-stdin --password-file '" + pw + "' '" + file + "'", "/dev/null", 2,
+         "korbit: give one of --password-stdin, --password-file and --password-fd\n", false},
+        {"encrypt --password-stdin -o '" + home_.string() + "/x.xje' -", pw, 2,
+         "korbit: standard input carries the data: give --password-file FILE or --password-fd N", false},
+        {"encrypt --password-fd 9 '" + file + "'", "/dev/null", 2,
+         "korbit: --password-fd takes the number of an open file descriptor, not '9'\n", false},
+        {"encrypt --password-file '" + home_.string() + "/none' '" + file + "'", "/dev/null", 1,
+         "korbit: " + home_.string() + "/none: No such file or directory\n", false},
+        {"encrypt --quiet --password-file '" + pw + "' '" + file + "'", "/dev/null", 0, "", true},
+        {"decrypt --quiet --password-fd 3 '" + file + "' 3<'" + pw + "'", "/dev/null", 0, "", false},
+        {"encrypt --quiet --password-stdin '" + file + "'", pw, 0, "", true},
+    };
+    for (const Case& c : cases) {
+        const CommandRun run = korbit(c.arguments, c.input);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        EXPECT_TRUE(c.says.empty() ? run.err.empty() : run.err.find(c.says) != std::string::npos)
+            << c.arguments << "\n" << run.err;
+        EXPECT_EQ(contentOf(file).starts_with("xjeS"), c.encrypted) << c.arguments;
+    }
+}
+
+// -o OUT writes OUT and nothing else: never over an OUT that exists unless
+// --force, through a temporary file beside it that a failure removes, and a
+// link at OUT is replaced rather than followed.
+TEST_F(KorbitCommand, WritesToOutAndKeepsTheOriginal) {
+    const std::string plain = "the original stays as it is\n";
+    const std::string h = home_.string() + "/";
+    const std::string file = fileWith(home_, "report.txt", plain);
+    const std::string password = " --password-file '" + fileWith(home_, "pw.txt", "k7Qm-x9Pe-2Lrz-W4hn\n") + "' ";
+    const std::string wrong = " --password-file '" + fileWith(home_, "wrong.txt", "not the password\n") + "' ";
+    std::filesystem::create_directories(home_ / "elsewhere");
+    const std::string target = fileWith(home_ / "elsewhere", "target.txt", "not to be touched\n");
+    std::filesystem::create_symlink(target, home_ / "link.txt");
+    const std::string container = h + "report.txt.xje";
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"encrypt" + password + "-o '" + container + "' '" + file + "'", 0,
+         "korbit: " + file + ": encrypted to " + container + "\n"},
+        {"encrypt" + password + "-o '" + container + "' '" + file + "'", 1,
+         "korbit: " + container + " exists: give --force to replace it.\n"},
+        {"decrypt" + wrong + "-o '" + h + "back.txt' '" + container + "'", 1, "korbit: Invalid Password!!!\n"},
+        {"decrypt" + password + "-o '" + h + "back.txt' '" + container + "'", 0,  // the failure left no back.txt
+         "korbit: " + container + ": decrypted to " + h + "back.txt\n"},
+        {"decrypt" + password + "-o '" + h + "link.txt' '" + container + "'", 1, "link.txt exists: give --force"},
+        {"decrypt" + password + "--force -o '" + h + "link.txt' '" + container + "'", 0, ": decrypted to"},
+        {"decrypt" + password + "--force -o '" + h + "elsewhere' '" + container + "'", 1,
+         "korbit: " + h + "elsewhere is a folder: give the name of a file to write.\n"},
+        {"encrypt" + password + "-o '" + h + "no/such/x.xje' '" + file + "'", 1, "korbit: " + h + "no/such"},
+        {"encrypt" + password + "-o '" + h + "x.xje' '" + file + "' '" + file + "'", 2, "korbit: -o takes one FILE\n"},
+        {"encrypt" + password + "--force '" + file + "'", 2, "korbit: --force goes with -o OUT\n"},
+        {"encrypt" + password + "-o '" + h + "again.xje' '" + container + "'", 1,
+         "korbit: " + container + ": encrypted already; use 'korbit decrypt'\n"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun run = korbit(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.arguments << "\n" << run.err;
+    }
+    EXPECT_EQ(contentOf(file), plain);
+    EXPECT_EQ(contentOf(h + "back.txt"), plain);
+    EXPECT_FALSE(std::filesystem::is_symlink(home_ / "link.txt"));
+    EXPECT_EQ(contentOf(h + "link.txt"), plain);
+    EXPECT_EQ(contentOf(target), "not to be touched\n");
+    EXPECT_EQ(unfinishedIn(home_), std::vector<std::string>{});
+    // The container is the one the in-place routine makes of the file: its
+    // extension, the attribute word archive (32); and it decrypts in place.
+    EXPECT_EQ(contentOf(container).substr(0, 12), std::string("xjeS\x04\x00.txt\x20\x00", 12));
+    ASSERT_EQ(korbit("decrypt --quiet" + password + "'" + container + "'").status, 0);
+    EXPECT_EQ(contentOf(container), plain);
+}
+
+// `-` reads standard input and `-o -` (the default with `-`) writes standard
+// output, so that korbit sits in a pipe. The container of a stream stores the
+// extension "." and the attribute word 0, and opens like any other.
+TEST_F(KorbitCommand, EncryptsAndDecryptsInAPipe) {
+    const std::string h = home_.string() + "/";
+    std::filesystem::create_directories(home_ / "dir" / "sub");
+    std::filesystem::create_directories(home_ / "out");
+    fileWith(home_ / "dir", "a.txt", "first\n");
+    std::string binary(200000, '\0');
+    for (std::size_t i = 0; i < binary.size(); ++i) {
+        binary[i] = static_cast<char>(i * 7 % 251);
+    }
+    fileWith(home_ / "dir" / "sub", "b.bin", binary);
+    fileWith(home_, "pw.txt", "k7Qm-x9Pe-2Lrz-W4hn\n");
+    const std::string steps[] = {
+        "tar c dir | \"$KORBIT\" encrypt --password-file pw.txt -o dir.tar.xje -",
+        "\"$KORBIT\" decrypt --password-file pw.txt -o - dir.tar.xje | tar x -C out",
+        "\"$KORBIT\" encrypt --password-file pw.txt - <dir/a.txt >a.xje",
+        "\"$KORBIT\" decrypt --quiet --password-file pw.txt - <a.xje >a.back",
+    };
+    for (const std::string& step : steps) {
+        const CommandRun run = shell("cd '" + h + "' && " + step);
+        EXPECT_EQ(run.status, 0) << step << "\n" << run.err;
+    }
+    // Beyond the format's 64 GiB nothing is written; a file given with "<" is
+    // refused before it is read.
+    std::filesystem::resize_file(fileWith(home_, "huge", ""), (std::uint64_t{64} << 30) + 1);
+    const CommandRun huge = shell("cd '" + h + "' && \"$KORBIT\" encrypt --password-file pw.txt -o huge.xje - <huge");
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_EQ(huge.err, "korbit: standard input: This file is too large to encrypt: 64 GB at most.\n");
+    EXPECT_FALSE(std::filesystem::exists(home_ / "huge.xje"));
+    EXPECT_EQ(unfinishedIn(home_), std::vector<std::string>{});
+    EXPECT_EQ(contentOf(h + "out/dir/a.txt"), "first\n");
+    EXPECT_EQ(contentOf(h + "out/dir/sub/b.bin"), binary);
+    EXPECT_EQ(contentOf(h + "a.back"), "first\n");
+    EXPECT_EQ(contentOf(h + "dir.tar.xje").substr(0, 9), std::string("xjeS\x01\x00.\x00\x00", 9));
+    ASSERT_EQ(korbit("decrypt --quiet --password-file '" + h + "pw.txt' '" + h + "a.xje'").status, 0);
+    EXPECT_EQ(contentOf(h + "a.xje"), "first\n");
+}
+
+// Ctrl-C while a stream goes through: status 130, and the OUT that was being
+// written is removed.
+TEST_F(KorbitCommand, AnInterruptedStreamLeavesNoOutput) {
+    const std::string pw = fileWith(home_, "pw.txt", "k7Qm-x9Pe-2Lrz-W4hn\n");
+    const std::string out = (home_ / "stream.xje").string();
+    const std::string err = (home_ / "stderr.txt").string();
+    int in[2];
+    ASSERT_EQ(::pipe(in), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(in[0], STDIN_FILENO);
+        ::close(in[0]);
+        ::close(in[1]);
+        ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+        ::setsid();
+        ::execl(KORBIT_PROGRAM, KORBIT_PROGRAM, "encrypt", "--password-file", pw.c_str(), "-o", out.c_str(), "-",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(in[0]);
+    // Written whole only once korbit has read most of it: it is in its run.
+    const std::string data(std::size_t{4} << 20, 'd');
+    ::signal(SIGPIPE, SIG_IGN);
+    EXPECT_EQ(::write(in[1], data.data(), data.size()), static_cast<ssize_t>(data.size()));
+    ::kill(pid, SIGINT);
+    // It ends with the pipe still open: the signal, not the end of the data.
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 2000 && ended == 0; ++i) {
+        ended = ::waitpid(pid, &status, WNOHANG);
+        ::usleep(10000);
+    }
+    ::close(in[1]);
+    if (ended == 0) {
+        ::waitpid(pid, &status, 0);
+        ADD_FAILURE() << "korbit went on reading after Ctrl-C";
+    }
+    ASSERT_TRUE(WIFEXITED(status)) << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    EXPECT_EQ(contentOf(err), "korbit: standard input: cancelled; " + out + " was not written\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(unfinishedIn(home_), std::vector<std::string>{});
+}
+
+// At a terminal (/dev/tty, whatever standard input carries): a password too
+// short or not typed the same twice is asked again, three tries in all; a
+// weak one is named; Ctrl-C ends with 130 and the file as it was; the
+// progress line fits the terminal.
+TEST_F(KorbitCommand, AtATerminalAsksAgainWarnsAndStopsOnCtrlC) {
+    const std::string plain = "a diary\n";
+    const std::string file = fileWith(home_, "diary.txt", plain);
+    const std::string pw = fileWith(home_, "pw.txt", "k7Qm-x9Pe-2Lrz-W4hn\n");
+    const std::string good = "k7Qm-x9Pe-2Lrz-W4hn\\n";
+    const std::string folder = (home_ / "a folder with a rather long name, for the progress line").string();
+    std::filesystem::create_directories(folder);
+    const std::string big = folder + "/and a long file name as well.bin";
+    std::filesystem::resize_file(fileWith(folder, "and a long file name as well.bin", ""), std::size_t{256} << 20);
+    const std::string korbitProgram = "'" KORBIT_PROGRAM "'";
+    struct Case {
+        std::string what;
+        std::vector<std::string> steps;  // text to wait for, then what to type
+        std::string command;
+        int status;
+        std::vector<std::string> shows;
+        bool encrypted;  // `file`, afterwards
+    };
+    const Case cases[] = {
+        {"asked again",
+         {"Password: ", "abc\\n", "Password: ", good, "again: ", "k7Qm-x9Pe-2Lrz-W4hm\\n", "Password: ", good,
+          "again: ", good},
+         korbitProgram + " encrypt '" + file + "'",
+         0,
+         {"korbit: Passwords must be 6 or more characters!", "korbit: the passwords do not match",
+          "korbit: " + file + ": encrypted"},
+         true},
+        {"asked again when decrypting", {"Password: ", "short\\n", "Password: ", good},
+         korbitProgram + " decrypt '" + file + "'", 0, {"korbit: Passwords must be 6 or more characters!"}, false},
+        {"weak", {"Password: ", "pw123456\\n", "again: ", "pw123456\\n"}, korbitProgram + " encrypt '" + file + "'", 0,
+         {"korbit: warning: Weak: one graphics card (10 billion guesses a second) could find it in less than a "
+          "second.\r\nPassword again: "},
+         true},
+        {"three tries", {"Password: ", "abc\\n", "Password: ", "x\\n", "Password: ", "y\\n"},
+         korbitProgram + " decrypt '" + file + "'", 1, {"korbit: no password after 3 tries; nothing was changed"},
+         true},
+        {"Ctrl-C at the prompt", {"Password: ", "\\x03"}, korbitProgram + " decrypt '" + file + "'", 130, {}, true},
+        {"standard input carries data", {"Password: ", good, "again: ", good},
+         "sh -c \"exec " + korbitProgram + " encrypt -o '" + file + ".xje' - <'" + file + "'\"", 0,
+         {"korbit: standard input: encrypted to " + file + ".xje"}, true},
+        {"no container on the terminal", {}, "sh -c \"exec " + korbitProgram + " encrypt --password-file '" + pw +
+         "' - <'" + file + "'\"", 2, {"korbit: a container is no text for the terminal"}, true},
+        {"Ctrl-C in a run", {"%", "\\x03"}, korbitProgram + " encrypt --password-file '" + pw + "' '" + big + "'",
+         130, {"korbit: " + folder.substr(0, 20), "cancelled; the file is as it was"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string line = environment() + " python3 '" KORBIT_ON_TERMINAL "' 60";
+        for (const std::string& step : c.steps) {
+            line += " '" + step + "'";
+        }
+        const CommandRun run = runLine(line + " -- " + c.command + " </dev/null");
+        EXPECT_EQ(run.status, c.status) << run.out;
+        for (const std::string& shown : c.shows) {
+            EXPECT_NE(run.out.find(shown), std::string::npos) << run.out << "\nlacks:\n" << shown;
+        }
+        EXPECT_EQ(run.out.find("warning") != std::string::npos, c.what == "weak") << run.out;
+        EXPECT_EQ(contentOf(file).starts_with("xjeS"), c.encrypted) << run.out;
+        // Every progress line fits the 60 columns: "\r", the line, "\033[K".
+        std::size_t drawn = 0;
+        for (std::size_t at = run.out.find('\r'); at != std::string::npos; at = run.out.find('\r', at + 1)) {
+            const std::size_t end = run.out.find("\033[K", at);
+            std::string progress = run.out.substr(at + 1, end == std::string::npos ? 0 : end - at - 1);
+            if (progress.ends_with("^C")) {  // the terminal's echo of Ctrl-C
+                progress.resize(progress.size() - 2);
+            }
+            if (progress.find('%') != std::string::npos) {
+                ++drawn;
+                EXPECT_LE(progress.size(), 59U) << progress;
+                EXPECT_NE(progress.find("..."), std::string::npos) << progress;
+            }
+        }
+        EXPECT_EQ(drawn > 0, c.what == "Ctrl-C in a run") << run.out;
+    }
+    EXPECT_EQ(contentOf(file + ".xje").substr(0, 9), std::string("xjeS\x01\x00.\x00\x00", 9));
+    EXPECT_EQ(std::filesystem::file_size(big), std::size_t{256} << 20);
+    char first[4] = {};
+    std::ifstream(big, std::ios::binary).read(first, sizeof first);
+    EXPECT_EQ(std::string(first, 4), std::string(4, '\0'));
+    EXPECT_EQ(leftoversBelow(home_), std::vector<std::string>{});
+}
