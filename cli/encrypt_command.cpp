@@ -13,7 +13,6 @@
 #include <optional>
 
 #include "cli/interrupt.h"
-#include "cli/password_strength.h"
 #include "cli/progress_line.h"
 #include "cli/secret_input.h"
 #include "cli/stream_run.h"
@@ -145,9 +144,8 @@ std::optional<std::u16string> askAtTerminal(const Terminal& terminal, bool encry
             std::cerr << "korbit: " << hosting::kPasswordTooLong << '\n';
             continue;
         }
-        const StrengthEstimate strength = estimateStrength(first);
-        if (strength.strength == Strength::kWeak) {
-            std::cerr << "korbit: warning: " << strengthText(strength) << '\n';
+        if (hosting::estimateStrength(password).strength == hosting::Strength::kWeak) {
+            std::cerr << "korbit: warning: " << hosting::strengthHint(password) << '\n';
         }
         std::string again;
         const Asked confirmed = terminal.askHidden("Password again: ", again);

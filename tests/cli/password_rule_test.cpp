@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/password_strength.h"
 #include "korbit/hosting/password_rule.h"
 
 namespace korbit::hosting {
@@ -124,27 +123,6 @@ TEST(SuggestedPassword, FitsTheBoxCarriesAHundredBitsAndIsRatedStrong) {
     // The highest number picks the last symbol.
     const std::u16string last = suggestPassword([] { return 0xFFFFFFFFU; });
     EXPECT_EQ(last, u"zzzz-zzzz-zzzz-zzzz-zzzz");
-}
-
-// The estimate of korbit's warning knows words, names, keyboard walks and
-// repeats: two dictionary words are weak however long they are.
-TEST(PasswordStrength, WordsWalksAndRepeatsAreWeakWhateverTheirLength) {
-    const std::pair<const char*, cli::Strength> cases[] = {
-        {"correct horse", cli::Strength::kWeak},
-        {"qwertyuiop", cli::Strength::kWeak},
-        {"hunter2hunter2", cli::Strength::kWeak},
-        {"pppppppppppppppppppppppppp", cli::Strength::kWeak},
-        {"qZ4X!KrT9", cli::Strength::kFair},
-        {"correct horse battery staple", cli::Strength::kStrong},
-        {"k7Qm-x9Pe-2Lrz-W4hn-Bc8t", cli::Strength::kStrong},
-    };
-    for (const auto& [password, strength] : cases) {
-        EXPECT_EQ(cli::estimateStrength(password).strength, strength) << password;
-    }
-    EXPECT_EQ(cli::strengthText(cli::estimateStrength("correct horse")),
-              "Weak: one graphics card (10 billion guesses a second) could find it in less than a second.");
-    EXPECT_EQ(cli::strengthText({cli::Strength::kFair, 3 * 86400.0}),
-              "Fair: one graphics card (10 billion guesses a second) could find it in about 3 days.");
 }
 
 }  // namespace
