@@ -71,7 +71,14 @@ std::vector<control::Value> argumentsOf(const control::MethodInfo* method, const
     for (std::size_t i = 0; i < count; ++i) {
         const control::ParamInfo* param =
             method != nullptr && i < method->params.size() ? &method->params[i] : nullptr;
-        values.push_back(valueOf(args[i], param != nullptr ? recordTypeOf(param->type) : nullptr));
+        try {
+            values.push_back(valueOf(args[i], param != nullptr ? recordTypeOf(param->type) : nullptr));
+        } catch (const InvalidValue& e) {
+            throw ArgumentError{static_cast<std::int32_t>(i), std::string("The value is not well formed: ") +
+                                                                  e.what() + "."};
+        } catch (const control::AutomationError& e) {
+            throw ArgumentError{static_cast<std::int32_t>(i), e.description(), e.statusCode(), e.errorNumber()};
+        }
     }
     if (method == nullptr) {
         return values;
@@ -259,6 +266,8 @@ korbit_status korbit_object::invoke(std::int32_t dispid, korbit_invoke_kind kind
                 }
             }
         }
+    } catch (const c_interface::ArgumentError& e) {
+        outcome.fail(e.status, e.what, e.number, e.index);
     } catch (const c_interface::InvalidValue& e) {
         outcome.fail(KORBIT_E_INVALID_ARG, std::string("The value is not well formed: ") + e.what() + ".");
     } catch (const control::AutomationError& e) {

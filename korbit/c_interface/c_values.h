@@ -24,6 +24,15 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
+// A value of argument `index` that could not be read: why, in `what`, or
+// the automation error it gave.
+struct ArgumentError {
+    std::int32_t index;
+    std::string what;
+    korbit_status status = KORBIT_E_INVALID_ARG;
+    std::int32_t number = 0;
+};
+
 // How deep arrays and records may nest in a value the caller passes.
 inline constexpr int kMaxNesting = 64;
 

@@ -14,6 +14,9 @@ from ._types import CONVERTER
 _put = CONVERTER.put
 _get = CONVERTER.get
 _call_invoke = lib.invoke
+_argument = lib.argument
+_REPORTED = lib.REPORTED
+_E_POINTER = -2147467261
 
 
 class Error(Exception):
@@ -71,30 +74,35 @@ class _Plan:
                                 if info.params[i].passing == lib.GIVEN_BACK)
 
 
-def _invoke(obj, plan, args):
-    """Calls the member of `plan` with `args`, one for each of its arguments
-    (None: left out)."""
+def _finish(obj, plan, values):
+    """Calls the member of `plan` with `values`, the korbit_values of each
+    of its arguments, and gives what it returns."""
     handle = obj._handle
     if handle is None:
-        raise Error(plan.name, -2147467261, "The object was closed.")
-    values = plan.values()
-    for value, item in zip(values, args):
-        _put(value, item)
+        raise Error(plan.name, _E_POINTER, "The object was closed.")
     # The object's result pointer is written by this call only: a call
     # that a callback makes during it is over before this one writes it.
     status = _call_invoke(handle, plan.dispid, plan.kind, values, plan.count, obj._result_out)
     if obj._callback_error is not None:
         error, obj._callback_error = obj._callback_error, None
         raise error
-    if status != lib.OK and status != lib.REPORTED:
+    if status != 0 and status != _REPORTED:
         raise _error(handle, plan.name, status)
     value = _get(obj._result.contents, plan.result_type)
     if plan.given_back:
-        value = (value,) + tuple(_get(lib.argument(handle, i).contents, type_name)
-                                 for i, type_name in plan.given_back)
-    if status == lib.REPORTED:
+        value = (value,) + tuple(_get(_argument(handle, i).contents, type_name) for i, type_name in plan.given_back)
+    if status == _REPORTED:
         raise _error(handle, plan.name, status, value)
     return value
+
+
+def _invoke(obj, plan, args):
+    """Calls the member of `plan` with `args`, one for each of its
+    arguments (None: left out)."""
+    values = plan.values()
+    for i, item in enumerate(args):
+        _put(values[i], item)
+    return _finish(obj, plan, values)
 
 
 def _identifier(name):
@@ -137,10 +145,13 @@ def _method(cls, info):
     plan = _Plan(info)
     signature = _signature(info)
     parameters = ", ".join(["self"] + [name + ("=None" if optional else "") for name, optional in signature])
-    arguments = "".join(name + ", " for name, _ in signature)
-    source = f"def {plan.name}({parameters}):\n    return _invoke(self, _plan, ({arguments}))\n"
-    namespace = {"_invoke": _invoke, "_plan": plan}
-    exec(source, namespace)  # one Python function per method, with the method's own argument names
+    # The method's own function: its arguments by name, each put straight
+    # into its korbit_value.
+    lines = [f"def {plan.name}({parameters}):", "    values = _plan.values()"]
+    lines += [f"    _put(values[{i}], {name})" for i, (name, _) in enumerate(signature)]
+    lines.append("    return _finish(self, _plan, values)")
+    namespace = {"_finish": _finish, "_put": _put, "_plan": plan}
+    exec("\n".join(lines) + "\n", namespace)
     function = namespace[plan.name]
     function.__qualname__ = f"{cls.__name__}.{plan.name}"
     function.__module__ = __package__
