@@ -6,7 +6,7 @@
  * one type, korbit_value. Every method, its arguments and its result are
  * described by the object itself (korbit_member), the enumerations and
  * records by the library (korbit_enumeration, korbit_record_type); what each
- * method does is in the method reference, korbit-methods(7).
+ * method does is in the method reference (method_reference.md in the source).
  *
  *     korbit_object* control;
  *     const korbit_value* result;

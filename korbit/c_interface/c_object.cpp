@@ -99,11 +99,16 @@ std::vector<control::Value> argumentsOf(const control::MethodInfo* method, const
 
 }  // namespace
 
-void Outcome::fail(korbit_status status, std::string description, std::int32_t number, std::int32_t argument) {
+void Outcome::fail(korbit_status status, std::string description, std::int32_t number,
+                   std::int32_t argument) noexcept {
     error.status = status;
     error.number = number;
     error.argument = argument;
-    error.description = store.keep(std::move(description));
+    try {
+        error.description = store.keep(std::move(description));
+    } catch (...) {
+        error.description = "Out of memory";
+    }
 }
 
 void Outcome::clear() noexcept {

@@ -30,8 +30,10 @@ struct Outcome {
     std::vector<std::pair<std::string, std::string>> reported;
     std::vector<korbit_failure> failures;
 
-    // Sets the error; the description is kept in the store.
-    void fail(korbit_status status, std::string description, std::int32_t number = 0, std::int32_t argument = -1);
+    // Sets the error; the description is kept in the store ("Out of memory"
+    // when it cannot be).
+    void fail(korbit_status status, std::string description, std::int32_t number = 0,
+              std::int32_t argument = -1) noexcept;
     // Back to an outcome of nothing, keeping the memory it has for the next.
     void clear() noexcept;
 };

@@ -13,7 +13,8 @@ may be left out. Enumerations are IntEnums (korbit.MathTypes), records
 dataclasses (korbit.FILE_PARAMS), dates datetime, arrays lists
 (korbit.Array keeps their lower bounds). A failure raises korbit.Error, and
 so does a failure the method reports through its host. What each method
-does: korbit-methods(7), or `korbit help METHOD`.
+does: the method reference (korbit/control/values/method_reference.md in the
+source).
 """
 
 from . import _library

@@ -245,11 +245,11 @@ class _Object(metaclass=_Class):
             warnings.warn(notice, RuntimeWarning, stacklevel=3)
         _load_members(type(self), handle)
 
-    def close(self):
+    def close(self, _release=lib.release):
         """Releases the object now; its methods raise korbit.Error after."""
         handle, self._handle = self._handle, None
         if handle is not None:
-            lib.release(handle)
+            _release(handle)
 
     def __del__(self):
         self.close()

@@ -32,7 +32,9 @@ done
 
 # Each file in the package Debian would put it in.
 holds() {
-    dpkg-deb -c "$(ls "$scratch"/out/"$1"_*.deb)" | grep -q " \./$2\( \|$\)" || fail "$1 lacks $2"
+    local listing
+    listing=$(dpkg-deb -c "$(ls "$scratch"/out/"$1"_*.deb)")
+    grep -q " \./$2\( \|$\)" <<< "$listing" || fail "$1 lacks $2"
 }
 holds libkorbit1 "usr/$libdir/libkorbit.so.1"
 holds libkorbit1 "usr/$libdir/korbit/libkorbit.so.0"
