@@ -23,13 +23,18 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Dependencies from the programs and the libraries themselves
 # (dpkg-shlibdeps), and what those in turn need.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A shlibs file for the public library, so that packages built against it
+# depend on this version or later.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(_korbit_deb_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
 # The programs and the C interface check that the control library is of
 # their own interface version: they come from the same build.
 set(_korbit_same "libkorbit1 (= ${_korbit_deb_version})")
 
-# Each package's summary is the first line of its description (no summary
-# common to all, which CPack would put in front of each).
+# Each package's summary is the first line of its description: no summary
+# common to all, which CPack would put in front of each.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_DEBIAN_CORVANE_PACKAGE_NAME corvane)
 set(CPACK_DEBIAN_CORVANE_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_CORVANE_PACKAGE_DEPENDS "${_korbit_same}")
@@ -49,7 +54,7 @@ password gives real protection.")
 
 set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_NAME libkorbit1)
 set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/libkorbit1/triggers)
 set(CPACK_DEBIAN_LIBKORBIT1_DESCRIPTION "Korbit control library: file encryption and file, text and date services
 The Korbit control library carries the password-based file encryption of
 Corvane and a library of services: settings files, paths, file and folder
