@@ -17,7 +17,6 @@ from . import _library as lib
 
 _EPOCH = datetime.datetime(1899, 12, 30)
 _MICROSECONDS_A_DAY = 86400 * 10**6
-_INT32 = range(-2**31, 2**31)
 MAX_NESTING = 64
 _TEXT = lib.TEXT
 _INT32_TYPE = lib.INT32
@@ -125,10 +124,22 @@ class Converter:
         """Fills the korbit_value `value` with `item`; None is an argument
         left out."""
         putter = self.put_exact.get(type(item))
-        if putter is not None:
-            putter(value, item, depth)
+        if putter is None:
+            putter = self._putter_of(type(item))
+        putter(value, item, depth)
+
+    def _putter_of(self, kind):
+        """The putter of a type met for the first time, kept for the next
+        value of that type when the type alone decides it: an IntEnum, a
+        list or tuple of its own (korbit.Array, a named tuple)."""
+        if issubclass(kind, enum.Enum) and issubclass(kind, int):
+            putter = self._put_int
+        elif issubclass(kind, (list, tuple)):
+            putter = self._put_list
         else:
-            self._put_other(value, item, depth)
+            return self._put_other
+        self.put_exact[kind] = putter
+        return putter
 
     @staticmethod
     def _put_none(value, item, depth):
@@ -149,7 +160,9 @@ class Converter:
 
     @staticmethod
     def _put_int(value, item, depth):
-        if item in _INT32:
+        # Compared, not looked up in a range: `in range` is a scan for
+        # anything but an exact int, and an IntEnum comes here too.
+        if -2147483648 <= item <= 2147483647:
             value.type = _INT32_TYPE
             value.int32 = item
         else:
