@@ -3,6 +3,12 @@
 // One digest per 32-byte block is the format's own cost:
 //   BM_Sha256SingleBlock        digests of 55-byte messages (one compression each),
 //                               with the processor's digest and, as "/portable", the portable one
+//   BM_Keys/<impl>              keys only, no XOR: the keys of a 1 GiB file's blocks from block 0, made
+//                               on one core into a buffer the size of the transform's chunk, by each
+//                               key-stream implementation this processor has (what the keystream
+//                               prototype's compare.sh sets beside its own figures)
+//   BM_Keys/both-cores          the same keys through KeyAhead, the shipped implementation: its producer
+//                               thread and the calling thread both make keys, chunk by chunk
 //   BM_Keystream/<impl>         keys made and XORed over 64 MiB on one core, chunk by chunk, by each
 //                               key-stream implementation this processor has; the label marks the
 //                               shipped one
@@ -35,6 +41,7 @@ namespace keylanes = korbit::engine::keylanes;
 namespace sha256 = korbit::engine::sha256;
 
 constexpr std::size_t kDataBytes = std::size_t{64} << 20;
+constexpr std::uint64_t kKeyBlocks = std::uint64_t{1} << 25;  // the blocks of a 1 GiB file
 const std::size_t kChunkBlocks = TransformOptions{}.chunkBytes / 32;  // the transform's own chunk
 constexpr char16_t kPassword[] = u"correct horse battery";
 constexpr std::int32_t kSeed = 1234567;
@@ -64,6 +71,39 @@ void countBytes(benchmark::State& state, std::size_t bytes) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
+std::string implementationLabel(const keylanes::Implementation& impl, const char* cores) {
+    const bool shipped = &impl == &keylanes::active();
+    return std::string(impl.name) + (shipped ? " (shipped), " : ", ") + cores;
+}
+
+void keysOneCore(benchmark::State& state, const keylanes::Implementation& impl) {
+    std::vector<BlockKey> chunk(kChunkBlocks);
+    const Keystream keys(kPassword, kSeed, impl);
+    for (auto _ : state) {
+        for (std::uint64_t first = 0; first < kKeyBlocks; first += chunk.size()) {
+            keys.fillKeys(first, chunk);
+            benchmark::DoNotOptimize(chunk.data());
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kKeyBlocks));
+    state.SetLabel(implementationLabel(impl, "one core"));
+}
+
+void keysBothCores(benchmark::State& state) {
+    const Keystream keys(kPassword, kSeed);
+    bool threaded = false;
+    for (auto _ : state) {
+        KeyAhead ahead(keys, kChunkBlocks, {.endBlock = kKeyBlocks});
+        threaded = ahead.threaded();
+        for (std::span<const BlockKey> chunk = ahead.next(); !chunk.empty(); chunk = ahead.next()) {
+            benchmark::DoNotOptimize(chunk.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kKeyBlocks));
+    state.SetLabel(implementationLabel(keys.implementation(), threaded ? "both cores" : "no second core: one core"));
+}
+
 void keystreamOneCore(benchmark::State& state, const keylanes::Implementation& impl) {
     std::vector<std::uint8_t> buffer(kDataBytes, 0x5A);
     const Keystream keys(kPassword, kSeed, impl);
@@ -75,8 +115,7 @@ void keystreamOneCore(benchmark::State& state, const keylanes::Implementation& i
         benchmark::ClobberMemory();
     }
     countBytes(state, buffer.size());
-    const bool shipped = &impl == &keylanes::active();
-    state.SetLabel(std::string(impl.name) + (shipped ? " (shipped), one core" : ", one core"));
+    state.SetLabel(implementationLabel(impl, "one core"));
 }
 
 void keystreamBothCores(benchmark::State& state) {
@@ -153,6 +192,13 @@ void transformAsShipped(benchmark::State& state) {
 const bool registered = [] {
     benchmark::RegisterBenchmark("BM_Sha256SingleBlock", sha256SingleBlock, std::cref(sha256::active()));
     benchmark::RegisterBenchmark("BM_Sha256SingleBlock/portable", sha256SingleBlock, std::cref(sha256::portable()));
+    for (const keylanes::Implementation* impl : keylanes::available()) {
+        // Wall-clock time, as the prototype measures.
+        benchmark::RegisterBenchmark(("BM_Keys/" + std::string(impl->name)).c_str(), keysOneCore, std::cref(*impl))
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    benchmark::RegisterBenchmark("BM_Keys/both-cores", keysBothCores)->Unit(benchmark::kMillisecond)->UseRealTime();
     for (const keylanes::Implementation* impl : keylanes::available()) {
         benchmark::RegisterBenchmark(("BM_Keystream/" + std::string(impl->name)).c_str(), keystreamOneCore,
                                      std::cref(*impl))

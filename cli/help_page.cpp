@@ -3,20 +3,15 @@
 #include <algorithm>
 #include <cctype>
 
+#include "korbit/base/concat.h"
+
 namespace korbit::help {
 
 namespace {
 
 constexpr std::size_t kWidth = 79;
 
-// The parts appended one after the other. (Not "text" + std::string: GCC 12
-// warns falsely about that at -O3, GCC bug 105651.)
-template <typename... Parts>
-std::string cat(const Parts&... parts) {
-    std::string out;
-    (out.append(std::string_view(parts)), ...);
-    return out;
-}
+using korbit::concat;
 constexpr std::size_t kOptionColumn = 26;
 
 struct Paragraph {
@@ -59,42 +54,6 @@ std::vector<Paragraph> paragraphs(std::string_view text) {
     }
     flush();
     return result;
-}
-
-// Words of `text` filled into lines of at most kWidth columns, each line
-// starting with `indent` blanks; the first line continues after `first`
-// columns already used when that is given.
-void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used = 0) {
-    std::size_t column = used;
-    if (column == 0) {
-        out.append(indent, ' ');
-        column = indent;
-    }
-    bool lineStart = true;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        const std::size_t end = std::min(text.find(' ', i), text.size());
-        const std::string_view word = text.substr(i, end - i);
-        i = end;
-        if (!lineStart && column + 1 + word.size() > kWidth) {
-            out += '\n';
-            out.append(indent, ' ');
-            column = indent;
-            lineStart = true;
-        }
-        if (!lineStart) {
-            out += ' ';
-            ++column;
-        }
-        out += word;
-        column += word.size();
-        lineStart = false;
-    }
-    out += '\n';
 }
 
 void block(std::string& out, std::string_view text, std::size_t indent) {
@@ -218,8 +177,41 @@ std::string upper(std::string_view text) {
 
 }  // namespace
 
+void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used) {
+    std::size_t column = used;
+    if (column == 0) {
+        out.append(indent, ' ');
+        column = indent;
+    }
+    bool lineStart = true;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        i = end;
+        if (!lineStart && column + 1 + word.size() > kWidth) {
+            out += '\n';
+            out.append(indent, ' ');
+            column = indent;
+            lineStart = true;
+        }
+        if (!lineStart) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineStart = false;
+    }
+    out += '\n';
+}
+
 std::string helpText(const HelpPage& page) {
-    std::string out = cat("Usage: ", page.program, " ", page.usage, "\n\n");
+    std::string out = concat("Usage: ", page.program, " ", page.usage, "\n\n");
     fillWords(out, page.summary, 0);
     if (!page.text.empty()) {
         out += '\n';
@@ -232,7 +224,7 @@ std::string helpText(const HelpPage& page) {
             width = std::max(width, c.name.size());
         }
         for (const HelpCommand& c : page.commands) {
-            const std::string head = cat("  ", c.name, std::string(width - c.name.size() + 2, ' '));
+            const std::string head = concat("  ", c.name, std::string(width - c.name.size() + 2, ' '));
             out += head;
             fillWords(out, c.summary, head.size(), head.size());
         }
@@ -252,7 +244,7 @@ std::string helpText(const HelpPage& page) {
     }
     if (!page.commands.empty()) {
         out += "\n";
-        fillWords(out, cat("'", page.program, " COMMAND --help' shows the options of a command."), 0);
+        fillWords(out, concat("'", page.program, " COMMAND --help' shows the options of a command."), 0);
     }
     return out;
 }
@@ -267,7 +259,7 @@ const HelpCommand* findCommand(const HelpPage& page, std::string_view name) {
 }
 
 std::string commandHelpText(const HelpPage& page, const HelpCommand& command) {
-    std::string out = cat("Usage: ", page.program, " ", command.name, command.arguments.empty() ? "" : " ",
+    std::string out = concat("Usage: ", page.program, " ", command.name, command.arguments.empty() ? "" : " ",
                           command.arguments, "\n\n");
     fillWords(out, command.summary, 0);
     if (!command.text.empty()) {
@@ -284,23 +276,23 @@ std::string commandHelpText(const HelpPage& page, const HelpCommand& command) {
 std::string manPage(const HelpPage& page, std::string_view version, std::string_view date) {
     const std::string program(page.program);
     std::string out = ".\\\" Made from the program's own help text when the tree is built.\n";
-    out += cat(".TH ", upper(program), " 1 \"", date, "\" \"", program, " ", version, "\" \"User Commands\"\n");
-    out += cat(".SH NAME\n", roff(program, true), " \\- ", roff(page.summary, false), "\n");
+    out += concat(".TH ", upper(program), " 1 \"", date, "\" \"", program, " ", version, "\" \"User Commands\"\n");
+    out += concat(".SH NAME\n", roff(program, true), " \\- ", roff(page.summary, false), "\n");
 
     out += ".SH SYNOPSIS\n";
     if (page.commands.empty()) {
-        out += cat(".B ", roff(program, true), "\n", roff(page.usage, true), "\n");
+        out += concat(".B ", roff(program, true), "\n", roff(page.usage, true), "\n");
     } else {
         bool first = true;
         for (const HelpCommand& c : page.commands) {
             out += first ? "" : ".br\n";
             first = false;
-            out += cat(".B ", roff(cat(program, " ", c.name), true), "\n");
+            out += concat(".B ", roff(concat(program, " ", c.name), true), "\n");
             if (!c.arguments.empty()) {
-                out += cat(roff(c.arguments, true), "\n");
+                out += concat(roff(c.arguments, true), "\n");
             }
         }
-        out += cat(".br\n.B ", roff(program, true), "\n", roff("--help | --version", true), "\n");
+        out += concat(".br\n.B ", roff(program, true), "\n", roff("--help | --version", true), "\n");
     }
 
     out += ".SH DESCRIPTION\n";
@@ -309,8 +301,8 @@ std::string manPage(const HelpPage& page, std::string_view version, std::string_
     if (!page.commands.empty()) {
         out += ".SH COMMANDS\n";
         for (const HelpCommand& c : page.commands) {
-            const std::string title = cat(program, " ", c.name, c.arguments.empty() ? "" : " ", c.arguments);
-            out += cat(".SS \"", roff(title, true), "\"\n");
+            const std::string title = concat(program, " ", c.name, c.arguments.empty() ? "" : " ", c.arguments);
+            out += concat(".SS \"", roff(title, true), "\"\n");
             roffBlock(out, c.summary);
             if (!c.text.empty()) {
                 out += ".PP\n";
@@ -324,7 +316,7 @@ std::string manPage(const HelpPage& page, std::string_view version, std::string_
         roffOptions(out, page.options);
     }
     for (const HelpSection& s : page.sections) {
-        out += cat(".SH ", roff(s.title, false), "\n");
+        out += concat(".SH ", roff(s.title, false), "\n");
         roffBlock(out, s.text);
     }
     if (!page.seeAlso.empty()) {
@@ -332,7 +324,7 @@ std::string manPage(const HelpPage& page, std::string_view version, std::string_
         for (std::size_t i = 0; i < page.seeAlso.size(); ++i) {
             const std::string_view ref = page.seeAlso[i];
             const std::size_t paren = ref.find('(');
-            out += cat(".BR ", roff(ref.substr(0, paren), true), " ", ref.substr(paren),
+            out += concat(".BR ", roff(ref.substr(0, paren), true), " ", ref.substr(paren),
                        i + 1 < page.seeAlso.size() ? " ,\n" : "\n");
         }
     }

@@ -44,6 +44,11 @@ struct HelpPage {
     std::vector<std::string_view> seeAlso;  // "corvane(1)"
 };
 
+// Appends the words of `text` filled into lines of at most 79 columns, each
+// starting with `indent` blanks, and a line break; the first line goes on
+// after `used` columns already written on it when that is given.
+void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used = 0);
+
 // `program --help`.
 std::string helpText(const HelpPage& page);
 

@@ -9,6 +9,20 @@ using help::HelpOption;
 using help::HelpPage;
 using help::HelpSection;
 
+const HelpOption kSecret{
+    "--secret", "NAME",
+    "read the method's argument NAME as one line from standard input (or from --secret-fd) instead of the "
+    "command line, where every process list shows it; it is never printed back. The ARGUMENTs fill the other "
+    "arguments in order. At a terminal it is asked for and not shown as it is typed. May be repeated."};
+
+const HelpOption kSecretFd{"--secret-fd", "N",
+                           "read what --secret reads from the open file descriptor N instead of standard input"};
+
+const HelpOption kDates{
+    "--dates", "iso|days",
+    "how the dates of the output are written: iso as ISO 8601 local time without a zone, 2024-02-29T10:15:00, "
+    "or days (the default) as the number of days since 30 December 1899"};
+
 const HelpOption kAnswer{
     "--answer", "ok|yes|no|cancel",
     "the answer every message box of the control gets. Without it, the person at the terminal is asked, and "
@@ -22,7 +36,7 @@ HelpPage makePage() {
     page.text =
         "korbit is the command-line host of the Korbit control library, the engine of the Corvane desktop "
         "program. It encrypts and decrypts files in place, in the same format as Corvane, and calls any of the "
-        "library's methods by name, printing the result as JSON.";
+        "library's methods by name, printing the result as JSON. 'korbit help METHOD' tells what a method does.";
     page.commands = {
         {"encrypt", "[OPTIONS] FILE...", "encrypt files in place with a password",
          "The password (6 to 26 characters, case sensitive, the same rule as Corvane's) is asked twice at the "
@@ -47,25 +61,48 @@ HelpPage makePage() {
           kAnswer}},
         {"methods", "[--json]", "list every method of the control and of its two classes",
          "One line per member: its dispatch identifier, its name, its arguments with their types and defaults, "
-         "and its result.",
-         {{"--json", "", "print the list as one JSON document instead"}}},
+         "and its result, with what it does differently on Linux below it. 'korbit help METHOD' tells all about "
+         "one method.",
+         {{"--json", "", "print the list as one JSON document instead, with each member's entry of the method "
+                         "reference (summary, the meaning of each argument, result, failures, what it does on "
+                         "Linux, traps) and every enumeration and record"}}},
         {"call", "[OPTIONS] METHOD [ARGUMENT]...", "call one method late-bound and print the outcome as JSON",
-         "Each ARGUMENT is JSON: a number, a string, true or false, null, an array, or an object for a record. A "
-         "bare word that is not JSON is taken as text. The output is one JSON object with the result, the "
-         "by-reference arguments as the method left them and the message boxes it showed, or an error with its "
-         "code and description. Method names are not case sensitive.\n"
+         "Each ARGUMENT is read as the method declares it. For a String it is the text as it stands "
+         "(4111111111111111 stays those digits); a JSON string in double quotes gives its text with JSON's "
+         "escapes. For a Date, an ISO 8601 date, 2024-02-29 or 2024-02-29T10:15:00, is local time; one with a "
+         "zone (Z, +01:00) is converted to local time. For an enumeration, a member's name (Math_Decimal) or its "
+         "value. Otherwise an ARGUMENT is JSON: a number, a string, true or false, null, an array, or an object "
+         "for a record; a bare word that is not JSON is taken as text. An argument the method gives back may be "
+         "left out at the end or given as null: it starts empty and comes back under \"byref\".\n"
+         "\n"
+         "The output is one JSON object: the result, the by-reference arguments as the method left them "
+         "(\"byref\"), the message boxes it showed (\"boxes\") and the failures it reported (\"failures\", "
+         "each with the method and a description), or an error with its code and description. A call that "
+         "reported a failure exits with status 1. Method names are not case sensitive; 'korbit help METHOD' "
+         "tells what a method takes and gives.\n"
          "\n"
          "  korbit call GetFileExt /home/me/report.txt\n"
+         "  korbit call ConvertHexDecBinary 255 Math_Decimal Math_Hexidecimal\n"
+         "  korbit call --dates iso GetFileTimes /etc/hostname\n"
+         "  korbit call --secret MyPassword EncryptionRoutine2 report.pdf <password.txt\n"
          "  korbit call --class SHA256 SHA256 abc",
          {{"--class", "KorbitControl|SHA256|BinHexDecCls", "the class whose object is called (default: "
                                                            "KorbitControl)"},
           {"--set", "PROPERTY=VALUE", "set a property of the object before the call; may be repeated"},
+          kSecret,
+          kSecretFd,
+          kDates,
           kAnswer}},
         {"script", "[OPTIONS] [FILE|-]", "run one call per line, all on one control",
          "Each line of FILE (or of standard input) is a call as for 'korbit call', its words quoted as in the "
-         "shell; blank lines and lines starting with # are skipped. One JSON line is printed per call. Since "
-         "the calls share one object, the state a method keeps carries over to the next line.",
-         {kAnswer}},
+         "shell, the options of the call (--class, --set, --secret) before the method; blank lines and lines "
+         "starting with # are skipped. One JSON line is printed per call, with the failures its method reported. "
+         "Since the calls share one object, the state a method keeps carries over to the next line. The exit "
+         "status is 1 when a call failed or reported a failure, 2 when a line could not be read as a call.\n"
+         "\n"
+         "A --secret is read from standard input when the script is a file, and from --secret-fd when standard "
+         "input carries the script; each reads the next line.",
+         {kSecretFd, kDates, kAnswer}},
         {"register", "", "record the control library in this user's registry",
          "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, with the interface "
          "version it was built for, so that other hosts can create its objects. The installed programs do not "
@@ -74,16 +111,29 @@ HelpPage makePage() {
          "place, naming the file it refused.",
          {}},
         {"unregister", "", "remove that record", "", {}},
+        {"help", "[COMMAND|METHOD|ENUMERATION|RECORD]",
+         "show the help of a command, or the reference of a method, enumeration or record",
+         "For a method of the control or of its two classes: what it does, each argument with its type, "
+         "passing, default and meaning, whether the method gives it back, its result, its failures, what it "
+         "does on Linux and what is easily got wrong. For an enumeration its members with their values, for a "
+         "record its fields with their types. Names are not case sensitive. The whole reference is the manual "
+         "page korbit-methods(7).\n"
+         "\n"
+         "  korbit help GetFileTimes\n"
+         "  korbit help MathTypes",
+         {}},
     };
     page.options = {
         {"-h, --help", "", "show the help; after a command, that command's help"},
         {"--version", "", "show the version"},
     };
     page.sections = {
-        {"EXIT STATUS", "0 success, 1 the call or a file failed, 2 usage error.", true},
+        {"EXIT STATUS",
+         "0 success, 1 the call or a file failed or the method reported a failure, 2 usage error.", true},
         {"ENVIRONMENT",
          "XDG_DATA_HOME: the folder of the registry (default ~/.local/share). XDG_CONFIG_HOME: the control's "
-         "application-data folder (default ~/.config)."},
+         "application-data folder (default ~/.config). TZ: the time zone of local time, which dates given with "
+         "a zone are converted to."},
         {"FILES",
          "$XDG_DATA_HOME/korbit/registry.ini: the per-user registry written by 'korbit register'. The control "
          "library itself is found beside the program or in the installation's private folder, "
@@ -96,9 +146,11 @@ HelpPage makePage() {
          "  korbit encrypt report.pdf\n"
          "  echo \"$PASSWORD\" | korbit decrypt --password-stdin --quiet report.pdf\n"
          "  korbit methods | grep -i date\n"
-         "  korbit call IsLeapYear 2024"},
+         "  korbit help DaysBetween2Dates\n"
+         "  korbit call DaysBetween2Dates 2024-01-01 2024-12-25\n"
+         "  echo \"$PASSWORD\" | korbit call --secret MyPassword EncryptionRoutine2 a.pdf"},
     };
-    page.seeAlso = {"corvane(1)"};
+    page.seeAlso = {"korbit-methods(7)", "corvane(1)"};
     return page;
 }
 

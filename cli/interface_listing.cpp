@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/help_page.h"
 #include "cli/json_values.h"
+#include "cli/method_reference.h"
 #include "cli/terminal_host.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
@@ -28,17 +30,26 @@ std::string_view kindName(control::MemberKind kind) {
 
 }  // namespace
 
-nlohmann::json describeInterface(const control::InterfaceInfo& info) {
+nlohmann::json describeInterface(const control::InterfaceInfo& info, std::string_view className) {
     nlohmann::json members = nlohmann::json::array();
     for (const control::MethodInfo& m : info.methods()) {
+        const nlohmann::json* entry = findMemberEntry(className, m.name);
         nlohmann::json params = nlohmann::json::array();
         for (const control::ParamInfo& p : m.params) {
             nlohmann::json param = {{"name", p.name},
                                     {"type", control::paramTypeName(p.type)},
                                     {"byRef", !p.byValue()},
-                                    {"optional", p.optional}};
+                                    {"optional", p.optional},
+                                    {"givenBack", p.givenBack()}};
             if (p.optional && !p.defaultValue.isEmpty()) {
                 param["default"] = toJson(p.defaultValue);
+            }
+            if (entry != nullptr) {
+                for (const nlohmann::json& argument : (*entry)["arguments"]) {
+                    if (argument["name"].get<std::string>() == p.name) {
+                        param["meaning"] = argument["meaning"];
+                    }
+                }
             }
             params.push_back(std::move(param));
         }
@@ -51,8 +62,21 @@ nlohmann::json describeInterface(const control::InterfaceInfo& info) {
                                                 ? nlohmann::json(nullptr)
                                                 : nlohmann::json(control::resultTypeName(m.result))},
                                  {"implemented", m.handler != nullptr}};
-        if (!m.note.empty()) {
-            member["note"] = m.note;
+        if (entry != nullptr) {
+            if (entry->contains("group")) {
+                member["group"] = (*entry)["group"];
+            }
+            member["summary"] = (*entry)["summary"];
+            member["resultMeaning"] = (*entry)["result"]["meaning"];
+            member["failures"] = (*entry)["failures"];
+            for (const char* part : {"onLinux", "traps"}) {
+                if (entry->contains(part)) {
+                    member[part] = (*entry)[part];
+                }
+            }
+            if (entry->contains("onLinux")) {
+                member["note"] = plainText((*entry)["onLinux"].get<std::string>());
+            }
         }
         members.push_back(std::move(member));
     }
@@ -76,13 +100,22 @@ bool listInterfaces(std::ostream& out, bool json) {
             std::cerr << "korbit: " << e.what() << '\n';
             return false;
         }
-        nlohmann::json described = describeInterface(*object->TypeInfo());
+        nlohmann::json described = describeInterface(*object->TypeInfo(), c.className);
         described["class"] = c.className;
         described["progid"] = c.progId;
+        for (const nlohmann::json& entry : methodReference()["classes"]) {
+            if (entry["name"] == c.className) {
+                described["summary"] = entry["text"];
+            }
+        }
         all.push_back(std::move(described));
     }
     if (json) {
-        out << nlohmann::json{{"classes", std::move(all)}}.dump(2) << '\n';
+        out << nlohmann::json{{"classes", std::move(all)},
+                              {"enumerations", methodReference()["enumerations"]},
+                              {"records", methodReference()["records"]}}
+                   .dump(2)
+            << '\n';
         return true;
     }
     for (const nlohmann::json& c : all) {
@@ -114,7 +147,9 @@ bool listInterfaces(std::ostream& out, bool json) {
             }
             out << '\n';
             if (m.contains("note")) {
-                out << "              " << m["note"].get<std::string>() << '\n';
+                std::string note;
+                help::fillWords(note, m["note"].get<std::string>(), 14);
+                out << note;
             }
         }
     }

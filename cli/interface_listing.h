@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -10,12 +11,17 @@
 namespace korbit::cli {
 
 // One class's interface as JSON: its name and every member with dispatch
-// identifier, arguments and result.
-nlohmann::json describeInterface(const control::InterfaceInfo& info);
+// identifier, arguments and result, and what the method reference says of
+// it (cli/method_reference.h): "summary", "group", "resultMeaning",
+// "failures", "onLinux", "traps", and each argument's "meaning" and
+// "givenBack". "note" is its On Linux text without the reference's marks.
+// `className` is the class the reference lists it under.
+nlohmann::json describeInterface(const control::InterfaceInfo& info, std::string_view className);
 
-// Creates one object of each class and writes their interfaces, as JSON or
-// as a readable listing. False (with a message on standard error) when the
-// library cannot be loaded.
+// Creates one object of each class and writes their interfaces, as JSON
+// (with the reference's "enumerations" and "records") or as a readable
+// listing. False (with a message on standard error) when the library cannot
+// be loaded.
 bool listInterfaces(std::ostream& out, bool json);
 
 }  // namespace korbit::cli

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
+#include "cli/iso_dates.h"
 #include "korbit/control/values/type_library.h"
 #include "korbit/platform/text_encoding.h"
 
@@ -121,7 +124,67 @@ Value fromJson(const nlohmann::json& json, const control::ParamInfo* param, std:
     }
 }
 
+namespace {
+
+const control::EnumInfo* enumerationOf(const control::ParamInfo& param) {
+    const std::string_view type = control::paramTypeName(param.type);
+    for (const control::EnumInfo& info : control::enumerations()) {
+        if (info.name == type) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+// The value of the member `word` names (with or without JSON's quotes);
+// empty for a word that is JSON of another kind, a number say. Throws type
+// mismatch for a name that is no member.
+std::optional<Value> enumerationMember(std::string_view word, const control::EnumInfo& info) {
+    std::string name(word);
+    const nlohmann::json json = nlohmann::json::parse(word, nullptr, false);
+    if (!json.is_discarded()) {
+        if (!json.is_string()) {
+            return std::nullopt;
+        }
+        name = json.get<std::string>();
+    }
+    std::string members;
+    for (const control::EnumMember& member : info.members) {
+        if (control::equalsIgnoreCase(member.name, name)) {
+            return Value(member.value);
+        }
+        members.append(members.empty() ? "" : ", ").append(member.name).append(" ").append(
+            std::to_string(member.value));
+    }
+    throw control::AutomationError(control::status::kTypeMismatch, 13,
+                                   "'" + name + "' is no member of " + std::string(info.name) + ": " + members);
+}
+
+}  // namespace
+
 Value argumentFromText(std::string_view word, const control::ParamInfo* param) {
+    if (param != nullptr && param->type == control::ParamType::kText) {
+        if (word == "null") {
+            return control::Null{};
+        }
+        if (word.starts_with('"')) {
+            const nlohmann::json json = nlohmann::json::parse(word, nullptr, false);
+            if (json.is_string()) {
+                return platform::fromUtf8(json.get<std::string>());
+            }
+        }
+        return platform::fromUtf8(word);
+    }
+    if (param != nullptr && param->type == control::ParamType::kDate) {
+        if (std::optional<control::Date> date = readIsoDate(word)) {
+            return *date;
+        }
+    }
+    if (const control::EnumInfo* info = param != nullptr ? enumerationOf(*param) : nullptr) {
+        if (std::optional<Value> member = enumerationMember(word, *info)) {
+            return *member;
+        }
+    }
     nlohmann::json json = nlohmann::json::parse(word, nullptr, false);
     if (json.is_discarded()) {
         return platform::fromUtf8(word);
@@ -129,7 +192,7 @@ Value argumentFromText(std::string_view word, const control::ParamInfo* param) {
     return fromJson(json, param);
 }
 
-nlohmann::json toJson(const Value& value) {
+nlohmann::json toJson(const Value& value, DateStyle dates) {
     switch (value.type()) {
         case VarType::kBool: return value.get<control::Boolean>().value != 0;
         case VarType::kInt16: return value.get<std::int16_t>();
@@ -139,7 +202,15 @@ nlohmann::json toJson(const Value& value) {
             const double d = value.get<double>();
             return std::isfinite(d) ? nlohmann::json(d) : nlohmann::json(platform::toUtf8(control::formatNumber(d)));
         }
-        case VarType::kDate: return value.get<control::Date>().days;
+        case VarType::kDate: {
+            const control::Date date = value.get<control::Date>();
+            if (dates == DateStyle::kIso) {
+                if (std::string text = isoDateText(date); !text.empty()) {
+                    return text;
+                }
+            }
+            return date.days;
+        }
         case VarType::kText: return platform::toUtf8(value.get<control::Text>());
         case VarType::kError: return nlohmann::json{{"error", value.get<control::ErrorValue>().scode}};
         case VarType::kArray: {
@@ -147,13 +218,13 @@ nlohmann::json toJson(const Value& value) {
             nlohmann::json out = nlohmann::json::array();
             if (a.dimensions() == 1) {
                 for (const Value& element : a.elements()) {
-                    out.push_back(toJson(element));
+                    out.push_back(toJson(element, dates));
                 }
             } else if (a.dimensions() == 2) {
                 for (std::int32_t i = a.bound(1).lower; i <= a.bound(1).upper(); ++i) {
                     nlohmann::json row = nlohmann::json::array();
                     for (std::int32_t j = a.bound(2).lower; j <= a.bound(2).upper(); ++j) {
-                        row.push_back(toJson(a.at(i, j)));
+                        row.push_back(toJson(a.at(i, j), dates));
                     }
                     out.push_back(std::move(row));
                 }
@@ -163,7 +234,7 @@ nlohmann::json toJson(const Value& value) {
         case VarType::kRecord: {
             nlohmann::json out = nlohmann::json::object();
             for (const auto& [name, field] : value.get<control::Record>().fields()) {
-                out[name] = toJson(field);
+                out[name] = toJson(field, dates);
             }
             return out;
         }

@@ -1,11 +1,13 @@
 #include "cli/late_bound_call.h"
 
 #include <iostream>
+#include <optional>
 
 #include "cli/json_values.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
 #include "korbit/hosting/dispatch_call.h"
+#include "korbit/control/values/type_library.h"
 #include "korbit/platform/text_encoding.h"
 
 namespace korbit::cli {
@@ -50,6 +52,39 @@ const control::MethodInfo* findMember(const control::InterfaceInfo& info, const 
     return nullptr;
 }
 
+// What a given-back argument that was left out starts as: its default, or
+// the empty value of its type, for the method to fill in.
+Value startingValue(const control::ParamInfo& param) {
+    if (!param.defaultValue.isEmpty()) {
+        return control::coerce(param.defaultValue, param.type);
+    }
+    switch (param.type) {
+        case control::ParamType::kText: return control::Text();
+        case control::ParamType::kBool: return control::Boolean{};
+        case control::ParamType::kInt16: return std::int16_t{0};
+        case control::ParamType::kDouble: return 0.0;
+        case control::ParamType::kDate: return control::Date{};
+        case control::ParamType::kVariant: return control::Empty{};
+        case control::ParamType::kTextArray: return control::Array(control::VarType::kText);
+        case control::ParamType::kVariantArray: return control::Array(control::VarType::kVariant);
+        case control::ParamType::kFileParams:
+        case control::ParamType::kArrayParams:
+        case control::ParamType::kBackupFileParams:
+            return control::makeRecord(*control::findRecord(control::paramTypeName(param.type)));
+        default: return std::int32_t{0};  // 32-bit integers and enumerations
+    }
+}
+
+// The argument named `name` of `member`; -1 when it has none.
+std::ptrdiff_t argumentIndex(const control::MethodInfo& member, const std::string& name) {
+    for (std::size_t i = 0; i < member.params.size(); ++i) {
+        if (control::equalsIgnoreCase(member.params[i].name, name)) {
+            return static_cast<std::ptrdiff_t>(i);
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
 std::string progIdOf(const std::string& className) {
@@ -84,6 +119,12 @@ bool parseCallRequest(const std::vector<std::string>& words, CallRequest& reques
             }
             const std::size_t eq = words[i].find('=');
             request.propertySets.emplace_back(words[i].substr(0, eq), words[i].substr(eq + 1));
+        } else if (w == "--secret") {
+            if (++i == words.size()) {
+                error = "--secret needs the name of the method's argument to read";
+                return false;
+            }
+            request.secretNames.push_back(words[i]);
         } else if (w == "--") {
             ++i;
             break;
@@ -131,7 +172,7 @@ com::IDispatch& ObjectPool::object(const std::string& className) {
     return *found->second;
 }
 
-nlohmann::json runCall(ObjectPool& pool, TerminalHost& host, const CallRequest& request, bool& ok) {
+nlohmann::json runCall(ObjectPool& pool, TerminalHost& host, const CallRequest& request, DateStyle dates, bool& ok) {
     ok = false;
     com::IDispatch* object = nullptr;
     try {
@@ -144,21 +185,32 @@ nlohmann::json runCall(ObjectPool& pool, TerminalHost& host, const CallRequest& 
         return errorJson(com::kFail, "The object describes no interface.");
     }
     nlohmann::json failure;
+    // A failed call still tells the boxes it showed and the failures it
+    // reported (a property set before it, say).
+    auto failed = [&host](nlohmann::json reply) {
+        if (nlohmann::json boxes = host.takeBoxes(); !boxes.empty()) {
+            reply["boxes"] = std::move(boxes);
+        }
+        if (nlohmann::json failures = host.takeFailures(); !failures.empty()) {
+            reply["failures"] = std::move(failures);
+        }
+        return reply;
+    };
 
     for (const auto& [property, text] : request.propertySets) {
         const control::MethodInfo* put = findMember(*info, property, control::MemberKind::kPropertyPut);
         if (put == nullptr) {
-            return errorJson(control::status::kUnknownName, "Unknown property '" + property + "'");
+            return failed(errorJson(control::status::kUnknownName, "Unknown property '" + property + "'"));
         }
         std::vector<Value> args;
         try {
             args.push_back(argumentFromText(text, put->params.empty() ? nullptr : &put->params[0]));
         } catch (const control::AutomationError& e) {
-            return errorJson(e.statusCode(), e.description());
+            return failed(errorJson(e.statusCode(), e.description()));
         }
         Value ignored;
         if (!invokeMember(*object, *put, args, ignored, failure)) {
-            return failure;
+            return failed(std::move(failure));
         }
     }
 
@@ -167,35 +219,64 @@ nlohmann::json runCall(ObjectPool& pool, TerminalHost& host, const CallRequest& 
         member = findMember(*info, request.method, control::MemberKind::kPropertyGet);
     }
     if (member == nullptr) {
-        return errorJson(control::status::kUnknownName, "Unknown method '" + request.method + "' of " +
-                                                            std::string(info->name()));
+        return failed(errorJson(control::status::kUnknownName,
+                                "Unknown method '" + request.method + "' of " + std::string(info->name())));
     }
 
-    std::vector<Value> args;
-    for (std::size_t i = 0; i < request.arguments.size(); ++i) {
-        const control::ParamInfo* param = i < member->params.size() ? &member->params[i] : nullptr;
-        try {
-            args.push_back(argumentFromText(request.arguments[i], param));
-        } catch (const control::AutomationError& e) {
-            return errorJson(e.statusCode(), e.description());
+    // The secret arguments by position; the words fill the others in order.
+    const std::size_t declared = member->params.size();
+    std::vector<std::optional<std::string>> secrets(declared);
+    for (std::size_t k = 0; k < request.secretNames.size(); ++k) {
+        const std::ptrdiff_t at = argumentIndex(*member, request.secretNames[k]);
+        if (at < 0 || secrets[static_cast<std::size_t>(at)]) {
+            return failed(errorJson(control::status::kUnknownName,
+                                    std::string(member->name) + (at < 0 ? " has no argument '" : " reads '") +
+                                        request.secretNames[k] +
+                                        (at < 0 ? "' to read as a secret" : "' as a secret twice")));
         }
+        secrets[static_cast<std::size_t>(at)] = k < request.secretValues.size() ? request.secretValues[k] : "";
+    }
+    std::vector<Value> args;
+    std::size_t word = 0;
+    for (std::size_t i = 0; i < declared || word < request.arguments.size(); ++i) {
+        const control::ParamInfo* param = i < declared ? &member->params[i] : nullptr;
+        try {
+            if (i < declared && secrets[i]) {
+                Value secret(platform::fromUtf8(*secrets[i]));  // as it was read, never as JSON
+                args.push_back(std::move(secret));
+            } else if (word < request.arguments.size()) {
+                args.push_back(argumentFromText(request.arguments[word++], param));
+            } else {
+                args.emplace_back(control::Missing{});
+            }
+        } catch (const control::AutomationError& e) {
+            const std::string which = param != nullptr ? " (argument " + std::string(param->name) + ")" : "";
+            return failed(errorJson(e.statusCode(), e.description() + which));
+        }
+        if (param != nullptr && param->givenBack() && (args.back().isMissing() || args.back().isNull())) {
+            args.back() = startingValue(*param);
+        }
+    }
+    while (!args.empty() && args.back().isMissing()) {
+        args.pop_back();
     }
 
     Value result;
     if (!invokeMember(*object, *member, args, result, failure)) {
-        if (nlohmann::json boxes = host.takeBoxes(); !boxes.empty()) {
-            failure["boxes"] = std::move(boxes);
-        }
-        return failure;
+        return failed(std::move(failure));
     }
     nlohmann::json byref = nlohmann::json::object();
-    for (std::size_t i = 0; i < args.size() && i < member->params.size(); ++i) {
-        if (!member->params[i].byValue()) {
-            byref[std::string(member->params[i].name)] = toJson(args[i]);
+    for (std::size_t i = 0; i < args.size() && i < declared; ++i) {
+        if (!member->params[i].byValue() && !args[i].isMissing() && !secrets[i]) {
+            byref[std::string(member->params[i].name)] = toJson(args[i], dates);
         }
     }
-    ok = true;
-    return {{"result", toJson(result)}, {"byref", std::move(byref)}, {"boxes", host.takeBoxes()}};
+    nlohmann::json failures = host.takeFailures();
+    ok = failures.empty();
+    return {{"result", toJson(result, dates)},
+            {"byref", std::move(byref)},
+            {"boxes", host.takeBoxes()},
+            {"failures", std::move(failures)}};
 }
 
 }  // namespace korbit::cli

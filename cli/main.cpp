@@ -5,15 +5,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/encrypt_command.h"
 #include "cli/help_text.h"
-#include "cli/late_bound_call.h"
-#include "cli/words.h"
 #include "cli/interface_listing.h"
+#include "cli/late_bound_call.h"
+#include "cli/reference_help.h"
+#include "cli/secret_input.h"
+#include "cli/words.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_library.h"
 #include "korbit/hosting/component_loader.h"
@@ -31,50 +34,113 @@ int usageError(const std::string& message) {
     return kUsage;
 }
 
-// Takes "--answer X" from the front of `words`.
-bool takeAnswer(std::vector<std::string>& words, std::optional<std::int32_t>& answer, std::string& error) {
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] != "--answer") {
+// The options of call and script that belong to the command, not to one
+// call: --answer, --dates and --secret-fd.
+struct CommandOptions {
+    std::optional<std::int32_t> answer;
+    DateStyle dates = DateStyle::kDays;
+    std::optional<int> secretFd;
+};
+
+// Takes the command's options from the words: for call (`callOptions`) from
+// those before the method only, since later words are the method's
+// arguments, leaving the options of one call (--class, --set, --secret) among
+// them for parseCallRequest; for script from anywhere.
+bool takeCommandOptions(std::vector<std::string>& words, bool callOptions, CommandOptions& options,
+                        std::string& error) {
+    std::size_t i = 0;
+    while (i < words.size()) {
+        const std::string& w = words[i];
+        if (callOptions && (w == "--class" || w == "--set" || w == "--secret")) {
+            i += 2;
+            continue;
+        }
+        if (w != "--answer" && w != "--dates" && w != "--secret-fd") {
+            if (callOptions) {
+                break;  // the method, or "--"
+            }
+            ++i;
             continue;
         }
         if (i + 1 == words.size()) {
-            error = "--answer needs a value: ok, yes, no or cancel";
+            error = w == "--answer" ? "--answer needs a value: ok, yes, no or cancel"
+                    : w == "--dates" ? "--dates needs a value: iso or days"
+                                     : "--secret-fd needs the number of an open file descriptor";
             return false;
         }
-        if (!(answer = parseAnswer(words[i + 1]))) {
-            error = "--answer takes ok, yes, no or cancel, not '" + words[i + 1] + "'";
+        const std::string& value = words[i + 1];
+        if (w == "--answer" && !(options.answer = parseAnswer(value))) {
+            error = "--answer takes ok, yes, no or cancel, not '" + value + "'";
+            return false;
+        }
+        if (w == "--dates") {
+            if (value != "iso" && value != "days") {
+                error = "--dates takes iso or days, not '" + value + "'";
+                return false;
+            }
+            options.dates = value == "iso" ? DateStyle::kIso : DateStyle::kDays;
+        }
+        if (w == "--secret-fd" && !(options.secretFd = parseSecretFd(value))) {
+            error = "--secret-fd takes the number of an open file descriptor, not '" + value + "'";
             return false;
         }
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i), words.begin() + static_cast<std::ptrdiff_t>(i + 2));
-        return true;
     }
     return true;
 }
 
+// Reads the request's secret arguments, one line each; false with `error`
+// set when the input ends first.
+bool readSecrets(const SecretInput& input, CallRequest& request, std::string& error) {
+    for (const std::string& name : request.secretNames) {
+        std::optional<std::string> line = input.readLine("korbit: " + name + ": ");
+        if (!line) {
+            error = "no line left on " +
+                    (input.fd() == STDIN_FILENO ? std::string("standard input")
+                                                : "file descriptor " + std::to_string(input.fd())) +
+                    " for the argument " + name;
+            return false;
+        }
+        request.secretValues.push_back(std::move(*line));
+    }
+    return true;
+}
+
+nlohmann::json usageJson(const std::string& description) {
+    return {{"error", {{"code", korbit::control::status::kBadParamCount}, {"description", description}}}};
+}
+
 int commandCall(std::vector<std::string> words) {
-    std::optional<std::int32_t> answer;
+    CommandOptions options;
     std::string error;
     CallRequest request;
-    if (!takeAnswer(words, answer, error) || !parseCallRequest(words, request, error)) {
+    if (!takeCommandOptions(words, true, options, error) || !parseCallRequest(words, request, error)) {
         return usageError(error);
     }
-    TerminalHost host(answer, isatty(STDIN_FILENO) != 0, false);
+    const SecretInput secrets(options.secretFd.value_or(STDIN_FILENO));
+    if (!readSecrets(secrets, request, error)) {
+        return usageError(error);
+    }
+    TerminalHost host(options.answer, isatty(STDIN_FILENO) != 0, false);
     ObjectPool pool(host);
     bool ok = false;
-    std::cout << runCall(pool, host, request, ok).dump() << '\n';
+    std::cout << runCall(pool, host, request, options.dates, ok).dump() << '\n';
     return ok ? kOk : kFailed;
 }
 
 int commandScript(std::vector<std::string> words) {
-    std::optional<std::int32_t> answer;
+    CommandOptions options;
     std::string error;
-    if (!takeAnswer(words, answer, error)) {
+    if (!takeCommandOptions(words, false, options, error)) {
         return usageError(error);
     }
     if (words.size() > 1) {
         return usageError("script takes one file (or - for standard input)");
     }
     const bool fromStdin = words.empty() || words[0] == "-";
+    if (fromStdin && options.secretFd == STDIN_FILENO) {
+        return usageError("standard input carries the script: give the secrets another file descriptor");
+    }
     std::ifstream file;
     if (!fromStdin) {
         file.open(words[0]);
@@ -85,16 +151,18 @@ int commandScript(std::vector<std::string> words) {
     }
     std::istream& in = fromStdin ? std::cin : file;
     // Standard input carries the script, so boxes can only be answered by --answer.
-    TerminalHost host(answer, !fromStdin && isatty(STDIN_FILENO) != 0, false);
+    TerminalHost host(options.answer, !fromStdin && isatty(STDIN_FILENO) != 0, false);
     ObjectPool pool(host);
+    std::optional<SecretInput> secrets;
+    if (options.secretFd || !fromStdin) {
+        secrets.emplace(options.secretFd.value_or(STDIN_FILENO));
+    }
     int status = kOk;
     std::string line;
     while (std::getline(in, line)) {
         const auto lineWords = splitWords(line);
         if (!lineWords) {
-            std::cout << nlohmann::json{{"error", {{"code", korbit::control::status::kBadParamCount},
-                                                   {"description", "unbalanced quotes: " + line}}}}.dump()
-                      << std::endl;
+            std::cout << usageJson("unbalanced quotes: " + line).dump() << std::endl;
             status = kUsage;
             continue;
         }
@@ -103,14 +171,24 @@ int commandScript(std::vector<std::string> words) {
         }
         CallRequest request;
         if (!parseCallRequest(*lineWords, request, error)) {
-            std::cout << nlohmann::json{{"error", {{"code", korbit::control::status::kBadParamCount},
-                                                   {"description", error}}}}.dump()
+            std::cout << usageJson(error).dump() << std::endl;
+            status = kUsage;
+            continue;
+        }
+        if (!request.secretNames.empty() && !secrets) {
+            std::cout << usageJson("standard input carries the script: give --secret-fd N to read secrets from")
+                             .dump()
                       << std::endl;
             status = kUsage;
             continue;
         }
+        if (secrets && !readSecrets(*secrets, request, error)) {
+            std::cout << usageJson(error).dump() << std::endl;
+            status = kUsage;
+            continue;
+        }
         bool ok = false;
-        std::cout << runCall(pool, host, request, ok).dump() << std::endl;
+        std::cout << runCall(pool, host, request, options.dates, ok).dump() << std::endl;
         if (!ok) {
             status = std::max(status, kFailed);
         }
@@ -147,10 +225,7 @@ int commandRegistration(bool registering) {
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
     const korbit::help::HelpPage& help = korbitHelp();
-    if (words.size() == 2 && words[0] == "help" && korbit::help::findCommand(help, words[1]) != nullptr) {
-        words = {words[1], "--help"};
-    }
-    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || (words.size() == 1 && words[0] == "help")) {
         std::cout << korbit::help::helpText(help);
         return words.empty() ? kUsage : kOk;
     }
@@ -162,6 +237,20 @@ int main(int argc, char** argv) {
         topic != nullptr && !words.empty() && (words[0] == "--help" || words[0] == "-h")) {
         std::cout << korbit::help::commandHelpText(help, *topic);
         return kOk;
+    }
+    if (command == "help") {
+        if (words.size() != 1) {
+            return usageError("help takes one name: a command, a method, an enumeration or a record");
+        }
+        if (const korbit::help::HelpCommand* topic = korbit::help::findCommand(help, words[0])) {
+            std::cout << korbit::help::commandHelpText(help, *topic);
+            return kOk;
+        }
+        if (const std::optional<std::string> entry = referenceHelpText(words[0])) {
+            std::cout << *entry;
+            return kOk;
+        }
+        return usageError("no command, method, class, enumeration or record is named '" + words[0] + "'");
     }
     if (command == "--version") {
         std::cout << "korbit " << KORBIT_VERSION << '\n';

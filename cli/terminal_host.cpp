@@ -27,8 +27,12 @@ std::optional<std::int32_t> parseAnswer(std::string_view word) {
 }
 
 void TerminalHost::reportFailure(const control::Text& method, const control::Text& description) {
-    std::cerr << "korbit: " << platform::toUtf8(method) << ": " << platform::toUtf8(platform::displayText(description))
-              << '\n';
+    const std::string utf8Method = platform::toUtf8(method);
+    const std::string utf8Description = platform::toUtf8(platform::displayText(description));
+    failures_.push_back({{"method", utf8Method}, {"description", utf8Description}});
+    if (echo_) {
+        std::cerr << "korbit: " << utf8Method << ": " << utf8Description << '\n';
+    }
 }
 
 std::int32_t TerminalHost::messageBox(const control::Text& text, std::int32_t style, const control::Text& title) {
@@ -88,6 +92,12 @@ control::Text TerminalHost::browseForFolder(std::int32_t, const control::Text& p
 nlohmann::json TerminalHost::takeBoxes() {
     nlohmann::json out = std::move(boxes_);
     boxes_ = nlohmann::json::array();
+    return out;
+}
+
+nlohmann::json TerminalHost::takeFailures() {
+    nlohmann::json out = std::move(failures_);
+    failures_ = nlohmann::json::array();
     return out;
 }
 

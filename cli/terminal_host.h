@@ -1,6 +1,6 @@
 // The command line as a host: message boxes are recorded for the JSON
 // output and answered by --answer, by the person at the terminal, or with
-// their safe answer.
+// their safe answer; the failures a method reports are recorded for it too.
 #pragma once
 
 #include <optional>
@@ -29,11 +29,14 @@ public:
     control::Text browseForFolder(std::int32_t ownerWindow, const control::Text& prompt) override;
     bool freezeWindow(std::int32_t, bool) override { return false; }
     bool drawFileIcon(std::int32_t, const control::Text&, bool, std::int32_t) override { return false; }
-    // On standard error, as "korbit: METHOD: DESCRIPTION".
+    // Recorded for the JSON output; on standard error too, as
+    // "korbit: METHOD: DESCRIPTION", when `echo`.
     void reportFailure(const control::Text& method, const control::Text& description) override;
 
     // The boxes shown since the last call, as {"text", "style", "title"}.
     nlohmann::json takeBoxes();
+    // The failures reported since the last call, as {"method", "description"}.
+    nlohmann::json takeFailures();
 
 private:
     std::int32_t ask(std::int32_t style) const;
@@ -42,6 +45,7 @@ private:
     bool interactive_;
     bool echo_;
     nlohmann::json boxes_ = nlohmann::json::array();
+    nlohmann::json failures_ = nlohmann::json::array();
 };
 
 // "ok", "yes", "no", "cancel" -> the answer code; none for anything else.

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "corvane/app/branding.h"
+#include "corvane/app/desktop.h"
 #include "corvane/app/file_names.h"
 #include "corvane/app/instance_channel.h"
 #include "corvane/app/loading_form.h"
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
     try {
         splash = std::make_unique<corvane::LoadingForm>([&](const corvane::AppFolders& folders) {
             try {
-                mainWindow = std::make_unique<corvane::MainWindow>(folders.iniFile, sounds);
+                mainWindow = std::make_unique<corvane::MainWindow>(folders.iniFile, sounds, corvane::realDesktop());
                 mainWindow->show();
                 if (!pendingFile.isEmpty()) {
                     mainWindow->fileChosen(pendingFile);
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
                 cannotStart(e);
                 QApplication::exit(1);
             }
-        });
+        }, corvane::realDesktop());
     } catch (const std::exception& e) {
         cannotStart(e);
         return 1;

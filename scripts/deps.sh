@@ -13,6 +13,7 @@ packages=(
     qt6-base-dev                              # Qt Core (platform layer), Qt Widgets (desktop program)
     qt6-multimedia-dev                        # the desktop program's sound cues
     xvfb xauth xdotool                        # the desktop program driven on a virtual screen, tests only
+    pulseaudio pulseaudio-utils               # a silent audio output for the sound cues, tests only
     shared-mime-info                          # the installed file type checked, tests only
     nlohmann-json3-dev                        # JSON of the command-line host
     librsvg2-bin                              # the icons' PNG sizes, rendered from SVG

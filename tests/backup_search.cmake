@@ -8,5 +8,5 @@ add_executable(backup_search_tests
     backup_search/mirror_test.cpp
 )
 target_include_directories(backup_search_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(backup_search_tests PRIVATE korbit_common korbit_core GTest::gtest_main)
+target_link_libraries(backup_search_tests PRIVATE korbit_common korbit_core korbit_hosting GTest::gtest_main)
 gtest_discover_tests(backup_search_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS utilities)

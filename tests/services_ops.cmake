@@ -2,7 +2,7 @@
 # times and attributes.
 add_executable(services_ops_tests
     platform/scratch_folder.h
-    services/method_calls.h
+    support/control_client.h
     services/file_operations_test.cpp
     services/file_times_test.cpp
     services/settings_behaviour_test.cpp
@@ -10,7 +10,7 @@ add_executable(services_ops_tests
     services/trash_and_launch_test.cpp
 )
 target_include_directories(services_ops_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(services_ops_tests PRIVATE korbit_common korbit_core GTest::gtest_main)
+target_link_libraries(services_ops_tests PRIVATE korbit_common korbit_core korbit_hosting GTest::gtest_main)
 gtest_discover_tests(services_ops_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS services)
 
 # The same methods through the korbit program.

@@ -27,7 +27,10 @@ _korbit() {
         --class)
             mapfile -t COMPREPLY < <(compgen -W "KorbitControl SHA256 BinHexDecCls" -- "$cur")
             return ;;
-        --set)
+        --dates)
+            mapfile -t COMPREPLY < <(compgen -W "iso days" -- "$cur")
+            return ;;
+        --set | --secret | --secret-fd)
             return ;;
     esac
 
@@ -48,26 +51,27 @@ _korbit() {
             for ((i = 2; i < cword; i++)); do
                 case ${words[i]} in
                     --class) class=${words[i + 1]}; ((i++)) ;;
-                    --set | --answer) ((i++)) ;;
+                    --set | --answer | --dates | --secret | --secret-fd) ((i++)) ;;
                     -*) ;;
                     *) return ;;
                 esac
             done
             if [[ $cur == -* ]]; then
-                mapfile -t COMPREPLY < <(compgen -W "--class --set --answer --help" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "--class --set --secret --secret-fd --dates --answer --help" -- "$cur")
             else
                 mapfile -t COMPREPLY < <(compgen -W "$(_korbit_methods "$class")" -- "$cur")
             fi ;;
         script)
             if [[ $cur == -* ]]; then
-                mapfile -t COMPREPLY < <(compgen -W "--answer --help" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "--secret-fd --dates --answer --help" -- "$cur")
             else
                 _filedir
             fi ;;
         register | unregister)
             mapfile -t COMPREPLY < <(compgen -W "--help" -- "$cur") ;;
         help)
-            ((cword == 2)) && mapfile -t COMPREPLY < <(compgen -W "${commands% help}" -- "$cur") ;;
+            # A command, or a method of the control whose reference to show.
+            ((cword == 2)) && mapfile -t COMPREPLY < <(compgen -W "${commands% help} $(_korbit_methods KorbitControl)" -- "$cur") ;;
     esac
 }
 

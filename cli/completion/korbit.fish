@@ -22,7 +22,7 @@ function __korbit_call_wants_method
     set -l i 3
     while test $i -le (count $words)
         switch $words[$i]
-            case --class --set --answer
+            case --class --set --answer --dates --secret --secret-fd
                 set i (math $i + 2)
             case '-*'
                 set i (math $i + 1)
@@ -44,7 +44,7 @@ complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a call -d 'ca
 complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a script -d 'run one call per line, all on one control'
 complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a register -d 'record the control library for this user'
 complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a unregister -d 'remove that record'
-complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a help -d 'show the help of a command'
+complete -c korbit -n "not __fish_seen_subcommand_from $commands" -a help -d 'show the help of a command or method'
 
 complete -c korbit -n "__fish_seen_subcommand_from $commands" -s h -l help -d 'show the help'
 complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt' -F
@@ -54,6 +54,9 @@ complete -c korbit -n '__fish_seen_subcommand_from encrypt decrypt call script' 
 complete -c korbit -n '__fish_seen_subcommand_from methods' -l json -d 'print the list as JSON'
 complete -c korbit -n '__fish_seen_subcommand_from call' -l class -x -a 'KorbitControl SHA256 BinHexDecCls' -d 'the class whose object is called'
 complete -c korbit -n '__fish_seen_subcommand_from call' -l set -x -d 'set a property before the call (PROPERTY=VALUE)'
+complete -c korbit -n '__fish_seen_subcommand_from call' -l secret -x -d 'read this argument from standard input'
+complete -c korbit -n '__fish_seen_subcommand_from call script' -l secret-fd -x -d 'read the secrets from this file descriptor'
+complete -c korbit -n '__fish_seen_subcommand_from call script' -l dates -x -a 'iso days' -d 'how dates are written'
 complete -c korbit -n __korbit_call_wants_method -x -a '(__korbit_methods)'
 complete -c korbit -n '__fish_seen_subcommand_from script' -F
-complete -c korbit -n '__fish_seen_subcommand_from help' -x -a "$commands"
+complete -c korbit -n '__fish_seen_subcommand_from help' -x -a "$commands (__korbit_methods)"

@@ -4,7 +4,7 @@
 
 #include "corvane/app/branding.h"
 #include "corvane/app/window_control.h"
-#include "corvane/app/dialogs.h"
+#include "corvane/app/desktop.h"
 #include "corvane/app/qt_host.h"
 #include "corvane/app/window_parts.h"
 
@@ -19,9 +19,9 @@ const QString kCaptions[] = {
 
 }  // namespace
 
-LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidget* parent)
+LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), finished_(std::move(finished)) {
-    host_ = std::make_unique<QtHost>(this);
+    host_ = std::make_unique<QtHost>(this, desktop);
     control_ = std::make_unique<WindowControl>(*host_);
 
     image1_ = new Picture(102, this);
@@ -39,7 +39,7 @@ LoadingForm::LoadingForm(std::function<void(const AppFolders&)> finished, QWidge
     folders_ = setupAppFolders(*control_);
     if (!folders_.problems.isEmpty()) {
         namespace box = korbit::control::box;
-        Dialogs::messageBox(this,
+        desktop.messageBox(this,
                             QStringLiteral("Corvane could not put its folders and files in place:\n\n") +
                                 folders_.problems.join(QLatin1Char('\n')),
                             box::kExclamation | box::kOkOnly, branding::kBoxTitle);

@@ -14,6 +14,7 @@
 namespace corvane {
 
 class WindowControl;
+class Desktop;
 class Picture;
 class QtHost;
 class XjProgressBar;
@@ -28,7 +29,8 @@ public:
     // `finished` is called once, on the last tick, just before the window
     // closes (it may deleteLater() it); it receives the folders start-up put in place. Throws what creating
     // the control throws.
-    explicit LoadingForm(std::function<void(const AppFolders&)> finished, QWidget* parent = nullptr);
+    // Its boxes are `desktop`'s, which must outlive it.
+    LoadingForm(std::function<void(const AppFolders&)> finished, Desktop& desktop, QWidget* parent = nullptr);
     ~LoadingForm() override;
 
     // Starts the two timers: the progress tick every millisecond (as often as

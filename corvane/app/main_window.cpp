@@ -1,7 +1,6 @@
 #include "corvane/app/main_window.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -13,7 +12,7 @@
 #include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/window_control.h"
 #include "corvane/app/file_names.h"
-#include "corvane/app/dialogs.h"
+#include "corvane/app/desktop.h"
 #include "corvane/app/information_form.h"
 #include "corvane/app/password_field.h"
 #include "corvane/app/qt_host.h"
@@ -48,9 +47,9 @@ QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), stat
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& iniFile, CuePlayer& cues, QWidget* parent)
-    : QWidget(parent), iniFile_(iniFile), cues_(cues), openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
-    host_ = std::make_unique<QtHost>(this);
+MainWindow::MainWindow(const QString& iniFile, CuePlayer& cues, Desktop& desktop, QWidget* parent)
+    : QWidget(parent), iniFile_(iniFile), cues_(cues), desktop_(desktop) {
+    host_ = std::make_unique<QtHost>(this, desktop_);
     control_ = std::make_unique<WindowControl>(*host_);
     buildWindow();
 
@@ -287,19 +286,19 @@ void MainWindow::selectFileClicked() {
     if (firstFileSelect_) {
         initialFolder = toQString(control_->GetSpecialFolderA(korbit::control::CSIDL_COMMON_DESKTOPDIRECTORY));
     }
-    fileChosen(Dialogs::openFileName(this, initialFolder));
+    fileChosen(desktop_.openFileName(this, initialFolder));
 }
 
 void MainWindow::encDecClicked() {
     if (!running()) {
         if (const QString refusal = refusalOf(myFileTxt_->text()); !refusal.isEmpty()) {
-            Dialogs::messageBox(this, refusal, korbit::control::box::kExclamation | korbit::control::box::kOkOnly,
+            desktop_.messageBox(this, refusal, korbit::control::box::kExclamation | korbit::control::box::kOkOnly,
                                 branding::kBoxTitle);
             return;
         }
     }
     if (passwordLength(passwordTxt_->text()) < kMinimumPassword) {
-        Dialogs::messageBox(this, kPasswordRule, korbit::control::box::kInformation | korbit::control::box::kOkOnly,
+        desktop_.messageBox(this, kPasswordRule, korbit::control::box::kInformation | korbit::control::box::kOkOnly,
                             branding::kBoxTitle);
         passwordTxt_->setFocus();
         return;
@@ -393,7 +392,7 @@ void MainWindow::soundClicked() {
 
 void MainWindow::logoClicked() {
     playCue(cue::kLogo);
-    openUrl_(QUrl(branding::kMakerWebAddress));
+    desktop_.openUrl(QUrl(branding::kMakerWebAddress));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -401,7 +400,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         myFileTxt_->setToolTip(legible(myFileTxt_->text()));
     } else if (watched == passwordTxt_ && event->type() == QEvent::MouseMove) {
         showToolTip(passwordTxt_, kPasswordTip, kPasswordTipTitle, kTipPlain, kTipIconInformation, kTipBackColor,
-                    kTipTextColor);
+                    kTipTextColor, {[this] { return desktop_.pointerPosition(); }, desktop_.toolTipDelayMs()});
     } else if (watched == label6_ && event->type() == QEvent::MouseButtonPress) {
         QFont f = label6_->font();
         f.setBold(true);

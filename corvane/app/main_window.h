@@ -18,6 +18,7 @@ namespace corvane {
 
 class ConfirmPasswordDialog;
 class WindowControl;
+class Desktop;
 class CuePlayer;
 class Picture;
 class PictureButton;
@@ -46,11 +47,12 @@ public:
     // `iniFile`: the settings file every settings access goes to. `cues`
     // plays the sound cues and must outlive the window. Throws what creating
     // the control throws.
-    MainWindow(const QString& iniFile, CuePlayer& cues, QWidget* parent = nullptr);
+    // The window's dialogs, opener and pointer are `desktop`'s, and its
+    // sounds `cues`'; both must outlive it.
+    MainWindow(const QString& iniFile, CuePlayer& cues, Desktop& desktop, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Replaces how the maker's web address is opened (tests).
-    void setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
     // The user's actions, as the buttons, pictures and drops trigger them.
     void selectFileClicked();
@@ -124,7 +126,7 @@ private:
     CuePlayer& cues_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<WindowControl> control_;
-    std::function<void(const QUrl&)> openUrl_;
+    Desktop& desktop_;
 
     bool firstFileSelect_ = true;
     bool encryptMode_ = true;

@@ -4,12 +4,12 @@
 #include <QEvent>
 
 #include "corvane/app/branding.h"
-#include "corvane/app/dialogs.h"
+#include "corvane/app/desktop.h"
 #include "corvane/app/file_names.h"
 
 namespace corvane {
 
-QtHost::QtHost(QWidget* owner) : owner_(owner) {
+QtHost::QtHost(QWidget* owner, Desktop& desktop) : owner_(owner), desktop_(desktop) {
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(this);
     }
@@ -23,34 +23,24 @@ QtHost::~QtHost() {
 
 std::int32_t QtHost::messageBox(const korbit::control::Text& text, std::int32_t style,
                                 const korbit::control::Text& title) {
-    return Dialogs::messageBox(owner_.data(), legible(toQString(text)), style, legible(toQString(title)));
+    return desktop_.messageBox(owner_.data(), legible(toQString(text)), style, legible(toQString(title)));
 }
 
 void QtHost::reportFailure(const korbit::control::Text& method, const korbit::control::Text& description) {
     namespace box = korbit::control::box;
-    Dialogs::messageBox(owner_.data(),
+    desktop_.messageBox(owner_.data(),
                         QStringLiteral("The Korbit control could not complete %1: %2")
                             .arg(toQString(method), legible(toQString(description))),
                         box::kCritical | box::kOkOnly, branding::kBoxTitle);
 }
 
-void QtHost::pumpEvents() {
-    if (++calls_ % kCallsPerClockRead != 0) {
-        return;
-    }
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastPump_ < kPumpInterval) {
-        return;
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    lastPump_ = std::chrono::steady_clock::now();
-}
+void QtHost::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool QtHost::inputPending() { return std::exchange(inputArrived_, false); }
 
 korbit::control::Text QtHost::browseForFolder(std::int32_t ownerWindow, const korbit::control::Text& prompt) {
     QWidget* parent = QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(ownerWindow)));
-    return toText(Dialogs::existingFolder(parent != nullptr ? parent : owner_.data(), toQString(prompt)));
+    return toText(desktop_.existingFolder(parent != nullptr ? parent : owner_.data(), toQString(prompt)));
 }
 
 bool QtHost::freezeWindow(std::int32_t window, bool freeze) {

@@ -6,26 +6,28 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-#include <chrono>
 #include <cstdint>
 
 #include "korbit/control/values/host.h"
 
 namespace corvane {
 
+class Desktop;
+
 class QtHost final : public QObject, public korbit::control::Host {
     Q_OBJECT
 public:
     // `owner` parents the boxes and dialogs; it may go away before the host.
-    explicit QtHost(QWidget* owner);
+    // The boxes and the folder picker are the desktop's, which must outlive
+    // the host.
+    QtHost(QWidget* owner, Desktop& desktop);
     ~QtHost() override;
 
     std::int32_t messageBox(const korbit::control::Text& text, std::int32_t style,
                             const korbit::control::Text& title) override;
 
-    // Runs the pending events (timers, clicks, repaints) when the last run
-    // is at least kPumpInterval ago. Cheap enough to be called after every
-    // 32-byte block: the clock is read only every kCallsPerClockRead calls.
+    // Runs the pending events (timers, clicks, repaints). The control calls
+    // it at its own pace during a long operation.
     void pumpEvents() override;
 
     // True once after keyboard or mouse input reached the program.
@@ -46,16 +48,12 @@ public:
     // The handle under which the control knows `widget`'s window.
     static std::int32_t handleOf(QWidget* widget);
 
-    static constexpr std::chrono::milliseconds kPumpInterval{8};
-    static constexpr unsigned kCallsPerClockRead = 64;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QWidget> owner_;
-    unsigned calls_ = 0;
-    std::chrono::steady_clock::time_point lastPump_{};
+    Desktop& desktop_;
     bool inputArrived_ = false;
 };
 

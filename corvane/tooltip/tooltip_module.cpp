@@ -95,8 +95,6 @@ private:
 struct TipState {
     QPointer<ToolTipWindow> tip;
     std::optional<QPoint> lastRest;  // where the mouse rested when the last tip went
-    std::function<QPoint()> cursorSource;
-    int delayOverride = -1;
 };
 
 TipState& tipState() {
@@ -332,9 +330,9 @@ void ToolTipWindow::paintEvent(QPaintEvent* /*event*/) {
 }  // namespace
 
 void showToolTip(QWidget* control, const QString& tipText, const QString& tipTitle, qint32 tipStyle,
-                 qint32 titleIcon, qint32 backColor, qint32 textColor) {
+                 qint32 titleIcon, qint32 backColor, qint32 textColor, const TipPointer& pointer) {
     TipState& state = tipState();
-    const QPoint position = state.cursorSource ? state.cursorSource() : QCursor::pos();
+    const QPoint position = pointer.position ? pointer.position() : QCursor::pos();
     if (state.lastRest && *state.lastRest == position) {
         return;  // the mouse has not moved since the last tip went
     }
@@ -347,22 +345,17 @@ void showToolTip(QWidget* control, const QString& tipText, const QString& tipTit
                              fromColorRef(textColor)};
     auto* tip = new ToolTipWindow(control, position, content);
     state.tip = tip;
-    const int delay = state.delayOverride >= 0
-                          ? state.delayOverride
+    const int delay = pointer.delayMs >= 0
+                          ? pointer.delayMs
                           : control->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, control);
     tip->popUpAfter(std::max(delay, 0));
 }
 
-void removeToolTip() { takeDown(false); }
-
-QWidget* currentToolTip() { return tipState().tip.data(); }
-
-void setCursorPositionSource(std::function<QPoint()> source) {
-    TipState& state = tipState();
-    state.cursorSource = std::move(source);
-    state.lastRest.reset();
+void removeToolTip() {
+    takeDown(false);
+    tipState().lastRest.reset();
 }
 
-void setToolTipDelayForTests(int ms) { tipState().delayOverride = ms; }
+QWidget* currentToolTip() { return tipState().tip.data(); }
 
 }  // namespace corvane

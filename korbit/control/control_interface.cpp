@@ -15,21 +15,6 @@ namespace {
 using P = ParamType;
 using R = ResultType;
 
-// How the members behave on this platform, where that needs saying.
-struct MethodNote {
-    std::string_view method;
-    std::string_view note;
-};
-
-constexpr MethodNote kNotes[] = {
-    {"SetFileCreatedDate", "Always False: Linux keeps a file's creation (birth) time itself and offers no way to "
-                           "set it."},
-    {"SetFileTimes", "Sets the accessed and modified times; True when both were set. The creation (birth) time "
-                     "cannot be set on Linux: creation_date is checked, then left unused."},
-    {"GetFileTimes", "creation_date is the birth time where the file system keeps one, otherwise the earlier of "
-                     "the last change of the file's status and its last modification."},
-};
-
 // One member of the table, checked: a table entry whose arguments do not
 // match its family's method must not reach a caller. The table gives an
 // argument back exactly where the family's parameter is a non-const
@@ -58,11 +43,7 @@ InterfaceInfo buildKorbitControlInterface() {
 #include "korbit/control/values/control_methods.def"
 #undef KORBIT_METHOD
     };
-    InterfaceInfo info("_KorbitControl", std::move(methods));
-    for (const MethodNote& n : kNotes) {
-        info.annotate(n.method, n.note);
-    }
-    return info;
+    return InterfaceInfo("_KorbitControl", std::move(methods));
 }
 
 }  // namespace

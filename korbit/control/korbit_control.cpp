@@ -4,8 +4,8 @@
 
 namespace korbit::control {
 
-KorbitControl::KorbitControl(Host* host)
-    : ControlFrame(host),
+KorbitControl::KorbitControl(Host* host, platform::System& system)
+    : ControlFrame(host, system),
       PathMethods(frame()),
       FileOperationMethods(frame(), paths()),
       EncryptionMethods(frame(), paths()),

@@ -46,8 +46,9 @@ class KorbitControl final : public DispatchObject,
                             public utilities::CalculatorMethods {
 public:
     // `host` may be null: boxes then go to standard error with their safe
-    // answer. The host must outlive the control or be withdrawn first.
-    explicit KorbitControl(Host* host = nullptr);
+    // answer. The host must outlive the control or be withdrawn first; so
+    // must `system` (a test's, say).
+    explicit KorbitControl(Host* host = nullptr, platform::System& system = platform::realSystem());
 
     const InterfaceInfo& interfaceInfo() const noexcept override { return korbitControlInterface(); }
 

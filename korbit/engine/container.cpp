@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "korbit/base/concat.h"
 #include "korbit/engine/sha256.h"
 #include "korbit/engine/windows1252.h"
 
@@ -28,12 +29,7 @@ Status truncated() { return {ErrorCode::WrongPassword, "The container ends insid
 
 }  // namespace
 
-// Appended, not "text" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
-std::string makePlainExtension(std::u16string_view extension) {
-    std::string text = ".";
-    text += toWindows1252(extension);
-    return text;
-}
+std::string makePlainExtension(std::u16string_view extension) { return concat(".", toWindows1252(extension)); }
 
 Result<std::vector<std::uint8_t>> encodeHeader(const ContainerHeader& header) {
     if (header.PlainExtension.size() > 0xFFFF) {

@@ -64,10 +64,10 @@ Result<std::uint64_t> transformBlocks(ByteSource& in, ByteSink& out, const Keyst
     const std::size_t chunkBlocks = chunk / kBlockBytes;
     KeyAheadOptions ahead;
     ahead.useThread = options.keysAhead;
-    if (options.expectedBytes > 0) {
+    if (options.expectedBytes) {
         // A source that grew past it gets its further keys made below, as
         // each chunk needs them.
-        ahead.endBlock = std::min(kMaxBlocks, blocksOf(options.expectedBytes));
+        ahead.endBlock = std::min(kMaxBlocks, blocksOf(*options.expectedBytes));
     }
     KeyAhead chunkKeys(keys, chunkBlocks, ahead);
     std::vector<std::uint8_t> buffer(chunk);

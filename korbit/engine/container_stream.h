@@ -71,10 +71,11 @@ struct TransformOptions {
     // Steps through every chunk; when empty, each chunk is transformed whole.
     ChunkCallback eachChunk;
 
-    // How many bytes the source holds, when known (0: not known). Keys are
-    // then never made past its end, and a small input makes its keys without
-    // a second thread.
-    std::uint64_t expectedBytes = 0;
+    // How many bytes the source holds, when known; empty when it is not (a
+    // pipe, say). Known, keys are never made past it, and a source of at most
+    // one chunk, the empty one included, makes its keys without a second
+    // thread. Unknown, keys are made ahead as far as the format reaches.
+    std::optional<std::uint64_t> expectedBytes;
 
     // Keys made ahead on a second core, where the machine has one.
     bool keysAhead = true;

@@ -49,7 +49,7 @@ public:
     // chunk's worth without. Throws std::bad_alloc when that cannot be had.
     KeyAhead(const Keystream& keys, std::size_t chunkBlocks, KeyAheadOptions options = {});
 
-    // Stops the producer (within a few hundred blocks' work) and joins it.
+    // Stops the producer (within a few thousand blocks' work) and joins it.
     ~KeyAhead();
 
     KeyAhead(const KeyAhead&) = delete;

@@ -35,13 +35,37 @@ BlockKey Keystream::keyFor(std::int32_t counter) const noexcept {
 }
 
 void Keystream::fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept {
-    // Runs end where the counter's number of characters changes (…, -10 | -9,
-    // -1 | 0, 9 | 10, …): the lanes of one call share one plan.
+    // Whole batches of a run go to the run kernel; what is left of a run,
+    // and counters that start none, to the general one, in pieces that end
+    // where the counter's number of characters changes (…, -10 | -9, -1 | 0,
+    // 9 | 10, …) or its run does, so that the next run starts with a batch.
+    const std::size_t lanes = impl_->runLanes;
+    keylanes::RunPlan run;
+    // The run `run` was made for: its digit count's plan and its digits but the last four.
+    const keylanes::DigitsPlan* runPlanOf = nullptr;
+    std::int32_t runHigher = 0;
     std::size_t done = 0;
     while (done < keys.size()) {
         const std::int32_t counter = blockCounter(seed_, firstBlock + done);
-        const std::size_t count =
-            std::min<std::uint64_t>({keys.size() - done, keylanes::kMaxLanes, keylanes::sameLengthRun(counter)});
+        const keylanes::DigitsPlan& plan = plans_[keylanes::digitCount(counter)];
+        const std::size_t inRun = keylanes::runLength(plan, counter);
+        const std::size_t left = keys.size() - done;
+        if (inRun >= lanes && left >= lanes) {
+            const std::int32_t higher = counter / 10000;
+            if (runPlanOf != &plan || runHigher != higher) {
+                keylanes::makeRunPlan(plan, counter, run);
+                runPlanOf = &plan;
+                runHigher = higher;
+            }
+            const std::size_t batches = std::min(inRun, left) / lanes;
+            impl_->runKeys(run, keylanes::runLane(counter), batches, keys.data() + done);
+            done += batches * lanes;
+            continue;
+        }
+        std::size_t count = std::min<std::uint64_t>({left, keylanes::kMaxLanes, keylanes::sameLengthRun(counter)});
+        if (inRun > 0) {
+            count = std::min(count, inRun);
+        }
         makeRun(counter, keys.subspan(done, count));
         done += count;
     }

@@ -4,8 +4,11 @@
 // digest that is the same for every counter once, when it is made (the
 // whole 64-byte blocks of password + "?", and for each number of digits the
 // rounds and schedule words that do not depend on the digits), and then
-// makes the keys of consecutive blocks many at once with the widest
-// implementation this processor has (keystream_lanes.h).
+// makes the keys of consecutive blocks many at once with the fastest
+// implementation this processor has (keystream_implementations.h): in runs
+// of counters that differ only in their last four digits where it can
+// (keystream_runs.h), lane by lane from the digit count's plan elsewhere
+// (keystream_lanes.h).
 //
 // A Keystream does not change once made: any number of threads may use one
 // at the same time.
@@ -18,7 +21,7 @@
 #include <vector>
 
 #include "korbit/engine/container.h"
-#include "korbit/engine/keystream_lanes.h"
+#include "korbit/engine/keystream_implementations.h"
 
 namespace korbit::engine {
 
@@ -38,7 +41,9 @@ public:
 
     // The keys of blocks firstBlock, firstBlock+1, ... into `keys`, to be
     // XORed block by block (xorBlock). The caller keeps
-    // firstBlock + keys.size() within kMaxBlocks.
+    // firstBlock + keys.size() within kMaxBlocks. The plan of a run is
+    // worked out once per call and run, so calls of a few thousand keys and
+    // more go at full speed.
     void fillKeys(std::uint64_t firstBlock, std::span<BlockKey> keys) const noexcept;
 
     // XORs one block (1 to 32 bytes) with the first bytes of `key`. Inline:
@@ -62,7 +67,7 @@ public:
 
 private:
     // Keys of consecutive counters from `first`, all with the same number of
-    // characters, at most kMaxLanes of them.
+    // characters, at most kMaxLanes of them, by the general kernel.
     void makeRun(std::int32_t first, std::span<BlockKey> keys) const noexcept;
 
     const keylanes::Implementation* impl_;

@@ -1,6 +1,10 @@
-// The lane kernel on AVX2: eight key texts per 256-bit register. AVX2 has
-// no rotate, so each rotation is two shifts and an OR.
-#include "korbit/engine/keystream_lanes.h"
+// The lane kernels on AVX2: eight key texts per 256-bit register. AVX2 has
+// no rotate, so each rotation is two shifts and an OR, and no three-input
+// logic: a round takes about 35 instructions per register of lanes, where
+// the same code given AVX-512VL's three-input logic takes about 24. With only
+// 16 registers a run's batch is one group of eight lanes, rolled (see
+// RunLayout::batchRolled): two groups interleaved spill more than they gain.
+#include "korbit/engine/keystream_implementations.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 
@@ -10,6 +14,7 @@
 
 #define KORBIT_LANES_TARGET __attribute__((target("avx2")))
 #include "korbit/engine/keystream_kernel.h"
+#include "korbit/engine/keystream_run_kernel.h"
 
 namespace korbit::engine::keylanes {
 
@@ -29,8 +34,12 @@ struct Avx2Ops {
     static KORBIT_LANES_INLINE V shiftRight(V x) noexcept {
         return _mm256_srli_epi32(x, N);
     }
+    // By 0 to 32 bits; 32 gives 0.
     static KORBIT_LANES_INLINE V shiftLeft(V x, std::uint32_t n) noexcept {
         return _mm256_sll_epi32(x, _mm_cvtsi32_si128(static_cast<int>(n)));
+    }
+    static KORBIT_LANES_INLINE V shiftRightBy(V x, std::uint32_t n) noexcept {
+        return _mm256_srl_epi32(x, _mm_cvtsi32_si128(static_cast<int>(n)));
     }
     // table[index] for indices 0..3.
     static KORBIT_LANES_INLINE V lookup4(const std::uint32_t* table, V index) noexcept {
@@ -54,9 +63,10 @@ struct Avx2Ops {
     static KORBIT_LANES_INLINE V ch(V x, V y, V z) noexcept {
         return _mm256_xor_si256(_mm256_and_si256(_mm256_xor_si256(y, z), x), z);
     }
-    // majority = (x AND y) OR (z AND (x OR y))
+    // majority = y XOR ((x XOR y) AND (y XOR z)); a round's a XOR b is the
+    // next round's b XOR c, so the compiler can keep it.
     static KORBIT_LANES_INLINE V maj(V x, V y, V z) noexcept {
-        return _mm256_or_si256(_mm256_and_si256(x, y), _mm256_and_si256(z, _mm256_or_si256(x, y)));
+        return _mm256_xor_si256(y, _mm256_and_si256(_mm256_xor_si256(x, y), _mm256_xor_si256(y, z)));
     }
     static KORBIT_LANES_INLINE V keyWord(V x, V next) noexcept {
         return _mm256_or_si256(_mm256_slli_epi32(x, 4), _mm256_srli_epi32(next, 28));
@@ -104,7 +114,7 @@ KORBIT_LANES_TARGET void makeKeysAvx2(const DigitsPlan& plan, const LaneDigits& 
     laneKeysInGroups<Avx2Ops>(plan, digits, 0, count, keys);
 }
 
-constexpr Implementation kAvx2{"avx2", &makeKeysAvx2};
+constexpr Implementation kAvx2{"avx2", &makeKeysAvx2, Avx2Ops::kWidth, &runKeys<Avx2Ops, RunForm::kRolled>};
 
 }  // namespace
 

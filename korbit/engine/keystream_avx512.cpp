@@ -2,7 +2,7 @@
 // register, two registers' worth interleaved. Rotations are single vprord
 // instructions and each three-input function (Ch, Maj, the XORs of the
 // sigmas) a single vpternlogd.
-#include "korbit/engine/keystream_lanes.h"
+#include "korbit/engine/keystream_implementations.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 
@@ -23,6 +23,7 @@
 
 #define KORBIT_LANES_TARGET __attribute__((target("avx512f,avx512vl")))
 #include "korbit/engine/keystream_kernel.h"
+#include "korbit/engine/keystream_run_kernel.h"
 
 namespace korbit::engine::keylanes {
 
@@ -49,8 +50,12 @@ struct Avx512Ops {
     static KORBIT_LANES_INLINE V shiftRight(V x) noexcept {
         return _mm512_srli_epi32(x, N);
     }
+    // By 0 to 32 bits; 32 gives 0.
     static KORBIT_LANES_INLINE V shiftLeft(V x, std::uint32_t n) noexcept {
         return _mm512_sll_epi32(x, _mm_cvtsi32_si128(static_cast<int>(n)));
+    }
+    static KORBIT_LANES_INLINE V shiftRightBy(V x, std::uint32_t n) noexcept {
+        return _mm512_srl_epi32(x, _mm_cvtsi32_si128(static_cast<int>(n)));
     }
     // table[index] for indices 0..3.
     static KORBIT_LANES_INLINE V lookup4(const std::uint32_t* table, V index) noexcept {
@@ -139,7 +144,8 @@ KORBIT_LANES_TARGET void makeKeysAvx512(const DigitsPlan& plan, const LaneDigits
     }
 }
 
-constexpr Implementation kAvx512{"avx512", &makeKeysAvx512};
+constexpr Implementation kAvx512{"avx512", &makeKeysAvx512, Twice<Avx512Ops>::kWidth,
+                                 &runKeys<Twice<Avx512Ops>, RunForm::kStraight>};
 
 }  // namespace
 

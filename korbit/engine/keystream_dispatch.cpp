@@ -1,20 +1,20 @@
-// Which key-stream implementations this processor can run, widest first.
+// Which key-stream implementations this processor can run, fastest first.
 #include <array>
 
-#include "korbit/engine/keystream_lanes.h"
+#include "korbit/engine/keystream_implementations.h"
 
 namespace korbit::engine::keylanes {
 
 namespace {
 
 struct Available {
-    std::array<const Implementation*, 4> list{};
+    std::array<const Implementation*, 5> list{};
     std::size_t count = 0;
 };
 
 Available findAvailable() noexcept {
     Available found;
-    for (const Implementation* impl : {avx512(), avx2(), shaExtensions()}) {
+    for (const Implementation* impl : {avx512(), shaExtensions(), shaExtensionsSse(), avx2()}) {
         if (impl != nullptr) {
             found.list[found.count++] = impl;
         }

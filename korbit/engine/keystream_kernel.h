@@ -5,9 +5,10 @@
 // defines KORBIT_LANES_TARGET (its instruction set as a function target,
 // empty for the portable code) and its Ops, then includes this header.
 // Besides the SHA-256 functions, Ops has the few integer operations that
-// work out each lane's digits (laneLowDigits). Everything here has internal
-// linkage, so each file gets its own copy compiled for its own target and
-// nothing leaks into the rest of the build.
+// work out each lane's digits (laneLowDigits here, fourDigits in the run
+// kernel, keystream_run_kernel.h). Everything here has internal linkage, so
+// each file gets its own copy compiled for its own target and nothing leaks
+// into the rest of the build.
 //
 // Registers rotate instead of values: at round t, working variable r lives
 // in slot (r - t) mod 8, so a round writes two slots and moves nothing, and
@@ -274,6 +275,9 @@ struct Twice {
     }
     static KORBIT_LANES_INLINE V shiftLeft(V x, std::uint32_t n) noexcept {
         return {Single::shiftLeft(x.lo, n), Single::shiftLeft(x.hi, n)};
+    }
+    static KORBIT_LANES_INLINE V shiftRightBy(V x, std::uint32_t n) noexcept {
+        return {Single::shiftRightBy(x.lo, n), Single::shiftRightBy(x.hi, n)};
     }
     static KORBIT_LANES_INLINE V lookup4(const std::uint32_t* table, V index) noexcept {
         return {Single::lookup4(table, index.lo), Single::lookup4(table, index.hi)};

@@ -1,16 +1,15 @@
-// The multi-buffer side of the key stream. The key texts of consecutive
-// counters differ only in the counter's digits, so for each digit count the
-// part of the final digest blocks that is the same for every counter is
-// worked out once per password (a DigitsPlan): the message words without the
-// digits, the rounds before the first word holding a digit, and the schedule
-// terms that come from constant words only. An implementation then makes up
-// to kMaxLanes keys of consecutive counters at once from a plan and a
-// LaneDigits, one key per lane.
+// The general side of the key stream: any counters of one digit count. The
+// key texts of consecutive counters differ only in the counter's digits, so
+// for each digit count the part of the final digest blocks that is the same
+// for every counter is worked out once per password (a DigitsPlan): the
+// message words without the digits, the rounds before the first word holding
+// a digit, and the schedule terms that come from constant words only. An
+// implementation then makes up to kMaxLanes keys of consecutive counters at
+// once from a plan and a LaneDigits, one key per lane.
 //
-// Implementations, one file each: portable (any processor), SHA extensions
-// (four messages interleaved), AVX2 (8 lanes) and AVX-512 (16 lanes, two
-// groups interleaved). keystream_dispatch.cpp lists the ones this processor
-// can run, widest first.
+// Most keys come from the faster runs (keystream_runs.h); these kernels make
+// the rest: counters of fewer than four digits, key texts of two final blocks,
+// the ends of runs and single keys.
 #pragma once
 
 #include <array>
@@ -126,24 +125,6 @@ LaneDigits laneDigits(const DigitsPlan& plan, std::int32_t first, std::size_t co
 // keys[0..count-1].
 using MakeKeysFn = void (*)(const DigitsPlan& plan, const LaneDigits& digits, std::size_t count,
                             BlockKey* keys) noexcept;
-
-struct Implementation {
-    std::string_view name;  // "avx512", "avx2", "sha-extensions", "portable"
-    MakeKeysFn makeKeys;
-};
-
-// Always available.
-const Implementation& portable() noexcept;
-// nullptr when this build or this processor has none.
-const Implementation* shaExtensions() noexcept;
-const Implementation* avx2() noexcept;
-const Implementation* avx512() noexcept;
-
-// Those this processor can run, widest first; portable is always the last.
-std::span<const Implementation* const> available() noexcept;
-
-// The first of available(): what key streams use unless told otherwise.
-const Implementation& active() noexcept;
 
 // The key of a final hash state: the digest shifted left by one nibble, the
 // last nibble kept (see keyFromDigest). Word w holds key bytes 4w..4w+3,

@@ -1,9 +1,11 @@
 // The lane kernel on plain 32-bit words, two keys at a time (their rounds
 // interleaved, for the processor to overlap): any processor.
 #include "korbit/engine/digest_functions.h"
+#include "korbit/engine/keystream_implementations.h"
 
 #define KORBIT_LANES_TARGET
 #include "korbit/engine/keystream_kernel.h"
+#include "korbit/engine/keystream_run_kernel.h"
 
 namespace korbit::engine::keylanes {
 
@@ -23,7 +25,9 @@ struct PortableOps {
     static V shiftRight(V x) noexcept {
         return x >> N;
     }
-    static V shiftLeft(V x, std::uint32_t n) noexcept { return x << n; }
+    // By 0 to 32 bits; 32 gives 0, as the vector shifts do.
+    static V shiftLeft(V x, std::uint32_t n) noexcept { return n < 32 ? x << n : 0; }
+    static V shiftRightBy(V x, std::uint32_t n) noexcept { return n < 32 ? x >> n : 0; }
     static V lookup4(const std::uint32_t* table, V index) noexcept { return table[index]; }
     static V bigSigma0(V x) noexcept { return sha256::bigSigma0(x); }
     static V bigSigma1(V x) noexcept { return sha256::bigSigma1(x); }
@@ -48,7 +52,8 @@ void makeKeysPortable(const DigitsPlan& plan, const LaneDigits& digits, std::siz
     laneKeysInGroups<Twice<PortableOps>>(plan, digits, 0, count, keys);
 }
 
-constexpr Implementation kPortable{"portable", &makeKeysPortable};
+constexpr Implementation kPortable{"portable", &makeKeysPortable, Twice<PortableOps>::kWidth,
+                                   &runKeys<Twice<PortableOps>, RunForm::kStraight>};
 
 }  // namespace
 

@@ -54,8 +54,8 @@ int FileCalls::openAt(int folder, const char* name, int flags, mode_t mode) {
 ssize_t FileCalls::write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
 int FileCalls::fsync(int fd) { return ::fsync(fd); }
 int FileCalls::fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
-int FileCalls::renameAt(int fromFolder, const char* from, int toFolder, const char* to) {
-    return ::renameat(fromFolder, from, toFolder, to);
+int FileCalls::renameAt(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
+    return ::renameat2(fromFolder, from, toFolder, to, flags);
 }
 int FileCalls::unlinkAt(int folder, const char* name) { return ::unlinkat(folder, name, 0); }
 
@@ -178,7 +178,7 @@ engine::Status Replacement::write(std::string_view text) {
     return write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
-engine::Status Replacement::commit(unsigned mode, const CommitSteps& steps) {
+engine::Status Replacement::commit(unsigned mode, const CommitSteps& steps, ExistingTarget existing) {
     errno = 0;
     if (calls_->fchmod(fd_.get(), mode & 0777U) != 0) {
         return systemFailure(lastError(), "setting the permissions of " + temporaryPath());
@@ -194,8 +194,13 @@ engine::Status Replacement::commit(unsigned mode, const CommitSteps& steps) {
     }
     const std::string target = joined(folderPath_, target_);
     errno = 0;
-    if (calls_->renameAt(folder_, name_.c_str(), folder_, target_.c_str()) != 0) {
-        return systemFailure(lastError(), "replacing " + target);
+    if (calls_->renameAt(folder_, name_.c_str(), folder_, target_.c_str(),
+                         existing == ExistingTarget::kKeep ? RENAME_NOREPLACE : 0U) != 0) {
+        const int error = lastError();
+        if (error == EEXIST && existing == ExistingTarget::kKeep) {
+            return {engine::ErrorCode::Exists, target + " exists already", EEXIST};
+        }
+        return systemFailure(error, (existing == ExistingTarget::kKeep ? "naming " : "replacing ") + target);
     }
     owned_ = false;  // it is the target now
     if (steps.afterRename) {

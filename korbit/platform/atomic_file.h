@@ -43,7 +43,8 @@ public:
     virtual ssize_t write(int fd, const void* data, std::size_t size);
     virtual int fsync(int fd);
     virtual int fchmod(int fd, mode_t mode);
-    virtual int renameAt(int fromFolder, const char* from, int toFolder, const char* to);
+    // `flags` as renameat2() takes them (RENAME_NOREPLACE, say).
+    virtual int renameAt(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags = 0);
     virtual int unlinkAt(int folder, const char* name);
 };
 
@@ -74,6 +75,9 @@ struct CommitSteps {
     std::function<engine::Status()> afterRename;   // the new content is in place; the folder is not flushed yet
 };
 
+// What becomes of an entry already at the target's name.
+enum class ExistingTarget { kReplace, kKeep };
+
 // The content of one target, on its way into place.
 class Replacement {
 public:
@@ -99,12 +103,15 @@ public:
     engine::Status write(std::string_view text);
 
     // Gives the temporary file permission bits `mode` (exactly these: no
-    // creation mask applies; set-id and sticky bits are never given), flushes it, runs `steps.beforeRename`, renames
-    // it over the target, runs `steps.afterRename` and flushes the folder.
-    // A failure before the rename leaves the target as it was (the temporary
-    // file is removed when this goes); after it, the new content is in place
-    // and the message says so.
-    engine::Status commit(unsigned mode, const CommitSteps& steps = {});
+    // creation mask applies; set-id and sticky bits are never given), flushes
+    // it, runs `steps.beforeRename`, renames it to the target's name (over
+    // what is there, or, with kKeep, never: Exists when the name is taken),
+    // runs `steps.afterRename` and flushes the folder. A failure before the
+    // rename leaves the target as it was (the temporary file is removed when
+    // this goes); after it, the new content is in place and the message says
+    // so.
+    engine::Status commit(unsigned mode, const CommitSteps& steps = {},
+                          ExistingTarget existing = ExistingTarget::kReplace);
 
     // The temporary file is someone else's from now on: it is not removed
     // when this goes (the descriptor stays open until then).

@@ -3,9 +3,10 @@
 
 #include <string>
 
+#include "korbit/platform/atomic_file.h"
+
 namespace korbit::platform {
 
-enum class ExistingTarget { kReplace, kKeep };
 
 // Copies the regular file `from` (links followed) to `to`, with its
 // permission bits (never set-user-ID, set-group-ID or sticky) and

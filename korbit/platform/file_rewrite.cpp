@@ -11,10 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <utility>
 #include <vector>
 
+#include "korbit/base/concat.h"
 #include "korbit/platform/file_metadata.h"
 #include "korbit/platform/regular_file.h"
 #include "korbit/platform/rewrite_check.h"
@@ -80,31 +80,6 @@ engine::Result<T> guardedValue(Body&& body) {
     }
 }
 
-std::mutex& hookMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-RewriteHook& installedHook() {
-    static RewriteHook hook;
-    return hook;
-}
-
-// Runs the test hook at `step`; a failure it asks for is thrown as the
-// platform's own would be.
-void step(RewriteStep at, const std::string& what) {
-    RewriteHook hook;
-    {
-        const std::lock_guard<std::mutex> lock(hookMutex());
-        hook = installedHook();
-    }
-    if (hook) {
-        if (const int error = hook(at); error != 0) {
-            fail(engine::ErrorCode::IoFailed, error, what);
-        }
-    }
-}
-
 // ---- Names of temporary files
 //
 // A run's temporary file is ".<name>.korbit-XXXXXX", locked by the run that
@@ -118,11 +93,7 @@ constexpr std::size_t kNameRoom = 180;
 constexpr const char* kRunMark = ".korbit-";
 constexpr const char* kCompleteMark = ".korbit-complete-";
 
-std::string namePart(const std::string& name) {
-    std::string part = ".";  // appended, not "." + ...: GCC 12 warns falsely on that at -O3 (bug 105651)
-    part.append(name, 0, kNameRoom);
-    return part;
-}
+std::string namePart(const std::string& name) { return concat(".", std::string_view(name).substr(0, kNameRoom)); }
 
 // The prefix of the run temporary files of `name`: ".<name>.korbit-", to
 // which six random letters and digits are added.
@@ -257,9 +228,9 @@ bool sameTimes(const struct timespec& a, const struct timespec& b) noexcept {
 
 // Makes a run's temporary file for `name` in the folder open as `folder`,
 // locked so that no other run takes it for a dead run's.
-engine::Result<Replacement> runTemporary(int folder, const std::string& folderPath, const std::string& name) {
-    engine::Result<Replacement> made =
-        Replacement::create(folder, folderPath, name, systemFileCalls(), runPrefix(name));
+engine::Result<Replacement> runTemporary(int folder, const std::string& folderPath, const std::string& name,
+                                         FileCalls& calls) {
+    engine::Result<Replacement> made = Replacement::create(folder, folderPath, name, calls, runPrefix(name));
     if (made) {
         ::flock(made->descriptor(), LOCK_EX | LOCK_NB);
     }
@@ -268,19 +239,22 @@ engine::Result<Replacement> runTemporary(int folder, const std::string& folderPa
 
 }  // namespace
 
-void setRewriteHook(RewriteHook hook) {
-    const std::lock_guard<std::mutex> lock(hookMutex());
-    installedHook() = std::move(hook);
-}
-
 engine::Result<std::unique_ptr<FileRewrite>> FileRewrite::open(const std::string& path,
-                                                               const std::string& fallbackFolder) {
+                                                               const std::string& fallbackFolder, System& system) {
     return guardedValue<std::unique_ptr<FileRewrite>>(
-        [&] { return std::unique_ptr<FileRewrite>(new FileRewrite(path, fallbackFolder)); });
+        [&] { return std::unique_ptr<FileRewrite>(new FileRewrite(path, fallbackFolder, system)); });
 }
 
-FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder)
-    : fallbackFolder_(withoutTrailingSlash(fallbackFolder)) {
+// Tells the system of `at`; a failure it asks for is thrown as the
+// platform's own would be.
+void FileRewrite::step(RewriteStep at, const std::string& what) const {
+    if (const int error = system_.atRewriteStep(at); error != 0) {
+        fail(engine::ErrorCode::IoFailed, error, what);
+    }
+}
+
+FileRewrite::FileRewrite(const std::string& path, const std::string& fallbackFolder, System& system)
+    : system_(system), fallbackFolder_(withoutTrailingSlash(fallbackFolder)) {
     char resolved[PATH_MAX];
     if (::realpath(path.c_str(), resolved) == nullptr) {
         fail(errno == ENOENT ? engine::ErrorCode::NotFound : engine::ErrorCode::IoFailed, errno, path);
@@ -526,31 +500,31 @@ void FileRewrite::restoreMode(WritableFile& out) const {
 }
 
 void FileRewrite::createTemporary() {
-    // The folder is opened readable where it can be, so that it can be
-    // flushed after the rename.
-    const Descriptor readable(readableFolder(folder_.get()));
-    tempFolder_ = Descriptor(readable.valid() ? ::dup(readable.get()) : ::dup(folder_.get()));
-    engine::Result<Replacement> made = runTemporary(tempFolder_.get(), parentFolder(target_), name_);
-    if (made) {
+    // Makes the temporary file in `folder` (kept as tempFolder_ on success).
+    const auto makeIn = [&](Descriptor folder, const std::string& folderPath, bool beside) {
+        engine::Result<Replacement> made = runTemporary(folder.get(), folderPath, name_, system_.fileCalls());
+        if (!made) {
+            return made.status().systemError();
+        }
+        tempFolder_ = std::move(folder);
         temp_.emplace(std::move(made).value());
         tempName_ = temp_->temporaryName();
         tempPath_ = temp_->temporaryPath();
-        tempBeside_ = true;
+        tempBeside_ = beside;
+        return 0;
+    };
+    // The folder is opened readable where it can be, so that it can be
+    // flushed after the rename.
+    const Descriptor readable(readableFolder(folder_.get()));
+    const int error =
+        makeIn(Descriptor(readable.valid() ? ::dup(readable.get()) : ::dup(folder_.get())), parentFolder(target_), true);
+    if (error == 0) {
         return;
     }
-    const int error = made.status().systemError();
     if ((error == EACCES || error == EROFS || error == EPERM) && !fallbackFolder_.empty()) {
         Descriptor fallback(::open(fallbackFolder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (fallback.valid()) {
-            tempFolder_ = std::move(fallback);
-            made = runTemporary(tempFolder_.get(), fallbackFolder_, name_);
-            if (made) {
-                temp_.emplace(std::move(made).value());
-                tempName_ = temp_->temporaryName();
-                tempPath_ = temp_->temporaryPath();
-                tempBeside_ = false;
-                return;
-            }
+        if (fallback.valid() && makeIn(std::move(fallback), fallbackFolder_, false) == 0) {
+            return;
         }
     }
     fail(engine::ErrorCode::IoFailed, error, "creating a temporary file beside " + target_);
@@ -815,49 +789,29 @@ engine::Result<std::unique_ptr<NewFile>> NewFile::create(const std::string& path
     return guardedValue<std::unique_ptr<NewFile>>([&] { return std::unique_ptr<NewFile>(new NewFile(path)); });
 }
 
-NewFile::NewFile(const std::string& path) : path_(path), name_(nameOf(path)) {
-    folder_ = Descriptor(::open(parentFolder(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+NewFile::NewFile(const std::string& path) : path_(path) {
+    folder_ = Descriptor(::open(parentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder_.valid()) {
         fail(engine::ErrorCode::IoFailed, errno, "opening the folder of " + path);
     }
-    engine::Result<Descriptor> made = createTemporaryFile(folder_.get(), runPrefix(name_), tempName_);
+    engine::Result<Replacement> made = runTemporary(folder_.get(), parentFolder(path), nameOf(path), systemFileCalls());
     if (!made) {
         fail(engine::ErrorCode::IoFailed, made.status().systemError(), "creating a temporary file beside " + path);
     }
-    fd_ = std::move(made).value();
-    ::flock(fd_.get(), LOCK_EX | LOCK_NB);  // no other run takes it for a dead run's
-}
-
-NewFile::~NewFile() {
-    if (!committed_ && fd_.valid()) {
-        ::unlinkat(folder_.get(), tempName_.c_str(), 0);
-    }
+    temp_.emplace(std::move(made).value());
 }
 
 engine::Status NewFile::write(std::span<const std::uint8_t> bytes) {
-    const engine::Status written = writeAllBytes(fd_.get(), bytes, "writing " + path_);
+    const engine::Status written = temp_->write(bytes);
     return written ? written : engine::Status(engine::ErrorCode::IoFailed, written.message(), written.systemError());
 }
 
 engine::Status NewFile::commit(unsigned mode) {
-    return guarded([&] {
-        if (::fchmod(fd_.get(), mode & 0777U) != 0) {
-            fail(engine::ErrorCode::IoFailed, errno, "setting the permissions of " + path_);
-        }
-        if (::fsync(fd_.get()) != 0) {
-            fail(engine::ErrorCode::IoFailed, errno, "flushing " + path_);
-        }
-        if (::renameat2(folder_.get(), tempName_.c_str(), folder_.get(), name_.c_str(), RENAME_NOREPLACE) != 0) {
-            if (errno == EEXIST) {
-                refuse(engine::ErrorCode::Exists, EEXIST, path_ + " exists already");
-            }
-            fail(engine::ErrorCode::IoFailed, errno, "naming " + path_);
-        }
-        committed_ = true;
-        if (!syncFolder(folder_.get())) {
-            fail(engine::ErrorCode::IoFailed, errno, "flushing the folder of " + path_);
-        }
-    });
+    const engine::Status committed = temp_->commit(mode, {}, ExistingTarget::kKeep);
+    if (committed || committed.code() == engine::ErrorCode::Exists) {
+        return committed;
+    }
+    return {engine::ErrorCode::IoFailed, committed.message(), committed.systemError()};
 }
 
 }  // namespace korbit::platform

@@ -60,36 +60,20 @@
 #include "korbit/platform/atomic_file.h"
 #include "korbit/platform/descriptor.h"
 #include "korbit/platform/rewrite_record.h"
+#include "korbit/platform/system.h"
 
 namespace korbit::platform {
-
-// The moments of a rewrite at which a test can act (swap a name, say) or
-// make the step fail.
-enum class RewriteStep {
-    kOpened,             // the file is open and locked; nothing is written yet
-    kWriting,            // before each write to the temporary file
-    kBeforeReplace,      // the temporary file is complete and flushed, just before it is renamed over the file
-    kMarkedComplete,     // in place: the temporary file is flushed and marked complete; the file is untouched
-    kCopyingBack,        // in place: before each piece of the copy into the file
-    kReplaced,           // the file holds the new content; its folder is not flushed yet
-};
-
-// Called at every step on the thread doing the rewrite. A nonzero result is
-// an errno value that makes that step fail as the platform would.
-using RewriteHook = std::function<int(RewriteStep)>;
-
-// Installs `hook` for every rewrite of the process (an empty one removes it).
-// For tests only.
-void setRewriteHook(RewriteHook hook);
 
 class FileRewrite {
 public:
     // Opens and locks `path` (UTF-8; a link named by the user is followed).
     // Nothing is written yet. `fallbackFolder` takes the temporary file when
-    // the file's own folder cannot be written. Fails: NotFound, NotAFile,
-    // Busy, IoFailed, Changed (the file was replaced by a link).
+    // the file's own folder cannot be written. `system` is told of every
+    // step and must outlive the rewrite. Fails: NotFound, NotAFile, Busy,
+    // IoFailed, Changed (the file was replaced by a link).
     static engine::Result<std::unique_ptr<FileRewrite>> open(const std::string& path,
-                                                             const std::string& fallbackFolder);
+                                                             const std::string& fallbackFolder,
+                                                             System& system = realSystem());
     ~FileRewrite();  // an uncommitted temporary file is removed; the file is left as it was
     FileRewrite(const FileRewrite&) = delete;
     FileRewrite& operator=(const FileRewrite&) = delete;
@@ -149,7 +133,8 @@ public:
     engine::Status removeOriginal();
 
 private:
-    FileRewrite(const std::string& path, const std::string& fallbackFolder);
+    FileRewrite(const std::string& path, const std::string& fallbackFolder, System& system);
+    void step(RewriteStep at, const std::string& what) const;
     void createTemporary();
     void checkUnchanged(const char* what) const;
     void commitBeside(unsigned newMode);
@@ -167,6 +152,7 @@ private:
     void checkOwnCopy(const Descriptor& copy, const RewriteRecord& record, const std::string& copyPath) const;
     void applyRecordedCopy(int copy, const RewriteRecord& record, const std::string& copyPath);
 
+    System& system_;
     std::string target_;  // the real path, links resolved; for messages
     std::string name_;
     std::string fallbackFolder_;
@@ -184,13 +170,13 @@ private:
     std::vector<std::string> notices_;
 };
 
-// A new file made whole or not at all: written to a temporary file beside
-// it and linked into place only when complete, never over an existing file.
+// A new file made whole or not at all: a replacement (atomic_file.h) that
+// never takes the place of an existing entry.
 class NewFile {
 public:
     // Fails: IoFailed when no temporary file can be made there.
     static engine::Result<std::unique_ptr<NewFile>> create(const std::string& path);
-    ~NewFile();  // an uncommitted temporary file is removed
+    ~NewFile() = default;  // an uncommitted temporary file is removed
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
 
@@ -205,11 +191,8 @@ private:
     explicit NewFile(const std::string& path);
 
     std::string path_;
-    std::string name_;
-    Descriptor folder_{-1};
-    Descriptor fd_{-1};
-    std::string tempName_;
-    bool committed_ = false;
+    Descriptor folder_{-1};  // readable, so that it can be flushed; outlives temp_
+    std::optional<Replacement> temp_;
 };
 
 // True when a file exists at `path` or the name cannot be looked up (so it

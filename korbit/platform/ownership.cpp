@@ -167,7 +167,7 @@ engine::Status checkOwnedPath(const std::string& path) {
         std::deque<std::string> more = componentsOf(to);
         rest.insert(rest.begin(), more.begin(), more.end());
         if (!to.empty() && to.front() == '/') {
-            current = "/";
+            current.assign(1, '/');
         }
     }
     return {};

@@ -12,6 +12,16 @@ namespace korbit::platform {
 
 namespace {
 
+// One read of up to `size` bytes, tried again when a signal cut it short
+// before anything was read: what read() gives otherwise.
+ssize_t readOnce(int fd, void* data, std::size_t size) {
+    ssize_t n = 0;
+    do {
+        n = ::read(fd, data, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 
 int errorOr(int fallback) { return errno != 0 ? errno : fallback; }
@@ -90,33 +100,17 @@ engine::Status appendToRegularFile(const std::string& path, std::string_view con
 
 bool readChunks(int fd, const std::function<bool(std::string_view chunk)>& take) {
     std::array<char, 65536> buffer{};
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n == 0) {
-            return true;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        if (!take(std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
+    for (ssize_t n; (n = readOnce(fd, buffer.data(), buffer.size())) != 0;) {
+        if (n < 0 || !take(std::string_view(buffer.data(), static_cast<std::size_t>(n)))) {
             return false;
         }
     }
+    return true;
 }
 
 std::size_t readAtMost(int fd, std::span<std::uint8_t> buffer) {
     std::size_t got = 0;
-    while (got < buffer.size()) {
-        const ssize_t n = ::read(fd, buffer.data() + got, buffer.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
+    for (ssize_t n; got < buffer.size() && (n = readOnce(fd, buffer.data() + got, buffer.size() - got)) > 0;) {
         got += static_cast<std::size_t>(n);
     }
     return got;

@@ -104,7 +104,7 @@ VBool EncryptionMethods::EncryptionRoutine2(const Text& InFileName, const Text& 
     };
 
     engine::Result<std::unique_ptr<platform::FileRewrite>> opened =
-        platform::FileRewrite::open(*path, fallback);
+        platform::FileRewrite::open(*path, fallback, frame_.system());
     if (!opened) {
         return failed(opened.status());
     }

@@ -94,7 +94,7 @@ engine::Status transformForRun(control::ControlFrame& control, std::uint64_t inp
             if (state.CancelRequested != control::kFalse) {
                 return false;
             }
-            host.pumpEvents();
+            control.yieldToHost();
         }
         return true;
     };

@@ -89,7 +89,7 @@ std::int64_t totalBlocksFor(std::uint64_t inputLength) noexcept;
 // routine. Sets TotalBlocks for an input of `inputLength` bytes and counts
 // BlocksDone; for every block, in this order: the end-of-input test, the
 // host's input test (input that has arrived holds the block back for one
-// round), the block, the count, the cancel test, the host's event pump.
+// round), the block, the count, the cancel test, the yield to the host (at the pace the control's system gives).
 // Host calls happen on the calling thread only. Returns the engine's status:
 // Cancelled when a cancel request stopped it after a block, or came during
 // the pump after the last one.

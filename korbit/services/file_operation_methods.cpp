@@ -244,7 +244,7 @@ VBool FileOperationMethods::DestroyAllFilesInFolder(const Text& PathName) {
     // A file that cannot be destroyed is passed over; the answer says so.
     bool allDestroyed = true;
     for (const std::string& name : *names) {
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
         allDestroyed = platform::destroyFile(folder == "/" ? "/" + name : folder + "/" + name) && allDestroyed;
     }
     return control::toVBool(allDestroyed);

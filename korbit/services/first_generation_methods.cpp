@@ -94,7 +94,7 @@ void EncryptionMethods::EncryptionRoutine(const Text& InFileName, const Text& My
             tell(u"Unable to Encrypt!!!", control::box::kInformation);
         }
     };
-    engine::Result<std::unique_ptr<platform::FileRewrite>> opened = platform::FileRewrite::open(*path, {});
+    engine::Result<std::unique_ptr<platform::FileRewrite>> opened = platform::FileRewrite::open(*path, {}, frame_.system());
     if (!opened) {
         return failed(opened.status());
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "korbit/base/concat.h"
 #include "korbit/platform/profile_file.h"
 #include "korbit/platform/regular_file.h"
 #include "korbit/platform/text_encoding.h"
@@ -40,10 +41,8 @@ template <typename Edit>
 engine::Status rewrite(const Text& file, Edit edit) {
     const auto path = platform::toOsPath(file);
     if (!path || path->empty()) {
-        // Appended, not "\"" + ...: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
-        std::string message = "\"";
-        message.append(platform::toUtf8(platform::displayText(file))).append("\" names no settings file");
-        return {engine::ErrorCode::InvalidArgument, message};
+        return {engine::ErrorCode::InvalidArgument,
+                concat("\"", platform::toUtf8(platform::displayText(file)), "\" names no settings file")};
     }
     bool refused = false;
     engine::Status written = platform::rewriteProfileFile(*path, [&](std::string& content) {

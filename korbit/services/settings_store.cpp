@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "korbit/base/concat.h"
+
 namespace korbit::services {
 
 namespace {
@@ -156,10 +158,7 @@ bool SettingsText::set(std::string_view section, std::string_view key, std::stri
     }
     const auto span = findSection(sectionTrimmed);
     if (!span) {
-        // Appended, not "[" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
-        std::string header = "[";
-        header.append(sectionTrimmed).append("]");
-        lines_.push_back(std::move(header));
+        lines_.push_back(concat("[", sectionTrimmed, "]"));
         lines_.push_back(std::string(keyTrimmed) + "=" + std::string(value));
         return true;
     }

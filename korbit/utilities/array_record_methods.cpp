@@ -107,7 +107,7 @@ VBool ArrayRecordMethods::fillArray(Record& ArrayData, bool twoDim) {
         std::vector<Value> values;
         while (!reader.atEnd()) {
             values.push_back(reader.next());
-            frame_.host().pumpEvents();
+            frame_.yieldToHost();
         }
         const std::size_t rowWidth = static_cast<std::size_t>(width);
         if (values.empty() || values.size() % rowWidth != 0) {

@@ -10,7 +10,7 @@ namespace {
 // Sorts rows l..r of `a` by the key `keyOf` gives, moving the values of
 // `columns` (the element itself when empty).
 template <typename KeyOf, typename ElementAt>
-void sortRows(control::Host& host, const ValueOrder& order, std::int32_t l, std::int32_t r, KeyOf keyOf,
+void sortRows(control::ControlFrame& frame, const ValueOrder& order, std::int32_t l, std::int32_t r, KeyOf keyOf,
               ElementAt elementAt, const std::vector<std::int32_t>& columns, bool keysMove) {
     if (l > r) {
         (void)order.key(keyOf(static_cast<std::int32_t>(pivotIndex(l, r))));
@@ -25,7 +25,7 @@ void sortRows(control::Host& host, const ValueOrder& order, std::int32_t l, std:
     for (const std::int32_t column : columns) {
         (void)elementAt(l, column);  // every column moved must exist before anything moves
     }
-    quickSortKeys(keys, rows, l, l, r, keysMove, [&] { host.pumpEvents(); });
+    quickSortKeys(keys, rows, l, l, r, keysMove, [&] { frame.yieldToHost(); });
     std::vector<Value> before(rows.size());
     for (const std::int32_t column : columns) {
         for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -59,7 +59,7 @@ VBool isInArrayValue(const Value& find, const Value& candidate) {
 void ArrayRecordMethods::QuickSortOneDimArray(Record& ArrayData, std::int32_t L, std::int32_t R) {
     Array& a = arrayOf(ArrayData);
     const ValueOrder order(a.at(0));
-    sortRows(frame_.host(), order, L, R, [&](std::int32_t i) -> const Value& { return a.at(i); },
+    sortRows(frame_, order, L, R, [&](std::int32_t i) -> const Value& { return a.at(i); },
              [&](std::int32_t i, std::int32_t) -> Value& { return a.at(i); }, {0}, true);
 }
 
@@ -72,7 +72,7 @@ void ArrayRecordMethods::QuickSortTwoDimArray(Record& ArrayData, std::int16_t Ac
     for (std::int32_t j = 0; j <= lastColumn; ++j) {
         columns.push_back(j);
     }
-    sortRows(frame_.host(), order, L, R, [&](std::int32_t i) -> const Value& { return a.at(i, AccordingTo); },
+    sortRows(frame_, order, L, R, [&](std::int32_t i) -> const Value& { return a.at(i, AccordingTo); },
              [&](std::int32_t i, std::int32_t j) -> Value& { return a.at(i, j); }, columns,
              AccordingTo >= 0 && AccordingTo <= lastColumn);
 }
@@ -83,7 +83,7 @@ std::int32_t ArrayRecordMethods::BinarySearchSortedArray1(const Record& ArrayDat
     const ValueOrder order(a.at(0));
     return binarySearchFirst(
         rows.lower, rows.upper(), order.key(FindValue), [&](std::int32_t i) { return order.key(a.at(i)); },
-        [this] { frame_.host().pumpEvents(); });
+        [this] { frame_.yieldToHost(); });
 }
 
 std::int32_t ArrayRecordMethods::BinarySearchSortedArray2(const Record& ArrayData, std::int16_t AccordingTo,
@@ -93,7 +93,7 @@ std::int32_t ArrayRecordMethods::BinarySearchSortedArray2(const Record& ArrayDat
     const ValueOrder order(a.at(0, AccordingTo));
     return binarySearchFirst(
         rows.lower, rows.upper(), order.key(FindValue), [&](std::int32_t i) { return order.key(a.at(i, AccordingTo)); },
-        [this] { frame_.host().pumpEvents(); });
+        [this] { frame_.yieldToHost(); });
 }
 
 VBool ArrayRecordMethods::IsInArray(const Value& FindValue, const Record& ArrayData) {

@@ -88,7 +88,7 @@ void BackupMethods::mirrorFolders(Record& FP) {
                 mirrorFolders(FP);
             }
         }
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
 }
 
@@ -126,23 +126,23 @@ void BackupMethods::listMismatches(const Record& FP, Array& found, VBool deleteN
                 listMismatches(FP, found, deleteNow, silent);
             }
         }
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
 }
 
 
 VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
     Record& p = MyBackUpParams;
-    if (frame_.state().BackUpBusy != control::kFalse) {
+    if (state_.BackUpBusy != control::kFalse) {
         frame_.state().CancelRequested = control::kTrue;
     } else {
-        frame_.state().BackUpBusy = control::kTrue;
+        state_.BackUpBusy = control::kTrue;
     }
-    frame_.state().BackupWorkDone = 0;
+    state_.BackupWorkDone = 0;
     try {
         if (paths_.FolderExists(textField(p, "SourceFolder")) == control::kFalse) {
             frame_.state().CancelRequested = control::kFalse;
-            frame_.state().BackUpBusy = control::kFalse;
+            state_.BackUpBusy = control::kFalse;
             listField(p, "StrArray").erase();
             return control::kFalse;
         }
@@ -150,7 +150,7 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
         if (paths_.FolderExists(target) == control::kFalse) {
             const auto refuse = [&](const Text& text, const Text& title) {
                 frame_.host().messageBox(text, control::box::kOkOnly | control::box::kCritical, title);
-                frame_.state().BackUpBusy = control::kFalse;
+                state_.BackUpBusy = control::kFalse;
                 return control::kFalse;
             };
             if (paths_.NamesNoFolder(target)) {
@@ -158,7 +158,7 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
             }
             if (frame_.host().messageBox(u"Create Folder: " + target, control::box::kYesNo | control::box::kInformation,
                                          u"Create Folder?") != control::box::kYes) {
-                frame_.state().BackUpBusy = control::kFalse;
+                state_.BackUpBusy = control::kFalse;
                 return control::kFalse;
             }
             if (paths_.IsDriveWritable(target) == control::kFalse) {
@@ -177,10 +177,10 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
         all.bRecursive = control::toVBool(recursive);
         Array& files = listField(p, "StrArray");
         CollectFiles(frame_, paths_, source, files, all);
-        frame_.state().BackupWorkTotal = all.nCount;
+        state_.BackupWorkTotal = all.nCount;
         if (all.nCount == 0) {
-            frame_.state().BackUpBusy = control::kFalse;
-            frame_.state().BackupWorkTotal = 100;
+            state_.BackUpBusy = control::kFalse;
+            state_.BackupWorkTotal = 100;
             return control::kFalse;
         }
         if (all.nCount > 1000 && frame_.state().CancelRequested == control::kFalse &&
@@ -188,8 +188,8 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
                                      control::box::kYesNo | control::box::kInformation,
                                      u"Would you like to continue?") != control::box::kYes) {
             listField(p, "StrArray").erase();
-            frame_.state().BackUpBusy = control::kFalse;
-            frame_.state().BackupWorkTotal = 100;
+            state_.BackUpBusy = control::kFalse;
+            state_.BackupWorkTotal = 100;
             return control::kFalse;
         }
 
@@ -216,18 +216,18 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
             if (frame_.state().CancelRequested != control::kFalse) {
                 break;
             }
-            frame_.host().pumpEvents();
-            ++frame_.state().BackupWorkDone;
+            frame_.yieldToHost();
+            ++state_.BackupWorkDone;
         }
         textField(p, "CurrentWork").clear();
         frame_.state().CancelRequested = control::kFalse;
-        frame_.state().BackUpBusy = control::kFalse;
-        frame_.state().BackupWorkDone = 0;
+        state_.BackUpBusy = control::kFalse;
+        state_.BackupWorkDone = 0;
         listField(p, "StrArray").erase();
         return control::kTrue;
     } catch (...) {
         frame_.state().CancelRequested = control::kFalse;
-        frame_.state().BackUpBusy = control::kFalse;
+        state_.BackUpBusy = control::kFalse;
         if (p.hasField("StrArray") && p.field("StrArray").holds<Array>()) {
             p.field("StrArray").get<Array>().erase();
         }
@@ -236,10 +236,10 @@ VBool BackupMethods::BackUpFiles(Record& MyBackUpParams) {
 }
 
 std::int32_t BackupMethods::BackUpFilesProgressPercentage() const noexcept {
-    if (frame_.state().BackupWorkTotal <= 0) {
+    if (state_.BackupWorkTotal <= 0) {
         return 0;
     }
-    return static_cast<std::int32_t>(std::int64_t{frame_.state().BackupWorkDone} * 100 / frame_.state().BackupWorkTotal);
+    return static_cast<std::int32_t>(std::int64_t{state_.BackupWorkDone} * 100 / state_.BackupWorkTotal);
 }
 
 Value BackupMethods::CreateEmptyFolderMirror(Record& FP) {
@@ -277,7 +277,7 @@ VBool BackupMethods::CompareTargetToSource(Record& MyBackUpParams, Array& ExtraF
                     SilentDelete != control::kFalse ? files_.DestroyFileQ(file) : files_.DeleteFileOrFolderToBin(file);
                 }
             }
-            frame_.host().pumpEvents();
+            frame_.yieldToHost();
         }
         listField(p, "StrArray").erase();
         return control::toVBool(k > 0);

@@ -1,8 +1,9 @@
 // The folder backup and mirroring family of the control. The records are
 // BACKUP_FILE_PARAMS; the walks are those of the search family
-// (search_methods.h). The backup's busy flag and progress are the control's
-// state; the roots the recursive mirror and mismatch methods latch on their
-// first call are this family's own, kept until BackUpFilesCLEANUP.
+// (search_methods.h). The backup's busy flag and progress, and the roots the
+// recursive mirror and mismatch methods latch on their first call, are this
+// family's own (the latches kept until BackUpFilesCLEANUP); the cancel flag
+// is the control's, shared with the encryption.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +29,13 @@ public:
                                    VBool SilentDelete = control::kFalse);  // Empty; latches the target root
     void BackUpFilesCLEANUP();
 
+    struct State {
+        VBool BackUpBusy = control::kFalse;
+        std::int32_t BackupWorkTotal = 100;
+        std::int32_t BackupWorkDone = 0;
+    };
+    State& backupState() noexcept { return state_; }
+
 private:
     struct TargetTree;
     bool copyInto(const Text& from, const Text& to, TargetTree& tree);
@@ -48,6 +56,7 @@ private:
     services::FileOperationMethods& files_;
     services::FileTimeMethods& times_;
     SearchMethods& search_;
+    State state_;
     Latches latches_;
 };
 

@@ -16,7 +16,7 @@ using control::Text;
 
 namespace {
 
-void collect(control::Host& host, const Text& folder, Array& list, FileSearch& fp,
+void collect(control::ControlFrame& frame, const Text& folder, Array& list, FileSearch& fp,
              const NamePattern& pattern) {
     const auto entries = platform::listFolder(platform::osPathOrEmpty(folder));
     if (!entries) {
@@ -26,7 +26,7 @@ void collect(control::Host& host, const Text& folder, Array& list, FileSearch& f
         const Text name = platform::fromUtf8(entry.name);
         if (entry.isFolder) {
             if (name.front() != u'.' && fp.bRecursive != control::kFalse && !entry.isLink) {
-                collect(host, folder + name + u'/', list, fp, pattern);
+                collect(frame, folder + name + u'/', list, fp, pattern);
             }
         } else if ((fp.bExclusiveSpecExt == 1 || fp.bExclusiveSpecExt == 0) &&
                    (pattern.matches(name) ? 1 : 0) == fp.bExclusiveSpecExt) {
@@ -34,7 +34,7 @@ void collect(control::Host& host, const Text& folder, Array& list, FileSearch& f
             fp.nCount = plusOne(fp.nCount);
         }
         fp.nSearched = plusOne(fp.nSearched);
-        host.pumpEvents();
+        frame.yieldToHost();
     }
 }
 
@@ -54,7 +54,7 @@ void storeFileSearch(const FileSearch& search, Record& FP) {
 void CollectFiles(control::ControlFrame& frame, services::PathMethods& paths, const Text& MyDir, Array& MyArray,
                   FileSearch& FP) {
     const NamePattern pattern(FP.sExclusiveExtensions);
-    collect(frame.host(), paths.BackSlashNeeded(MyDir), MyArray, FP, pattern);
+    collect(frame, paths.BackSlashNeeded(MyDir), MyArray, FP, pattern);
 }
 
 void storeAt(Array& list, std::int32_t index, Text value) {

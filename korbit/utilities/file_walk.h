@@ -29,7 +29,7 @@ void storeFileSearch(const FileSearch& search, control::Record& FP);
 // Appends to `MyArray` the path of every file below `MyDir` (one separator
 // added unless it ends in one) that passes the filter, descending into
 // subfolders when asked, never into dot-named folders or symbolic links.
-// Yields to the host after every entry. Counters past 2,147,483,647 throw
+// Yields to the host between entries. Counters past 2,147,483,647 throw
 // overflow.
 void CollectFiles(control::ControlFrame& frame, services::PathMethods& paths, const control::Text& MyDir,
                   control::Array& MyArray, FileSearch& FP);

@@ -1,6 +1,8 @@
 // The number and text methods of the control.
 #include "korbit/utilities/number_text_methods.h"
 
+#include "korbit/base/concat.h"
+
 #include <cmath>
 
 #include "korbit/control/values/type_library.h"
@@ -13,13 +15,23 @@ namespace korbit::utilities {
 
 namespace {
 
-void fillNumberWords(control::ControlState::NumberWords& w) {
-    w.ones = {u"zero", u"one", u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine"};
-    w.teens = {u"ten",     u"eleven",  u"twelve",    u"thirteen", u"fourteen",
-               u"fifteen", u"sixteen", u"seventeen", u"eighteen", u"nineteen"};
-    w.tens = {u"", u"ten", u"twenty", u"thirty", u"forty", u"fifty", u"sixty", u"seventy", u"eighty", u"ninety"};
-    w.thousands = {u"", u"thousand", u"million", u"billion", u"trillion"};
-    w.filled = true;
+// The words numbers are spelt with.
+struct NumberWords {
+    std::vector<Text> ones;
+    std::vector<Text> teens;
+    std::vector<Text> tens;
+    std::vector<Text> thousands;
+};
+
+const NumberWords& numberWords() {
+    static const NumberWords words{
+        {u"zero", u"one", u"two", u"three", u"four", u"five", u"six", u"seven", u"eight", u"nine"},
+        {u"ten", u"eleven", u"twelve", u"thirteen", u"fourteen", u"fifteen", u"sixteen", u"seventeen", u"eighteen",
+         u"nineteen"},
+        {u"", u"ten", u"twenty", u"thirty", u"forty", u"fifty", u"sixty", u"seventy", u"eighty", u"ninety"},
+        {u"", u"thousand", u"million", u"billion", u"trillion"},
+    };
+    return words;
 }
 
 const Text& word(const std::vector<Text>& table, std::size_t i) {
@@ -31,15 +43,13 @@ const Text& word(const std::vector<Text>& table, std::size_t i) {
 
 // The amount in words: groups of three digits from the right, teens and
 // hyphenated tens, cents as a fraction of 100.
-Text amountInWords(const control::ControlState::NumberWords& w, double value) {
+Text amountInWords(const NumberWords& w, double value) {
     if (!(value >= 0.0 && value < 1e15)) {
         throw control::AutomationError::overflow();  // negative or beyond plain digits
     }
     const double whole = std::floor(value);
     const auto cents = static_cast<long>(roundHalfAway((value - whole) * 100.0));
-    // Appended, not "0" + std::string: GCC 12 warns falsely on that at -O3 (GCC bug 105651).
-    std::string centsText = cents < 10 ? "0" : "";
-    centsText += std::to_string(cents);
+    const std::string centsText = concat(cents < 10 ? "0" : "", std::to_string(cents));
     Text buffer = u"and " + Text(centsText.begin(), centsText.end()) + u"/100";
 
     const Text digits = control::formatNumber(whole);
@@ -94,12 +104,9 @@ bool isWordBreak(char16_t c) noexcept {
 }  // namespace
 
 Text NumberTextMethods::NumToText(double dblVal, VBool ShowDollars) {
-    if (!frame_.state().numberWords.filled) {
-        fillNumberWords(frame_.state().numberWords);
-    }
     Text buffer;
     try {
-        buffer = amountInWords(frame_.state().numberWords, dblVal);
+        buffer = amountInWords(numberWords(), dblVal);
         buffer[0] = platform::toUpperCase(buffer[0]);
     } catch (const std::exception&) {
         buffer = u"#Error#";
@@ -113,7 +120,7 @@ double NumberTextMethods::ConvertFractionToDecimal(const Text& sMixedFrac) {
 
 Text NumberTextMethods::MakeFraction(const Value& DecimalNumber, std::int32_t LargestDenominator, VBool bShowDash) {
     return makeFraction(DecimalNumber, LargestDenominator, bShowDash == control::kTrue,
-                                   [this] { frame_.host().pumpEvents(); });
+                                   [this] { frame_.yieldToHost(); });
 }
 
 Text NumberTextMethods::ConvertHexDecBinary(Text& MyNumber, std::int32_t ConvertFrom, std::int32_t ConvertTo) {
@@ -198,7 +205,7 @@ Text NumberTextMethods::RandomAlphaNum(std::int16_t StrLength) {
             code = 97 + control::roundHalfEven(r * 25);
         }
         out += static_cast<char16_t>(code);
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
     return out;
 }

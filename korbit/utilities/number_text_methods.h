@@ -1,6 +1,5 @@
 // Numbers in words, fractions, number bases, tidy and random texts and card
-// issuers, as a family of the control's methods. The number words are the
-// control's (ControlState), filled on first use; random texts and values
+// issuers, as a family of the control's methods. Random texts and values
 // come from the control's random sequence.
 #pragma once
 

@@ -28,13 +28,13 @@ void SearchMethods::locateAll(const Text& folder, const Text& wanted) {
                     locateAll(base + name + u'/', wanted);
                 }
             } else if (platform::toLowerCase(name) == wanted) {
-                control::ControlState& state = frame_.state();
+                Locations& state = locations_;
                 state.LocationResults.resize(static_cast<std::size_t>(state.LocationCount));
                 state.LocationResults.push_back(base + name);
                 state.LocationCount = plusOne(state.LocationCount);
             }
         }
-        frame_.host().pumpEvents();
+        frame_.yieldToHost();
     }
 }
 
@@ -42,7 +42,7 @@ namespace {
 
 // The first file named `wanted` (lower-cased) below `folder`, depth-first,
 // staying on the file system `device`.
-std::optional<std::string> findInTree(control::Host& host, const std::string& folder, const Text& wanted,
+std::optional<std::string> findInTree(control::ControlFrame& frame, const std::string& folder, const Text& wanted,
                                       std::uint64_t device) {
     const auto entries = platform::listFolder(folder);
     if (!entries) {
@@ -50,7 +50,7 @@ std::optional<std::string> findInTree(control::Host& host, const std::string& fo
     }
     const std::string base = folder.back() == '/' ? folder : folder + "/";
     for (const platform::FolderEntry& entry : *entries) {
-        host.pumpEvents();
+        frame.yieldToHost();
         if (entry.name == "." || entry.name == "..") {
             continue;
         }
@@ -60,7 +60,7 @@ std::optional<std::string> findInTree(control::Host& host, const std::string& fo
                 return path;
             }
         } else if (!entry.isLink && platform::deviceOf(path) == device) {
-            if (auto found = findInTree(host, path, wanted, device)) {
+            if (auto found = findInTree(frame, path, wanted, device)) {
                 return found;
             }
         }
@@ -112,10 +112,10 @@ VBool SearchMethods::SearchForAllFileLocations(const Text& DriveLetter, const Te
         if (!DriveLetter.empty()) {
             locateAll(DriveLetter, platform::toLowerCase(sFname));
         }
-        if (frame_.state().LocationResults.empty()) {
+        if (locations_.LocationResults.empty()) {
             return control::kFalse;
         }
-        FileLocsArray = Array::ofTexts(frame_.state().LocationResults);
+        FileLocsArray = Array::ofTexts(locations_.LocationResults);
         return control::kTrue;
     } catch (...) {
         return control::kFalse;
@@ -123,8 +123,8 @@ VBool SearchMethods::SearchForAllFileLocations(const Text& DriveLetter, const Te
 }
 
 Value SearchMethods::SearchForAllFileLocationsCLEANUP() {
-    frame_.state().LocationResults.clear();
-    frame_.state().LocationCount = 0;
+    locations_.LocationResults.clear();
+    locations_.LocationCount = 0;
     return control::Empty{};
 }
 
@@ -133,7 +133,7 @@ Text SearchMethods::SearchForFileLocation(Text& sDrive2Scan, const Text& sFile2F
     const std::string root = platform::osPathOrEmpty(sDrive2Scan);
     const auto device = root.empty() ? std::nullopt : platform::deviceOf(root);
     if (device && !sFile2Find.empty()) {
-        if (auto found = findInTree(frame_.host(), root, platform::toLowerCase(sFile2Find), *device)) {
+        if (auto found = findInTree(frame_, root, platform::toLowerCase(sFile2Find), *device)) {
             return platform::fromUtf8(*found);
         }
     }

@@ -2,9 +2,10 @@
 // in a stable order without regard to letter case, never enter dot-named
 // folders or symbolic links, and yield to the host after every entry.
 // Counters past 2,147,483,647 throw overflow. The whole-tree search keeps
-// its results in the control's state (LocationResults, LocationCount) until
-// its clean-up.
+// its results (LocationResults, LocationCount) until its clean-up.
 #pragma once
+
+#include <vector>
 
 #include "korbit/control/frame/control_frame.h"
 #include "korbit/utilities/families.h"
@@ -22,11 +23,18 @@ public:
     Text SearchForFileLocation(Text& sDrive2Scan, const Text& sFile2Find);  // sDrive2Scan becomes the mount root
     Value SearchForAllFileLocationsCLEANUP();  // Empty
 
+    struct Locations {
+        std::vector<Text> LocationResults;
+        std::int32_t LocationCount = 0;
+    };
+    const Locations& locations() const noexcept { return locations_; }
+
 private:
     void locateAll(const Text& folder, const Text& wanted);
 
     control::ControlFrame& frame_;
     services::PathMethods& paths_;
+    Locations locations_;
 };
 
 }  // namespace korbit::utilities

@@ -12,6 +12,7 @@
 #include "korbit/control/values/type_library.h"
 #include "platform/scratch_folder.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::testing {
 
@@ -53,7 +54,8 @@ protected:
 
     ScratchFolder scratch;
     ScriptedHost host;
-    control::KorbitControl control{&host};
+    TestSystem system;
+    control::KorbitControl control{&host, system};
 };
 
 }  // namespace korbit::testing

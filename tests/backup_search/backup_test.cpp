@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "backup_search/backup_search_fixture.h"
+#include "support/control_client.h"
 
 namespace korbit::testing {
 namespace {
@@ -113,7 +114,7 @@ TEST_F(Backup, MissingSourceOrTargetFolders) {
         EXPECT_EQ(control.BackUpFiles(r), row.result) << row.what;
         EXPECT_EQ(host.boxes, row.boxes) << row.what;
         EXPECT_EQ(exists(row.target), row.created) << row.what;
-        EXPECT_EQ(control.state().BackUpBusy, kFalse);
+        EXPECT_EQ(control.backupState().BackUpBusy, kFalse);
         EXPECT_EQ(control.state().CancelRequested, row.result == kTrue || row.source == scratch / "none"
                                                        ? kFalse : kTrue) << row.what;
         control.state().CancelRequested = kFalse;
@@ -200,7 +201,7 @@ TEST_F(Backup, AsksBeforeMoreThanAThousandFiles) {
         }
         EXPECT_EQ(count(r, "nCopied"), row.copied);
         EXPECT_FALSE(r.field("StrArray").get<Array>().allocated());
-        EXPECT_EQ(control.state().BackupWorkTotal, row.result == kTrue ? row.copied : 100);
+        EXPECT_EQ(control.backupState().BackupWorkTotal, row.result == kTrue ? row.copied : 100);
     }
 }
 
@@ -229,8 +230,8 @@ TEST_F(Backup, ProgressReadsQuartersDuringACopyOfFourFiles) {
     EXPECT_EQ(seen, (std::vector<std::int32_t>{0, 25, 50, 75}));
     EXPECT_EQ(control.BackUpFilesProgressPercentage(), 0);
 
-    control.state().BackupWorkTotal = 40'000'000;  // beyond the 32-bit product
-    control.state().BackupWorkDone = 30'000'000;
+    control.backupState().BackupWorkTotal = 40'000'000;  // beyond the 32-bit product
+    control.backupState().BackupWorkDone = 30'000'000;
     EXPECT_EQ(control.BackUpFilesProgressPercentage(), 75);
 }
 
@@ -263,13 +264,12 @@ TEST_F(Backup, ReplacesOnlyTheLeadingSourceRoot) {
 }
 
 TEST_F(Backup, LateBoundCallWritesTheRecordBack) {
-    const control::MethodInfo* m = control.interfaceInfo().find("BackUpFiles");
-    std::vector<Value> args{backupParams(scratch / "src", scratch / "dst", true, true)};
-    const control::InvokeResult result = control::invoke(control, m->dispid, args);
-    ASSERT_TRUE(result.ok()) << result.description;
-    EXPECT_EQ(result.result, Value::boolean(true));
-    EXPECT_EQ(count(args[0].get<Record>(), "nCopied"), 5);
-    EXPECT_EQ(args[0].get<Record>().field("SourceFolder"), Value(u16(scratch / "src/")));
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
+    Record params = backupParams(scratch / "src", scratch / "dst", true, true);
+    EXPECT_TRUE(client.BackUpFiles(params));
+    EXPECT_EQ(count(params, "nCopied"), 5);
+    EXPECT_EQ(params.field("SourceFolder"), Value(u16(scratch / "src/")));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "backup_search/backup_search_fixture.h"
+#include "support/control_client.h"
 
 namespace korbit::testing {
 namespace {
@@ -118,7 +119,7 @@ TEST_F(Search, AllLocationsAccumulateUntilCleanedUp) {
     EXPECT_EQ(texts(found), once);
     EXPECT_EQ(control.SearchForAllFileLocations(root, u"A.txt", found), kTrue);
     EXPECT_EQ(found.size(), 6U);
-    EXPECT_EQ(control.state().LocationCount, 6);
+    EXPECT_EQ(control.locations().LocationCount, 6);
 
     control.SearchForAllFileLocationsCLEANUP();
     const Array before = found;
@@ -138,12 +139,14 @@ TEST_F(Search, TreeSearchReportsWhatItCannotFind) {
 }
 
 TEST_F(Search, LateBoundSearchWritesTheRecordAndListBack) {
-    const control::MethodInfo* m = control.interfaceInfo().find("SearchForFiles");
-    std::vector<Value> args{u16(scratch / "top"), Array(control::VarType::kText), fileParams(1, "*.log", true)};
-    ASSERT_TRUE(control::invoke(control, m->dispid, args).ok());
-    EXPECT_EQ(texts(args[1].get<Array>()), std::vector<std::string>{scratch / "top/b.log"});
-    EXPECT_EQ(count(args[2].get<Record>(), "nCount"), 1);
-    EXPECT_EQ(count(args[2].get<Record>(), "nSearched"), 10);
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
+    Array found(control::VarType::kText);
+    Record fp = fileParams(1, "*.log", true);
+    client.SearchForFiles(u16(scratch / "top"), found, fp);
+    EXPECT_EQ(texts(found), std::vector<std::string>{scratch / "top/b.log"});
+    EXPECT_EQ(count(fp, "nCount"), 1);
+    EXPECT_EQ(count(fp, "nSearched"), 10);
 }
 
 }  // namespace

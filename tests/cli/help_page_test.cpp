@@ -2,12 +2,16 @@
 // shell completions that must offer what the help lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "cli/help_page.h"
 #include "cli/help_text.h"
+#include "cli/method_reference.h"
+#include "cli/reference_help.h"
 #include "corvane/help_text.h"
 
 namespace {
@@ -26,6 +30,28 @@ TEST(HelpText, FitsAnEightyColumnTerminal) {
             EXPECT_FALSE(line.ends_with(' ')) << page->program << ": '" << line << "'";
         }
     }
+}
+
+// `korbit help NAME` for every name of the method reference.
+TEST(ReferenceHelp, EveryEntryFitsAnEightyColumnTerminal) {
+    std::size_t entries = 0;
+    for (const char* list : {"methods", "classes", "enumerations", "records"}) {
+        for (const auto& entry : korbit::cli::methodReference()[list]) {
+            const std::string name = entry["name"].get<std::string>();
+            const std::optional<std::string> text = korbit::cli::referenceHelpText(name);
+            ASSERT_TRUE(text.has_value()) << name;
+            ++entries;
+            std::istringstream lines(*text);
+            for (std::string line; std::getline(lines, line);) {
+                // Characters, not bytes: the reference writes "×" and "É".
+                const auto columns = std::count_if(line.begin(), line.end(),
+                                                   [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+                EXPECT_LE(columns, 79) << name << ": " << line;
+                EXPECT_FALSE(line.ends_with(' ')) << name << ": '" << line << "'";
+            }
+        }
+    }
+    EXPECT_EQ(entries, 129U + 4U + 2U + 6U + 4U);  // the control's methods, the classes' members, the classes, ...
 }
 
 // What roff would misread: a leading dot or quote starts a request, a

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@
 #include "korbit/engine/byte_stream.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/platform/file_rewrite.h"
+#include "support/control_client.h"
+#include "support/test_system.h"
 
 namespace {
 
@@ -108,7 +111,7 @@ TEST_F(KorbitCommand, ListsEveryMethodWithItsDispatchIdentifier) {
     ASSERT_EQ(run.status, 0);
     const auto classes = nlohmann::json::parse(run.out)["classes"];
     ASSERT_EQ(classes.size(), 3U);
-    EXPECT_EQ(classes[0]["members"].size(), 129U);
+    EXPECT_EQ(classes[0]["members"].size(), std::size(korbit::testing::kEveryMethod));
     EXPECT_EQ(classes[1]["class"], "SHA256");
     EXPECT_EQ(classes[2]["class"], "BinHexDecCls");
     bool found = false;
@@ -120,6 +123,200 @@ TEST_F(KorbitCommand, ListsEveryMethodWithItsDispatchIdentifier) {
         }
     }
     EXPECT_TRUE(found);
+}
+
+// The method reference travels with the list: every member says what it
+// does, each argument what it means and whether it comes back, and the
+// enumerations and records are there with their members and fields.
+TEST_F(KorbitCommand, ListsTheReferenceOfEveryMemberEnumerationAndRecord) {
+    const CommandRun run = korbit("methods --json");
+    ASSERT_EQ(run.status, 0);
+    const auto listed = nlohmann::json::parse(run.out);
+    for (const auto& c : listed["classes"]) {
+        for (const auto& m : c["members"]) {
+            EXPECT_FALSE(m.value("summary", "").empty()) << c["class"] << " " << m["name"];
+            EXPECT_TRUE(m.contains("failures")) << m["name"];
+            if (c["class"] == "KorbitControl") {
+                for (const auto& p : m["params"]) {
+                    EXPECT_FALSE(p.value("meaning", "").empty()) << m["name"] << " " << p["name"];
+                }
+            }
+            if (m["name"] == "GetFileTimes") {
+                EXPECT_EQ(m["params"][1]["givenBack"], true);
+                EXPECT_TRUE(m.value("note", "").starts_with("creation_date is the birth time")) << m["note"];
+            }
+        }
+    }
+    const auto& enumerations = listed["enumerations"];
+    ASSERT_EQ(enumerations.size(), 6U);
+    EXPECT_EQ(enumerations[5]["name"], "MathTypes");
+    EXPECT_EQ(enumerations[5]["members"][2], (nlohmann::json{{"name", "Math_Hexidecimal"}, {"value", 2},
+                                                             {"meaning", "hexadecimal: the digits 0 to 9 and A to F"}}));
+    EXPECT_EQ(listed["records"][0]["fields"][0]["type"], "Boolean");
+
+    // The readable list keeps the notes on Linux under their methods.
+    const CommandRun plain = korbit("methods");
+    EXPECT_NE(plain.out.find("GetFileTimes(ByVal file_name As String, creation_date As Date"), std::string::npos);
+    EXPECT_NE(plain.out.find("              creation_date is the birth time"), std::string::npos);
+}
+
+// `korbit help NAME` shows the reference's entry of a method, a member of a
+// class, a class, an enumeration or a record.
+TEST_F(KorbitCommand, HelpShowsTheReferenceOfAMethodEnumerationOrRecord) {
+    const struct {
+        std::string name;
+        std::vector<std::string> says;
+    } cases[] = {
+        {"converthexdecbinary",
+         {"ConvertHexDecBinary(MyNumber, ConvertFrom, ConvertTo) As String\nA method of KorbitControl (Numbers and "
+          "text), dispatch identifier 0x6003004e.\n",
+          "\nArguments:\n  MyNumber (String; by reference; given back)\n      the number in the base",
+          "\nResult: String. Hexadecimal", "\nFailures:\n  - Raises 13 \"Type mismatch\": a decimal MyNumber",
+          "\nSee also: korbit help MathTypes.\n"}},
+        {"GetFileTimes", {"\nOn Linux: creation_date is the birth time"}},
+        {"CancelOps", {"\nArguments: none.\n", "\nFailures: never fails.\n"}},
+        {"HexNum", {"HexNum() As String\nA member of the class BinHexDecCls"}},
+        {"BinHexDecCls", {"Members (korbit help MEMBER):\n  HexNum() As String\n"}},
+        {"MathTypes", {"MathTypes: an enumeration\n", "\n  Math_Binary       0  binary: the digits 0 and 1\n"}},
+        {"file_params", {"FILE_PARAMS: a record\n", "\n  bRecursive            Boolean  True: also search"}},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = korbit("help " + c.name);
+        EXPECT_EQ(run.status, 0) << c.name;
+        for (const std::string& says : c.says) {
+            EXPECT_NE(run.out.find(says), std::string::npos) << c.name << " lacks:\n" << says << "\nin:\n" << run.out;
+        }
+    }
+    const CommandRun unknown = korbit("help NoSuchName");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "korbit: no command, method, class, enumeration or record is named 'NoSuchName'\n"
+                           "Try 'korbit --help'.\n");
+}
+
+// Each word is read as the argument the method declares: text stays the
+// digits it was written as, an enumeration takes its members' names, a date
+// ISO 8601; arguments the method gives back may be left out or null.
+TEST_F(KorbitCommand, ReadsEachArgumentAsTheMethodDeclaresIt) {
+    const std::string file = (home_ / "times.txt").string();
+    std::ofstream(file) << "x";
+    const struct {
+        std::string call;
+        nlohmann::json result;
+        nlohmann::json byref;  // the fields to compare
+    } cases[] = {
+        {"ConvertHexDecBinary 255 Math_Decimal Math_Hexidecimal", "FF",
+         {{"MyNumber", "FF"}, {"ConvertFrom", 1}, {"ConvertTo", 2}}},
+        {"ConvertHexDecBinary 11111111 math_binary 1", "255", {{"MyNumber", "255"}}},
+        {"ConvertHexDecBinary FF 2 Math_Decimal", "255", nlohmann::json::object()},
+        {"CreditCardType 4111111111111111", "Visa", {{"CardNumber", "4111111111111111"}}},
+        {"CreditCardType '\"4111111111111111\"'", "Visa", nlohmann::json::object()},
+        {"GetFileExt true", "", {{"MyFile", "true"}}},
+        {"DaysBetween2Dates 2024-01-01 2024-12-25T23:59:59", 359, nlohmann::json::object()},
+        {"DaysInMonth 2024-02-10", 29, nlohmann::json::object()},
+        {"DaysInMonth 45332", 29, nlohmann::json::object()},  // days since 30 December 1899 still count
+        {"DateToJulian 2024-02-29T10:15:00.6", 45351, {{"MyDate", 45351.0 + 36901.0 / 86400.0}}},
+        {"MaleBodyFatPercentage 180 34", 17.73, {{"LeanBodyMass", 148.08}}},
+        {"GetFileTimes '" + file + "' null null null", true, nlohmann::json::object()},
+    };
+    for (const auto& c : cases) {
+        const CommandRun run = korbit("call " + c.call);
+        ASSERT_EQ(run.status, 0) << c.call << "\n" << run.out << run.err;
+        const auto reply = nlohmann::json::parse(run.out);
+        EXPECT_EQ(reply["result"], c.result) << c.call;
+        for (const auto& [name, value] : c.byref.items()) {
+            if (value.is_number_float()) {
+                EXPECT_NEAR(reply["byref"][name].template get<double>(), value.template get<double>(), 1e-9)
+                    << c.call << " " << name;
+            } else {
+                EXPECT_EQ(reply["byref"][name], value) << c.call << " " << name;
+            }
+        }
+    }
+
+    const struct {
+        std::string call;
+        std::string says;
+    } refused[] = {
+        {"ConvertHexDecBinary 255 Math_Octal 2",
+         "'Math_Octal' is no member of MathTypes: Math_Binary 0, Math_Decimal 1, Math_Hexidecimal 2 (argument "
+         "ConvertFrom)"},
+        {"DaysInMonth 2023-02-29", "'2023-02-29' is no date: there is no such day or time (argument D)"},
+        {"DaysInMonth 2024-02-10T25:00", "'2024-02-10T25:00' is no date: there is no such day or time (argument D)"},
+        {"DaysInMonth 2024-02-10T10", "'2024-02-10T10' is no date: a time is written hh:mm or hh:mm:ss (argument D)"},
+        {"DaysInMonth 2024-02-10T10:00+1", "is no date: a zone is written Z, +hh:mm, +hhmm or +hh"},
+        {"DaysInMonth 2024-02-10Z1", "is no date: write yyyy-mm-dd, then optionally Thh:mm:ss and a zone"},
+        {"GetFileExt", "Argument not optional: MyFile"},  // only what the method gives back may be left out
+    };
+    for (const auto& c : refused) {
+        const CommandRun run = korbit("call " + c.call);
+        EXPECT_EQ(run.status, 1) << c.call;
+        const auto reply = nlohmann::json::parse(run.out);
+        EXPECT_NE(reply["error"]["description"].get<std::string>().find(c.says), std::string::npos)
+            << c.call << ": " << reply["error"];
+    }
+}
+
+// Automation dates carry no zone: a date given with one is converted to
+// local time (TZ), and --dates iso writes them back as local time.
+TEST_F(KorbitCommand, TakesAndGivesIsoDatesInLocalTime) {
+    const std::string file = (home_ / "dated.txt").string();
+    std::ofstream(file) << "x";
+    const std::string zone = "TZ=IST-05:30";  // 5 h 30 min east of UTC, no daylight saving
+    const struct {
+        std::string given;
+        std::string local;  // what GetFileTimes reads back in local time
+        std::string utc;
+    } cases[] = {
+        {"2024-02-29T10:15:00", "2024-02-29T10:15:00", "2024-02-29T04:45:00"},
+        {"2024-02-29T10:15:00Z", "2024-02-29T15:45:00", "2024-02-29T10:15:00"},
+        {"2024-02-29t10:15:00.5z", "2024-02-29T15:45:01", "2024-02-29T10:15:01"},
+        {"'2024-02-29 10:15:00+01:00'", "2024-02-29T14:45:00", "2024-02-29T09:15:00"},
+        {"2024-02-29T23:00-0300", "2024-03-01T07:30:00", "2024-03-01T02:00:00"},
+        {"2024-02-29", "2024-02-29T00:00:00", "2024-02-28T18:30:00"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(korbit("call SetFileModifiedDate '" + file + "' " + c.given + " true", "/dev/null", zone).status, 0)
+            << c.given;
+        CommandRun run = korbit("call --dates iso GetFileTimes '" + file + "'", "/dev/null", zone);
+        ASSERT_EQ(run.status, 0) << run.out;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["byref"]["modified_date"], c.local) << c.given;
+        run = korbit("call --dates iso GetFileTimes '" + file + "' null null null false", "/dev/null", zone);
+        EXPECT_EQ(nlohmann::json::parse(run.out)["byref"]["modified_date"], c.utc) << c.given;
+    }
+    const CommandRun days = korbit("call --dates days GetFileTimes '" + file + "'", "/dev/null", zone);
+    EXPECT_TRUE(nlohmann::json::parse(days.out)["byref"]["modified_date"].is_number());
+    EXPECT_EQ(korbit("call --dates utc GetFileTimes x").status, 2);
+}
+
+// What a method reports through the host is the call's failure: in the
+// reply, in the exit status, line by line in a script.
+TEST_F(KorbitCommand, AFailureTheMethodReportsIsInTheReplyAndTheStatus) {
+    const std::string missing = (home_ / "missing" / "settings.ini").string();
+    const CommandRun run = korbit("call ProfileSaveItem Section key value '" + missing + "'");
+    EXPECT_EQ(run.status, 1);
+    const auto reply = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(reply["result"].is_null());
+    ASSERT_EQ(reply["failures"].size(), 1U) << reply;
+    EXPECT_EQ(reply["failures"][0]["method"], "ProfileSaveItem");
+    EXPECT_NE(reply["failures"][0]["description"].get<std::string>().find("missing"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+
+    const std::string ini = (home_ / "settings.ini").string();
+    const std::filesystem::path script = home_ / "settings.txt";
+    std::ofstream(script) << "ProfileSaveItem S k 1 '" << ini << "'\n"
+                          << "ProfileSaveItem S k 2 '" << missing << "'\n"
+                          << "ProfileGetItem S k '" << ini << "'\n";
+    const CommandRun lines = korbit("script '" + script.string() + "'");
+    EXPECT_EQ(lines.status, 1);
+    std::istringstream out(lines.out);
+    std::vector<nlohmann::json> replies;
+    for (std::string line; std::getline(out, line);) {
+        replies.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(replies.size(), 3U);
+    EXPECT_EQ(replies[0]["failures"], nlohmann::json::array());
+    EXPECT_EQ(replies[1]["failures"][0]["method"], "ProfileSaveItem");
+    EXPECT_EQ(replies[2]["result"], "1");
 }
 
 TEST_F(KorbitCommand, RunsAScriptOneJsonLinePerCall) {
@@ -261,13 +458,13 @@ TEST_F(KorbitCommand, ARunThatCannotSucceedIsRefusedBeforeThePasswordIsRead) {
         if (std::system((as + " test -x '" KORBIT_PROGRAM "'").c_str()) != 0) {
             GTEST_SKIP() << "an unprivileged user cannot reach " KORBIT_PROGRAM;
         }
-        ::chown(home_.c_str(), 65534, 65534);  // the other user's home
+        EXPECT_EQ(::chown(home_.c_str(), 65534, 65534), 0);  // the other user's home
     }
     const std::string folder = (home_ / "folder").string();
     std::filesystem::create_directories(folder);
     const std::string othersFile = fileWith(home_, "root.txt", "root's");  // in a folder of the user's own
     if (!as.empty()) {
-        ::chown(folder.c_str(), 65534, 65534);
+        EXPECT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     }
     struct Case {
         std::string file;
@@ -292,8 +489,8 @@ TEST_F(KorbitCommand, ARunThatCannotSucceedIsRefusedBeforeThePasswordIsRead) {
                              "/sys/kernel/mm/transparent_hugepage/enabled is an interface of the system's kernel "
                              "(sysfs), not a file on a disk: it cannot be encrypted."});
         }
+        EXPECT_EQ(::chown(othersFile.c_str(), 0, 0), 0);
     }
-    ::chown(othersFile.c_str(), 0, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string before = c.asAnotherUser ? contentOf(c.file) : "";
@@ -323,15 +520,15 @@ TEST_F(KorbitCommand, EncryptFinishesAnInterruptedEncryptionFirst) {
     korbit::engine::MemorySink container;
     ASSERT_TRUE(korbit::engine::writeContainer(source, container, header, u"correct horse"));
     {
-        auto rewrite = korbit::platform::FileRewrite::open(file, "");
+        korbit::testing::TestSystem system;
+        int pieces = 0;
+        system.onRewriteStep = [&](korbit::platform::RewriteStep at) {
+            return at == korbit::platform::RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0;
+        };
+        auto rewrite = korbit::platform::FileRewrite::open(file, "", system);
         ASSERT_TRUE(rewrite);
         ASSERT_TRUE(rewrite.value()->write(container.bytes()));
-        int pieces = 0;
-        korbit::platform::setRewriteHook([&](korbit::platform::RewriteStep at) {
-            return at == korbit::platform::RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0;
-        });
         EXPECT_FALSE(rewrite.value()->commit(0444));
-        korbit::platform::setRewriteHook({});
     }
     ::unsetenv("XDG_STATE_HOME");
     ASSERT_TRUE(contentOf(file).starts_with("xjeS"));  // half-written: it looks encrypted already
@@ -405,6 +602,52 @@ TEST_F(KorbitCommand, EveryCommandAnswersHelpWithItsOwnUsage) {
     const CommandRun call = korbit("call GetFileExt --help");
     ASSERT_EQ(call.status, 0) << call.out;
     EXPECT_TRUE(nlohmann::json::parse(call.out).contains("result"));
+}
+
+// A password given with --secret comes from standard input or another
+// descriptor, never from the command line, and is never printed.
+TEST_F(KorbitCommand, ReadsASecretArgumentFromAnInputAndNeverPrintsIt) {
+    const std::string file = fileWith(home_, "diary.txt", "dear diary\n");
+    const std::string password = fileWith(home_, "password.txt", "correct horse\n");
+    CommandRun run = korbit("call --secret MyPassword EncryptionRoutine2 '" + file + "' korbit", password);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out.find("correct horse"), std::string::npos) << run.out;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["byref"], (nlohmann::json{{"InFileName", file}, {"MyApplicationName", "korbit"}}));
+    EXPECT_TRUE(contentOf(file).starts_with("xjeS"));
+
+    run = korbit("call --secret-fd 3 --secret mypassword EncryptionRoutine2 '" + file + "' 3<'" + password + "'");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(contentOf(file), "dear diary\n");
+
+    // A script reads one line per secret, from standard input when the
+    // script is a file.
+    const std::filesystem::path script = home_ / "twice.txt";
+    std::ofstream(script) << "--secret MyPassword EncryptionRoutine2 '" << file << "'\n"
+                          << "--secret MyPassword EncryptionRoutine2 '" << file << "'\n";
+    run = korbit("script '" + script.string() + "'", fileWith(home_, "two.txt", "first one\nfirst one\n"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("first one"), std::string::npos) << run.out;
+    EXPECT_EQ(contentOf(file), "dear diary\n");
+
+    const struct {
+        std::string arguments;
+        std::string input;
+        std::string says;
+    } refused[] = {
+        {"call --secret MyPassword EncryptionRoutine2 '" + file + "'", "/dev/null",
+         "korbit: no line left on standard input for the argument MyPassword\n"},
+        {"call --secret-fd 9 --secret MyPassword EncryptionRoutine2 x", "/dev/null",
+         "korbit: --secret-fd takes the number of an open file descriptor, not '9'\n"},
+        {"script --secret-fd 0 -", script.string(), "korbit: standard input carries the script"},
+    };
+    for (const auto& c : refused) {
+        run = korbit(c.arguments, c.input);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_TRUE(run.err.starts_with(c.says)) << run.err;
+    }
+    run = korbit("script -", script.string());  // no input left for the secrets
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("give --secret-fd N"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "korbit/control/values/control_methods.h"
 #include "korbit/control/korbit_control.h"
 #include "korbit/control/values/type_library.h"
+#include "support/control_client.h"
 
 namespace korbit::control {
 namespace {
@@ -169,7 +170,7 @@ TEST(ControlInterfaceIndex, ListsAll129MethodsWithUniqueNamesAndIdentifiers) {
 
 TEST(ControlInterfaceIndex, BindsEveryMethodToItsFamily) {
     KorbitControl control;
-    ASSERT_EQ(control.interfaceInfo().methods().size(), 129U);
+    ASSERT_EQ(control.interfaceInfo().methods().size(), std::size(korbit::testing::kEveryMethod));
     for (const MethodInfo& m : control.interfaceInfo().methods()) {
         EXPECT_NE(m.handler, nullptr) << m.name;
         EXPECT_STREQ(control::methodName(static_cast<ControlMethod>(m.dispid)), std::string(m.name).c_str());
@@ -180,7 +181,7 @@ TEST(ControlObject, StartsIdleKeepsItsSizeAndHasItsOwnRandomSequence) {
     KorbitControl a;
     KorbitControl b;
     EXPECT_EQ(a.state().TotalBlocks, 100);
-    EXPECT_EQ(a.state().BackupWorkTotal, 100);
+    EXPECT_EQ(a.backupState().BackupWorkTotal, 100);
     EXPECT_EQ(a.state().OperationBusy, kFalse);
     EXPECT_EQ(a.state().CancelRequested, kFalse);
 

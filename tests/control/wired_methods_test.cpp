@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "korbit/control/korbit_control.h"
+#include "korbit/control/values/control_methods.h"
 #include "korbit/control/values/type_library.h"
 #include "platform/scratch_folder.h"
 #include "support/scripted_host.h"
@@ -143,7 +144,7 @@ TEST_F(WiredMethods, ShowTheirBoxesThroughTheHost) {
             ::_exit(2);
         }
         std::vector<Value> args{Value(std::int32_t{26})};
-        const InvokeResult r = invoke(control, control.interfaceInfo().find("GetSpecialFolderA")->dispid, args);
+        const InvokeResult r = invoke(control, dispatchIdOf(ControlMethod::GetSpecialFolderA), args);
         const bool shown = r.ok() && r.result == Value(Text()) && host.boxes.size() == 1 &&
                            host.boxes[0].text == u"GetSpecialFolderA" && host.boxes[0].style == box::kOkOnly;
         ::_exit(shown ? 0 : 1);

@@ -15,7 +15,9 @@
 #include "korbit/platform/text_encoding.h"
 #include "platform/scratch_folder.h"
 #include "support/byte_devices.h"
+#include "support/control_client.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::control {
 namespace {
@@ -39,7 +41,8 @@ protected:
     ScratchFolder folder;
     ScopedVariable config{"XDG_CONFIG_HOME", folder / "config"};
     korbit::testing::ScriptedHost host;
-    KorbitControl control{&host};
+    korbit::testing::TestSystem system;
+    KorbitControl control{&host, system};
 
     bool run(const std::string& path, const Text& password = u"secret1") {
         return control.EncryptionRoutine2(text(path), password, u"Title") != kFalse;
@@ -155,17 +158,20 @@ TEST_F(EncryptionRoutine, CancelInTheYieldAfterTheLastBlockStillCancels) {
 TEST_F(EncryptionRoutine, ASecondRunFromInsideTheYieldIsRefusedSilently) {
     const std::string path = folder.file("one.dat", 200);
     const std::string other = folder.file("two.dat", 200);
-    std::vector<InvokeResult> inner;
+    korbit::testing::ControlCaller caller{control};
+    hosting::KorbitClient client{caller, [](const hosting::CallFailure& failure) {
+        ADD_FAILURE() << failure.method << ": " << platform::toUtf8(failure.description);
+    }};
+    std::vector<bool> inner;
     host.onPump = [&] {
         if (inner.empty()) {
-            std::vector<Value> args{Value(text(other)), Value(u"secret1")};
-            inner.push_back(invoke(control, korbitControlInterface().find("EncryptionRoutine2")->dispid, args));
+            inner.push_back(client.EncryptionRoutine2(text(other), u"secret1"));
             control.EncryptionRoutine(text(other), u"secret1", kTrue);
         }
     };
     EXPECT_TRUE(run(path));
     ASSERT_EQ(inner.size(), 1U);
-    EXPECT_EQ(inner[0].result, Value::boolean(false));
+    EXPECT_FALSE(inner[0]);
     EXPECT_EQ(control.GetEncryptRoutineMessage(), u"OPERATION IS BUSY!!!");
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(contentOf(other), std::vector<std::uint8_t>(200, 'x'));

@@ -1,5 +1,6 @@
-// The korbit program encrypting real files while things go wrong around it:
-// killed at random moments, or racing another korbit on the same file.
+// Runs encrypting real files while things go wrong around them: killed at
+// each step of replacing the file, or korbit racing another korbit on the
+// same file.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -7,28 +8,35 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <thread>
 
+#include "korbit/control/korbit_control.h"
 #include "korbit/engine/container_stream.h"
+#include "korbit/platform/text_encoding.h"
 #include "platform/scratch_folder.h"
 #include "support/byte_devices.h"
+#include "support/test_system.h"
 
 namespace {
 
+using korbit::platform::RewriteStep;
 using korbit::testing::ScratchFolder;
-using Clock = std::chrono::steady_clock;
 
 const std::string kPassword = "correct horse";
 
 std::vector<std::uint8_t> contentOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Points this process's settings, data and record folders into `home`.
+void useFoldersOf(const ScratchFolder& home) {
+    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (home / "state").c_str(), 1);
 }
 
 // Starts `korbit encrypt|decrypt --password-stdin --quiet FILE` with its own
@@ -45,8 +53,7 @@ pid_t startKorbit(const ScratchFolder& home, const std::string& verb, const std:
         ::close(in[1]);
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(null, STDERR_FILENO);
-        ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+        useFoldersOf(home);
         ::execl(KORBIT_PROGRAM, KORBIT_PROGRAM, verb.c_str(), "--password-stdin", "--quiet", file.c_str(),
                 static_cast<char*>(nullptr));
         ::_exit(127);
@@ -89,45 +96,28 @@ std::size_t temporaryFilesIn(const std::string& folder) {
     return n;
 }
 
-TEST(KorbitProcesses, AKillAtAnyMomentLeavesTheFileWholeAndNothingToMistake) {
-    ScratchFolder folder;
-    const std::string file = folder / "data.bin";
-    const auto plain = korbit::testing::randomBytes(std::size_t{64} << 20, 77);
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(plain.data()),
-                                                static_cast<std::streamsize>(plain.size()));
-
-    // Whole runs each way tell how long a run takes here; the shortest counts.
-    Clock::duration oneRun = Clock::duration::max();
-    for (const char* verb : {"encrypt", "decrypt", "encrypt", "decrypt"}) {
-        const auto started = Clock::now();
-        ASSERT_EQ(waitFor(startKorbit(folder, verb, file)), 0);
-        oneRun = std::min(oneRun, Clock::now() - started);
+// Runs the control's EncryptionRoutine2 on `file` in a child process, with
+// `home`'s folders, whose system kills it (SIGKILL) the `nth` time the
+// rewrite reaches `at`; returns how the child ended.
+int runKilledAt(const ScratchFolder& home, const std::string& file, RewriteStep at, int nth) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        useFoldersOf(home);
+        korbit::testing::TestSystem system;
+        system.pace = korbit::platform::PumpPace{};  // the real pace: no host here to pump
+        int seen = 0;
+        system.onRewriteStep = [&](RewriteStep step) {
+            if (step == at && ++seen == nth) {
+                ::raise(SIGKILL);
+            }
+            return 0;
+        };
+        korbit::control::KorbitControl control(nullptr, system);
+        const std::u16string password(kPassword.begin(), kPassword.end());
+        const bool done = control.EncryptionRoutine2(korbit::platform::fromUtf8(file), password) != 0;
+        ::_exit(done ? 0 : 1);
     }
-    ASSERT_EQ(contentOf(file), plain);
-
-    std::mt19937 random(20261207U);
-    int killedMidway = 0;
-    for (int kill = 0; kill < 50; ++kill) {
-        const bool container = startsWithSignature(file);
-        const pid_t pid = startKorbit(folder, container ? "decrypt" : "encrypt", file);
-        const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(oneRun) *
-                           std::uniform_real_distribution<double>(0.0, 1.0)(random);
-        std::this_thread::sleep_for(delay);
-        ::kill(pid, SIGKILL);
-        killedMidway += waitFor(pid) == -SIGKILL ? 1 : 0;
-        ASSERT_TRUE(isPlainOrWholeContainer(contentOf(file), plain)) << "after kill " << kill;
-    }
-    EXPECT_GE(killedMidway, 15);  // many kills hit a run in progress
-
-    // The next run finishes the job and clears what the killed runs left.
-    if (startsWithSignature(file)) {
-        ASSERT_EQ(waitFor(startKorbit(folder, "decrypt", file)), 0);
-    } else {
-        ASSERT_EQ(waitFor(startKorbit(folder, "encrypt", file)), 0);
-        ASSERT_EQ(waitFor(startKorbit(folder, "decrypt", file)), 0);
-    }
-    EXPECT_EQ(contentOf(file), plain);
-    EXPECT_EQ(temporaryFilesIn(folder.path()), 0U);
+    return waitFor(pid);
 }
 
 std::size_t completeCopiesIn(const std::string& folder) {
@@ -138,46 +128,65 @@ std::size_t completeCopiesIn(const std::string& folder) {
     return n;
 }
 
-TEST(KorbitProcesses, AKillDuringTheCopyIntoAHardLinkedFileIsFinishedByTheNextRun) {
-    // A file with two names is rewritten in place: its complete result is
-    // written and marked first, then copied into the file. A kill in the
-    // middle of that copy leaves the file half-written; the next run must
-    // finish it from the marked copy before it does anything else.
-    ScratchFolder folder;
-    const std::string file = folder / "data.bin";
-    const auto plain = korbit::testing::randomBytes(std::size_t{32} << 20, 78);
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(plain.data()),
-                                                static_cast<std::streamsize>(plain.size()));
-    ASSERT_EQ(::link(file.c_str(), (folder / "second name").c_str()), 0);
+// A run killed at any step of replacing a file, beside it or in place,
+// leaves it whole (its old content or the whole new one) or, once the
+// complete copy of an in-place rewrite is named, that copy with its record,
+// from which the next run finishes the file; the next run clears whatever
+// the killed run left.
+TEST(KorbitProcesses, AKillAtAnyStepLeavesTheFileWholeOrFinishedByTheNextRun) {
+    struct Case {
+        const char* what;
+        bool twoNames;  // rewritten in place
+        RewriteStep at;
+        int nth;
+        bool leavesACopy;  // a complete copy, which the next run applies: the file may be half-written until then
+    };
+    const Case cases[] = {
+        {"just opened", false, RewriteStep::kOpened, 1, false},
+        {"before the first write", false, RewriteStep::kWriting, 1, false},
+        {"in the middle of the writes", false, RewriteStep::kWriting, 5, false},
+        {"before the rename", false, RewriteStep::kBeforeReplace, 1, false},
+        {"after the rename", false, RewriteStep::kReplaced, 1, false},
+        {"in place: the copy named complete", true, RewriteStep::kMarkedComplete, 1, true},
+        {"in place: before the first piece of the copy", true, RewriteStep::kCopyingBack, 1, true},
+        {"in place: in the middle of the copy", true, RewriteStep::kCopyingBack, 3, true},
+        {"in place: the copy done", true, RewriteStep::kReplaced, 1, true},
+    };
+    const auto plain = korbit::testing::randomBytes(std::size_t{8} << 20, 77);
+    for (const Case& c : cases) {
+        for (const bool encrypting : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (encrypting ? ", encrypting" : ", decrypting"));
+            ScratchFolder folder;
+            const std::string file = folder / "data.bin";
+            std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(plain.data()),
+                                                        static_cast<std::streamsize>(plain.size()));
+            if (c.twoNames) {
+                ASSERT_EQ(::link(file.c_str(), (folder / "second name").c_str()), 0);
+            }
+            if (!encrypting) {
+                ASSERT_EQ(waitFor(startKorbit(folder, "encrypt", file)), 0);
+            }
+            const auto before = contentOf(file);
 
-    Clock::duration oneRun = Clock::duration::max();
-    for (const char* verb : {"encrypt", "decrypt"}) {
-        const auto started = Clock::now();
-        ASSERT_EQ(waitFor(startKorbit(folder, verb, file)), 0);
-        oneRun = std::min(oneRun, Clock::now() - started);
-    }
-    ASSERT_EQ(contentOf(file), plain);
+            ASSERT_EQ(runKilledAt(folder, file, c.at, c.nth), -SIGKILL);
+            const auto after = contentOf(file);
+            if (c.leavesACopy) {
+                EXPECT_EQ(completeCopiesIn(folder.path()), 1U);
+            } else {
+                EXPECT_TRUE(after == before || isPlainOrWholeContainer(after, plain));
+                EXPECT_EQ(completeCopiesIn(folder.path()), 0U);
+            }
 
-    std::mt19937 random(20261208U);
-    int duringCopy = 0;
-    for (int kill = 0; kill < 40; ++kill) {
-        const pid_t pid = startKorbit(folder, startsWithSignature(file) ? "decrypt" : "encrypt", file);
-        // The copy into the file is the second half of a run.
-        const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(oneRun) *
-                           std::uniform_real_distribution<double>(0.3, 1.2)(random);
-        std::this_thread::sleep_for(delay);
-        ::kill(pid, SIGKILL);
-        waitFor(pid);
-        duringCopy += completeCopiesIn(folder.path()) > 0 ? 1 : 0;
-        // One more run, in the direction the file now looks like.
-        ASSERT_EQ(waitFor(startKorbit(folder, startsWithSignature(file) ? "decrypt" : "encrypt", file)), 0)
-            << "after kill " << kill;
-        ASSERT_TRUE(isPlainOrWholeContainer(contentOf(file), plain)) << "after kill " << kill;
-        ASSERT_EQ(contentOf(folder / "second name"), contentOf(file));
-        ASSERT_EQ(temporaryFilesIn(folder.path()), 0U) << "after kill " << kill;
+            // The next run, in the direction the file now looks like, finishes
+            // the job; nothing of the killed run is left.
+            ASSERT_EQ(waitFor(startKorbit(folder, startsWithSignature(file) ? "decrypt" : "encrypt", file)), 0);
+            EXPECT_TRUE(isPlainOrWholeContainer(contentOf(file), plain));
+            if (c.twoNames) {
+                EXPECT_EQ(contentOf(folder / "second name"), contentOf(file));
+            }
+            EXPECT_EQ(temporaryFilesIn(folder.path()), 0U);
+        }
     }
-    std::printf("%d of 40 kills stopped a copy into the file\n", duringCopy);
-    EXPECT_GE(duringCopy, 3);
 }
 
 TEST(KorbitProcesses, TwoRunsOnTwoFilesBothWorkAndTwoOnOneFileNeverClash) {

@@ -23,6 +23,7 @@
 #include "platform/scratch_folder.h"
 #include "support/byte_devices.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::control {
 namespace {
@@ -32,6 +33,7 @@ using korbit::testing::ScopedVariable;
 using korbit::testing::contentOf;
 using korbit::testing::writeFile;
 using platform::RewriteStep;
+using korbit::testing::RewriteHookScope;
 
 constexpr uid_t kNobody = 65534;
 
@@ -72,22 +74,14 @@ std::optional<std::vector<std::uint8_t>> decrypted(const std::vector<std::uint8_
     return sink.bytes();
 }
 
-// Installs a rewrite hook for one test.
-class HookScope {
-public:
-    explicit HookScope(platform::RewriteHook hook) { platform::setRewriteHook(std::move(hook)); }
-    ~HookScope() { platform::setRewriteHook({}); }
-    HookScope(const HookScope&) = delete;
-    HookScope& operator=(const HookScope&) = delete;
-};
-
 class RewriteSafety : public ::testing::Test {
 protected:
     ScratchFolder folder;
     ScopedVariable config{"XDG_CONFIG_HOME", folder / "config"};
     ScopedVariable state{"XDG_STATE_HOME", folder / "state"};  // the records of in-place rewrites
     korbit::testing::ScriptedHost host;
-    KorbitControl control{&host};
+    korbit::testing::TestSystem system;
+    KorbitControl control{&host, system};
 
     void SetUp() override { ::umask(022); }
 
@@ -132,7 +126,7 @@ TEST_F(RewriteSafety, AFailedOrCancelledRunLeavesContentAndPermissionBitsAsTheyW
                 }
             };
             {
-                HookScope hook([&](RewriteStep at) { return at == c.failAt && c.error != 0 ? c.error : 0; });
+                RewriteHookScope hook(system, [&](RewriteStep at) { return at == c.failAt && c.error != 0 ? c.error : 0; });
                 EXPECT_FALSE(run(path, c.wrongPassword ? u"wrong one" : u"secret1"));
             }
             host.onPump = nullptr;
@@ -147,7 +141,7 @@ TEST_F(RewriteSafety, AFailedOrCancelledRunLeavesContentAndPermissionBitsAsTheyW
 TEST_F(RewriteSafety, AFolderThatCannotBeFlushedAfterTheRenameIsAFailureThatSaysTheContentIsInPlace) {
     const std::string path = folder.file("flush.txt", 100);
     {
-        HookScope hook([](RewriteStep at) { return at == RewriteStep::kReplaced ? EIO : 0; });
+        RewriteHookScope hook(system, [](RewriteStep at) { return at == RewriteStep::kReplaced ? EIO : 0; });
         EXPECT_FALSE(run(path));
     }
     EXPECT_NE(lastBox().find(u"is in place"), Text::npos) << platform::toUtf8(lastBox());
@@ -190,10 +184,10 @@ TEST_F(RewriteSafety, AProgramWritingToTheFileDuringARunStopsItAndLosesNothing) 
         const std::string path = folder / (hardLinked ? "log-linked.txt" : "log.txt");
         writeFile(path, korbit::testing::bytesOf("line 1\n"));
         if (hardLinked) {
-            ::link(path.c_str(), (path + ".2").c_str());
+            EXPECT_EQ(::link(path.c_str(), (path + ".2").c_str()), 0);
         }
         {
-            HookScope hook([&](RewriteStep at) {
+            RewriteHookScope hook(system, [&](RewriteStep at) {
                 if (at == RewriteStep::kWriting) {
                     std::ofstream(path, std::ios::app) << "line 2\n";
                 }
@@ -227,7 +221,7 @@ TEST_F(RewriteSafety, ACopyBackCutOffIsFinishedFromTheCompleteCopyByTheNextRun) 
         host.boxes.clear();
         {
             int pieces = 0;
-            HookScope hook([&](RewriteStep at) {
+            RewriteHookScope hook(system, [&](RewriteStep at) {
                 return at == RewriteStep::kCopyingBack && ++pieces == failAtPiece ? ENOSPC : 0;
             });
             EXPECT_FALSE(run(path));
@@ -338,7 +332,7 @@ protected:
         ::chmod(folder.path().c_str(), 0755);
         attacker = folder.folder("attacker");
         victims = folder.folder("victims");
-        ::chown(attacker.c_str(), kNobody, kNobody);
+        EXPECT_EQ(::chown(attacker.c_str(), kNobody, kNobody), 0);
         victim = victims + "/file";
         writeFile(victim, korbit::testing::bytesOf("root's secret"));
         ::chmod(victim.c_str(), 0600);
@@ -355,12 +349,12 @@ protected:
     // The attacker's file, owned by nobody, optionally with a second name.
     std::string attackersFile(const std::string& name, std::size_t size, bool hardLinked) {
         std::filesystem::create_directories(attacker + "/sub");
-        ::chown((attacker + "/sub").c_str(), kNobody, kNobody);
+        EXPECT_EQ(::chown((attacker + "/sub").c_str(), kNobody, kNobody), 0);
         const std::string path = attacker + "/sub/" + name;
         writeFile(path, korbit::testing::randomBytes(size, 5));
-        ::chown(path.c_str(), kNobody, kNobody);
+        EXPECT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
         if (hardLinked) {
-            ::link(path.c_str(), (path + ".link").c_str());
+            EXPECT_EQ(::link(path.c_str(), (path + ".link").c_str()), 0);
         }
         return path;
     }
@@ -404,7 +398,7 @@ TEST_F(RacedByAnotherUser, SwappingAFolderOrTheNameForALinkNeverLeadsTheRunOutOf
         const auto plain = contentOf(file);
         bool swapped = false;
         {
-            HookScope hook([&](RewriteStep at) {
+            RewriteHookScope hook(system, [&](RewriteStep at) {
                 if (at == c.at && !swapped) {
                     swapped = true;
                     asAttacker(c.swap);
@@ -489,10 +483,10 @@ protected:
     // Leaves the diary half-written by a run whose copy into it stopped
     // after its first piece: the complete copy and its record stay.
     void interruptACopyBack() {
-        ::link(diary.c_str(), (diary + ".second").c_str());  // rewritten in place
+        EXPECT_EQ(::link(diary.c_str(), (diary + ".second").c_str()), 0);  // rewritten in place
         {
             int pieces = 0;
-            HookScope hook([&](RewriteStep at) { return at == RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0; });
+            RewriteHookScope hook(system, [&](RewriteStep at) { return at == RewriteStep::kCopyingBack && ++pieces == 2 ? ENOSPC : 0; });
             ASSERT_FALSE(run(diary));
         }
         std::filesystem::remove(diary + ".second");

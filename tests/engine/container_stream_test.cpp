@@ -1,7 +1,11 @@
 // Whole containers written and read through byte streams.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <optional>
 #include <random>
+#include <string>
+#include <thread>
 
 #include "korbit/engine/container_stream.h"
 #include "support/byte_devices.h"
@@ -97,6 +101,67 @@ TEST(ContainerRoundTrip, ASourceThatGrewOrShrankSinceItsSizeWasTakenStillGetsEve
             EXPECT_EQ(encrypt(plain, header, options), expected)
                 << announced << " bytes announced, keys ahead " << keysAhead;
         }
+    }
+}
+
+// The threads of this process, as the system counts them.
+std::size_t threadsNow() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Threads:")) {
+            return std::stoul(line.substr(8));
+        }
+    }
+    ADD_FAILURE() << "no thread count in /proc/self/status";
+    return 0;
+}
+
+// Notes how many threads the process has when the transform first reads.
+class ThreadCountingSource final : public ByteSource {
+public:
+    explicit ThreadCountingSource(std::span<const std::uint8_t> bytes) : inner_(bytes) {}
+    Result<std::size_t> read(std::span<std::uint8_t> buffer) override {
+        if (threads_ == 0) {
+            threads_ = threadsNow();
+        }
+        return inner_.read(buffer);
+    }
+    std::size_t threads() const noexcept { return threads_; }
+
+private:
+    MemorySource inner_;
+    std::size_t threads_ = 0;
+};
+
+TEST(ContainerRoundTrip, KeysAreMadeOnASecondThreadOnlyWhenMoreThanOneChunkMayCome) {
+    if (std::thread::hardware_concurrency() < 2) {
+        GTEST_SKIP() << "one core: keys are never made on a second thread";
+    }
+    struct Case {
+        const char* label;
+        std::size_t bytes;
+        std::optional<std::uint64_t> announced;
+        bool thread;
+    };
+    const Case cases[] = {
+        {"an empty source announced as such", 0, 0, false},
+        {"one chunk announced", 4096, 4096, false},
+        {"an empty source of unknown size", 0, std::nullopt, true},
+        {"two chunks announced", 8192, 8192, true},
+    };
+    const Keystream keys(kPassword, 41);
+    for (const Case& c : cases) {
+        const auto plain = randomBytes(c.bytes, 3);
+        TransformOptions options;
+        options.chunkBytes = 4096;
+        options.expectedBytes = c.announced;
+        const std::size_t before = threadsNow();
+        ThreadCountingSource source(plain);
+        MemorySink sink;
+        const Result<std::uint64_t> moved = transformBlocks(source, sink, keys, options);
+        ASSERT_TRUE(moved) << c.label;
+        EXPECT_EQ(moved.value(), c.bytes) << c.label;
+        EXPECT_EQ(source.threads() > before, c.thread) << c.label;
     }
 }
 

@@ -112,16 +112,16 @@ TEST_F(CorvaneProcess, AnotherUsersLockAndSocketInASharedFolderReceiveNoFile) {
     const std::string home = folder.folder("home");
     const std::string file = home + "/tax-return.pdf";
     std::ofstream(file) << "figures\n";
-    ::chown(home.c_str(), 65534, 65534);
-    ::chown(file.c_str(), 65534, 65534);
+    EXPECT_EQ(::chown(home.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(::chown(file.c_str(), 65534, 65534), 0);
 
     // The other user's runtime folder for the victim, lock and listening socket.
     const std::string runtimeOfVictim = shared + "/runtime-nobody";
     ::mkdir(runtimeOfVictim.c_str(), 0700);
-    ::chown(runtimeOfVictim.c_str(), kOther, kOther);
+    EXPECT_EQ(::chown(runtimeOfVictim.c_str(), kOther, kOther), 0);
     const std::string lock = shared + "/corvane.lock";
     std::ofstream(lock) << "1\ncorvane\n\n";
-    ::chown(lock.c_str(), kOther, kOther);
+    EXPECT_EQ(::chown(lock.c_str(), kOther, kOther), 0);
     int report[2];
     ASSERT_EQ(::pipe(report), 0);
     const std::string socketPath = shared + "/corvane.socket";

@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "corvane/app/app_folders.h"
-#include "corvane/app/dialogs.h"
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
 #include "corvane/sound/sound_module.h"
 #include "platform/scratch_folder.h"
+#include "support/scripted_desktop.h"
 
 namespace corvane::testing {
 
@@ -51,9 +51,6 @@ inline QByteArray readAll(const QString& path) {
 
 class DesktopTest : public ::testing::Test {
 protected:
-    void SetUp() override { Dialogs::setScripted(true); }
-    void TearDown() override { Dialogs::setScripted(true); }
-
     QString scratch(const std::string& name) const { return QString::fromStdString(folder / name); }
     QString appFolder() const { return scratch("config/Velmora Software/Corvane/"); }
     QString iniFile() const { return appFolder() + "xjf_app.ini"; }
@@ -61,14 +58,13 @@ protected:
 
     // Runs start-up as the splash window does and returns the folders.
     AppFolders startUp() {
-        LoadingForm splash(nullptr);
+        LoadingForm splash(nullptr, desktop);
         return splash.folders();
     }
 
     std::unique_ptr<MainWindow> mainWindow() {
         const AppFolders folders = startUp();
-        auto window = std::make_unique<MainWindow>(folders.iniFile, cues);
-        window->setUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+        auto window = std::make_unique<MainWindow>(folders.iniFile, cues, desktop);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -96,7 +92,7 @@ protected:
     korbit::testing::ScopedVariable dataHome{"XDG_DATA_HOME", folder / "data"};
     korbit::testing::ScopedVariable searchPath{"PATH", withFakeOpener(folder)};
     RecordingCues cues;
-    std::vector<QUrl> openedUrls;
+    ScriptedDesktop desktop;  // records the boxes, what it was asked to open, the Open dialog's folders
 };
 
 inline void writeAll(const QString& path, const QByteArray& bytes) {

@@ -33,7 +33,7 @@ protected:
     }
 
     void choose(MainWindow& window, const QString& path) {
-        Dialogs::queueFileName(path);
+        desktop.queueFileName(path);
         QTest::mouseClick(window.selectFileButton(), Qt::LeftButton);
     }
 
@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, ChoosingAPlainFileOffersEncryptInDarkBlue) {
-    const QString desktop = scratch("Desktop");
+    const QString desktopFolder = scratch("Desktop");
     folder.folder("Desktop");
     auto window = mainWindow();
     EXPECT_FALSE(window->encDecButton()->isEnabled());
@@ -76,9 +76,9 @@ TEST_F(MainWindowTest, ChoosingAPlainFileOffersEncryptInDarkBlue) {
 
     // Only the first dialog is pointed at the desktop.
     choose(*window, file);
-    const QStringList folders = Dialogs::takeOpenFolders();
+    const QStringList folders = desktop.takeOpenFolders();
     ASSERT_EQ(folders.size(), 2);
-    EXPECT_TRUE(folders[0] == desktop || folders[0] == desktop + "/") << folders[0].toStdString();
+    EXPECT_TRUE(folders[0] == desktopFolder || folders[0] == desktopFolder + "/") << folders[0].toStdString();
     EXPECT_EQ(folders[1], QString());
 }
 
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeChangedIsRefusedWhenChosenAndWhenPressed
     QFile::remove(file);
     folder.folder("Documents/report.txt");  // a folder where the file was
     run(*window, QStringLiteral("secret1"));
-    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, file + QStringLiteral(" is a folder: only files can be encrypted."));
     EXPECT_EQ(boxes[0].style, box::kExclamation | box::kOkOnly);
@@ -127,11 +127,11 @@ TEST_F(MainWindowTest, ClosingTheDialogWithoutAChoiceChangesNothing) {
     QTest::mouseClick(window->selectFileButton(), Qt::LeftButton);  // nothing queued: cancelled
     EXPECT_TRUE(window->fileBox()->text().isEmpty());
     EXPECT_FALSE(window->encDecButton()->isEnabled());
-    EXPECT_EQ(Dialogs::takeOpenFolders().size(), 1);
+    EXPECT_EQ(desktop.takeOpenFolders().size(), 1);
 
     // Still the first choice: the next dialog starts on the desktop again.
     QTest::mouseClick(window->selectFileButton(), Qt::LeftButton);
-    EXPECT_FALSE(Dialogs::takeOpenFolders().front().isEmpty());
+    EXPECT_FALSE(desktop.takeOpenFolders().front().isEmpty());
 }
 
 TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
     cues.played.clear();
 
     run(*window, QStringLiteral("abcde"));
-    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Passwords must be 6 or more characters!"));
     EXPECT_EQ(boxes[0].style, box::kInformation | box::kOkOnly);
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
 
     // Characters are counted, not bytes or code units.
     run(*window, QStringLiteral("\u00e9\u00e9\u00e9\U0001F511\U0001F511"));
-    EXPECT_EQ(Dialogs::takeShownBoxes().size(), 1U);
+    EXPECT_EQ(desktop.takeShownBoxes().size(), 1U);
     EXPECT_EQ(readAll(file), original);
 }
 
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, EncryptingAsksForThePasswordAgainAndRunsOnlyOnAMatch) {
     EXPECT_EQ(window->fileBox()->text(), file);
     EXPECT_TRUE(window->encDecButton()->isEnabled());
     EXPECT_TRUE(cues.played.empty());
-    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    EXPECT_TRUE(desktop.takeShownBoxes().empty());
 
     // The same password twice: the run.
     run(*window, "secret1");
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
     cues.played.clear();
 
     run(*window, QStringLiteral("secret"));
-    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    EXPECT_TRUE(desktop.takeShownBoxes().empty());
     const QByteArray container = readAll(file);
     EXPECT_TRUE(container.startsWith(kMagic));
     EXPECT_FALSE(container.contains("4999"));
@@ -291,7 +291,7 @@ TEST_F(MainWindowTest, AWrongPasswordShowsTheControlsBoxAndEmptiesBothBoxes) {
     cues.played.clear();
 
     run(*window, "wrong password");
-    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Invalid Password!!!"));
     EXPECT_EQ(boxes[0].style, box::kExclamation);
@@ -339,7 +339,7 @@ TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
     EXPECT_EQ(cues.played, (std::vector<int>{cue::kRunStarts, cue::kCancelled}));
     // The label keeps the last polled value.
     EXPECT_EQ(window->percentageLabel()->text(), QString::number(window->progressBar()->value()) + "%");
-    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    EXPECT_TRUE(desktop.takeShownBoxes().empty());
 }
 
 TEST_F(MainWindowTest, CancelWhileIdleRelabelsFromTheFile) {
@@ -397,12 +397,12 @@ TEST_F(MainWindowTest, TheSoundSettingIsReadForEveryCueAndSurvivesARestart) {
 
 TEST_F(MainWindowTest, ASettingThatCannotBeSavedIsShownNotSwallowed) {
     auto window = mainWindow();
-    Dialogs::takeShownBoxes();
+    desktop.takeShownBoxes();
     const QByteArray settings = readAll(iniFile());
     ASSERT_TRUE(QFile(iniFile()).setPermissions(QFile::ReadOwner | QFile::ReadGroup));  // marked read-only
     QTest::mouseClick(window->soundImage(), Qt::LeftButton);
 
-    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("The Korbit control could not complete ProfileSaveItem: ")))
         << boxes[0].text.toStdString();
@@ -432,8 +432,8 @@ TEST_F(MainWindowTest, TheHelpPictureOpensTheHelpPageAndTheLogoTheMakersAddress)
     window->helpClicked();
     EXPECT_EQ(opened(), QStringList{helpFile()});
     window->logoClicked();
-    ASSERT_EQ(openedUrls.size(), 1U);
-    EXPECT_EQ(openedUrls[0].toString(), branding::kMakerWebAddress);
+    ASSERT_EQ(desktop.openedUrls.size(), 1U);
+    EXPECT_EQ(desktop.openedUrls[0].toString(), branding::kMakerWebAddress);
     EXPECT_EQ(cues.played, (std::vector<int>{cue::kClicked, cue::kLogo}));
 }
 
@@ -513,7 +513,7 @@ TEST_F(MainWindowTest, AFileWhoseNameIsNoUtf8IsDroppedEncryptedAndDecrypted) {
     EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
 
     run(*window, QStringLiteral("secret"));
-    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    EXPECT_TRUE(desktop.takeShownBoxes().empty());
     std::ifstream container(fileBytes, std::ios::binary);
     std::string magic(4, '\0');
     container.read(magic.data(), 4);
@@ -550,8 +550,7 @@ TEST_F(MainWindowTest, TheWarningGrowsWhilePressedAndTheFileBoxTipFollowsItsText
 
 TEST_F(MainWindowTest, MovingOverThePasswordBoxRaisesItsTip) {
     auto window = mainWindow();
-    QPoint cursor(400, 300);
-    setCursorPositionSource([&] { return cursor; });
+    QPoint& cursor = desktop.pointer;
     QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(window->passwordBox(), &move);
     QWidget* tip = currentToolTip();
@@ -568,7 +567,6 @@ TEST_F(MainWindowTest, MovingOverThePasswordBoxRaisesItsTip) {
     EXPECT_NE(currentToolTip(), nullptr);
     window.reset();
     EXPECT_EQ(currentToolTip(), nullptr);
-    setCursorPositionSource({});
 }
 
 
@@ -599,7 +597,7 @@ TEST_F(MainWindowTest, PressingTheButtonAgainInsideACancelledRunIsRefusedAndNoth
     EXPECT_FALSE(window->cancelButton()->isEnabled());
     EXPECT_TRUE(window->fileBox()->text().isEmpty());
     EXPECT_EQ(readAll(file), original);
-    EXPECT_TRUE(Dialogs::takeShownBoxes().empty());
+    EXPECT_TRUE(desktop.takeShownBoxes().empty());
 }
 
 }  // namespace

@@ -61,13 +61,13 @@ TEST_F(StartUp, WhatCannotBePutInPlaceIsToldAndNothingIsMadeElsewhere) {
     // A file stands where the maker's folder goes.
     ASSERT_TRUE(QDir().mkpath(scratch("config")));
     writeAll(scratch("config/Velmora Software"), "not a folder");
-    Dialogs::takeShownBoxes();
+    desktop.takeShownBoxes();
 
     const AppFolders folders = startUp();
     ASSERT_EQ(folders.problems.size(), 5) << folders.problems.join('\n').toStdString();
     EXPECT_TRUE(folders.problems[0].contains(QStringLiteral("Velmora Software/ cannot be made")));
     EXPECT_TRUE(folders.problems[3].contains(QStringLiteral("settings will not be kept")));
-    const std::vector<ShownBox> boxes = Dialogs::takeShownBoxes();
+    const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("Corvane could not put its folders and files in place:")));
     EXPECT_TRUE(boxes[0].text.contains(folders.problems[4]));
@@ -84,10 +84,12 @@ TEST_F(StartUp, WritingAResourceThatDoesNotExistWritesNothing) {
 TEST_F(StartUp, TheSplashHandsOverOnTheHundredAndFiftiethTick) {
     int handedOver = 0;
     QString settingsSeen;
-    LoadingForm splash([&](const AppFolders& folders) {
-        ++handedOver;
-        settingsSeen = folders.iniFile;
-    });
+    LoadingForm splash(
+        [&](const AppFolders& folders) {
+            ++handedOver;
+            settingsSeen = folders.iniFile;
+        },
+        desktop);
     splash.show();
     EXPECT_EQ(splash.caption(), QStringLiteral("Loading...."));
     for (int tick = 1; tick < LoadingForm::kTicks; ++tick) {
@@ -109,7 +111,7 @@ TEST_F(StartUp, TheSplashHandsOverOnTheHundredAndFiftiethTick) {
 }
 
 TEST_F(StartUp, TheSplashCaptionCyclesThroughFiveCaptions) {
-    LoadingForm splash(nullptr);
+    LoadingForm splash(nullptr, desktop);
     QStringList seen;
     for (int i = 0; i < 7; ++i) {
         splash.animationTick();
@@ -121,7 +123,7 @@ TEST_F(StartUp, TheSplashCaptionCyclesThroughFiveCaptions) {
 
 TEST_F(StartUp, TheSplashTimersRunToTheMainWindowOnTheirOwn) {
     bool handedOver = false;
-    LoadingForm splash([&](const AppFolders&) { handedOver = true; });
+    LoadingForm splash([&](const AppFolders&) { handedOver = true; }, desktop);
     splash.show();
     splash.start();
     const QDeadlineTimer patience(30'000);

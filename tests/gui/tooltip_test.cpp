@@ -42,20 +42,16 @@ protected:
         layout->addWidget(edit_);
         host_.move(40, 40);
         host_.show();
-        corvane::setCursorPositionSource([this] { return cursor_; });
-        corvane::setToolTipDelayForTests(0);
     }
 
     void TearDown() override {
         removeToolTip();
-        corvane::setCursorPositionSource({});
-        corvane::setToolTipDelayForTests(-1);
     }
 
     // What the main window does on a mouse move over the password box.
     QWidget* passwordTipAt(QPoint where, qint32 tipStyle = 0, qint32 back = kWhite, qint32 ink = kDarkGreen) {
         cursor_ = where;
-        showToolTip(edit_, kText, kTitle, tipStyle, 1, back, ink);
+        showToolTip(edit_, kText, kTitle, tipStyle, 1, back, ink, pointer_);
         return currentToolTip();
     }
 
@@ -74,6 +70,7 @@ protected:
     QWidget host_;
     QLineEdit* edit_ = nullptr;
     QPoint cursor_{100, 100};
+    corvane::TipPointer pointer_{[this] { return cursor_; }, 0};  // where the test puts the mouse; no wait
 };
 
 TEST_F(ToolTipTest, PasswordTipCarriesTitleIconAndColours) {
@@ -120,7 +117,7 @@ TEST_F(ToolTipTest, TipNearTheScreenCornerStaysOnScreen) {
 }
 
 TEST_F(ToolTipTest, PendingTipIsCurrentUntilTheMouseMoves) {
-    corvane::setToolTipDelayForTests(60'000);
+    pointer_.delayMs = 60'000;
     QPointer<QWidget> pending = passwordTipAt({100, 100});
     ASSERT_FALSE(pending.isNull());
     EXPECT_FALSE(pending->isVisible());
@@ -133,7 +130,7 @@ TEST_F(ToolTipTest, EmptyTextRemovesTheTipAndMakesNone) {
     QPointer<QWidget> tip = passwordTipAt({100, 100});
     ASSERT_TRUE(shows(tip));
     cursor_ = {120, 100};
-    showToolTip(edit_, QString(), kTitle, 0, 1, kWhite, kDarkGreen);
+    showToolTip(edit_, QString(), kTitle, 0, 1, kWhite, kDarkGreen, pointer_);
     EXPECT_EQ(currentToolTip(), nullptr);
     EXPECT_TRUE(tip.isNull());
     EXPECT_EQ(tipWindows(), 0);
@@ -245,7 +242,7 @@ class ToolTipIconTest : public ToolTipTest, public ::testing::WithParamInterface
 
 TEST_P(ToolTipIconTest, TitleIconMatchesTheStandardOne) {
     cursor_ = {100, 100};
-    showToolTip(edit_, kText, kTitle, 0, GetParam().titleIcon, kWhite, kDarkGreen);
+    showToolTip(edit_, kText, kTitle, 0, GetParam().titleIcon, kWhite, kDarkGreen, pointer_);
     QWidget* tip = currentToolTip();
     ASSERT_NE(tip, nullptr);
     auto* icon = tip->findChild<QLabel*>(QStringLiteral("corvaneToolTipIcon"));

@@ -72,7 +72,7 @@ TEST_F(WindowAccess, EveryControlHasANameAndTabFollowsTheWindow) {
                                      "Velmora Software web site", "Help", "Information", "Sound on",
                                      "File to encrypt or decrypt"};
     EXPECT_EQ(tabOrder(*window, 8), withoutFile);
-    Dialogs::queueFileName(plainFile());
+    desktop.queueFileName(plainFile());
     window->selectFileClicked();
     QStringList withFile = withoutFile;
     withFile.insert(3, "Encrypt");
@@ -210,7 +210,7 @@ struct PaletteGuard {
 TEST_F(WindowAccess, OnADarkPaletteTheWindowsHuesTurnLighterAndReadable) {
     const PaletteGuard guard;
     auto window = mainWindow();
-    Dialogs::queueFileName(plainFile());
+    desktop.queueFileName(plainFile());
     window->selectFileClicked();
     QLabel* warning = window->warningLabel();
     XjButton* button = window->encDecButton();

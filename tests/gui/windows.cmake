@@ -24,3 +24,12 @@ target_link_libraries(corvane_process_tests PRIVATE korbit_common Qt6::Core GTes
 target_compile_definitions(corvane_process_tests PRIVATE CORVANE_PROGRAM="$<TARGET_FILE:corvane>")
 add_dependencies(corvane_process_tests corvane)
 gtest_discover_tests(corvane_process_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS gui TIMEOUT 120)
+
+# The program's host in a real event loop through a long run of the control
+# in this process (slow: a gigabyte).
+add_executable(event_loop_tests ${CMAKE_CURRENT_SOURCE_DIR}/gui/event_loop_host_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/support/gui_test_main.cpp)
+target_include_directories(event_loop_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(event_loop_tests PRIVATE korbit_common korbit_core corvane_app GTest::gtest)
+gtest_discover_tests(event_loop_tests DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS slow ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 600)

@@ -55,7 +55,7 @@ for file in usr/bin/korbit usr/bin/corvane \
             "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
             "usr/share/icons/hicolor/16x16/apps/$app_id.png" \
             "usr/share/icons/hicolor/512x512/mimetypes/application-x-corvane-encrypted.png" \
-            usr/share/man/man1/korbit.1.gz usr/share/man/man1/corvane.1.gz \
+            usr/share/man/man1/korbit.1.gz usr/share/man/man1/corvane.1.gz usr/share/man/man7/korbit-methods.7.gz \
             usr/share/bash-completion/completions/korbit \
             usr/share/zsh/vendor-completions/_korbit \
             usr/share/fish/vendor_completions.d/korbit.fish \

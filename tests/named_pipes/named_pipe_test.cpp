@@ -9,10 +9,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "korbit/control/korbit_control.h"
 #include "korbit/control/values/type_library.h"
 #include "korbit/platform/file_info.h"
 #include "platform/scratch_folder.h"
-#include "services/method_calls.h"
+#include "support/control_client.h"
 #include "support/scripted_host.h"
 
 namespace korbit::testing {
@@ -34,29 +35,14 @@ std::string makePipe(const std::string& path) {
     return path;
 }
 
-struct Case {
-    const char* method;
-    std::vector<Value> args;
-    Value result;
-};
-
 class NamedPipes : public ::testing::Test {
 protected:
     void TearDown() override { EXPECT_TRUE(isPipe(pipe)) << "the pipe was replaced"; }
 
-    void expectAll(const std::vector<Case>& cases) {
-        for (const Case& c : cases) {
-            std::vector<Value> args = c.args;
-            const control::InvokeResult r = callMethod(control, c.method, args);
-            EXPECT_TRUE(r.ok()) << c.method << ": " << r.description;
-            EXPECT_EQ(r.result, c.result) << c.method;
-        }
-    }
-
     static Record arrayParams(const std::string& file, bool twoDim) {
         Record r = control::makeRecord(*control::findRecord("ARRAY_PARAMS"));
         r.field("sMyArray") = Array::ofValues({Text(u"a"), Text(u"b")});
-        r.field("sMyFile") = text(file).get<Text>();
+        r.field("sMyFile") = text(file);
         r.field("nRecordCount") = std::int32_t{2};
         r.field("nSecDimension") = std::int32_t{twoDim ? 1 : 0};
         return r;
@@ -66,26 +52,25 @@ protected:
     control::KorbitControl control{&host};
     ScratchFolder scratch;
     std::string pipe = makePipe(scratch / "pipe.txt");
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
 };
 
 TEST_F(NamedPipes, SettingsFilesAreNeitherReadNorRewritten) {
-    const Value file = text(pipe);
-    expectAll({
-        {"ProfileGetItem", {text("S"), text("k"), file}, text("")},
-        {"ProfileGetSection", {text("S"), file, Value(Array())}, text("")},
-        {"ProfileSaveItem", {text("S"), text("k"), text("v"), file}, Value()},
-        {"ProfileDeleteItem", {text("S"), text("k"), file}, Value()},
-        {"ProfileDeleteSection", {text("S"), file}, Value()},
-    });
+    const Text file = text(pipe);
+    EXPECT_EQ(client.ProfileGetItem(u"S", u"k", file), u"");
+    Array keys;
+    EXPECT_EQ(client.ProfileGetSection(u"S", file, keys), u"");
+    client.ProfileSaveItem(u"S", u"k", u"v", file);
+    client.ProfileDeleteItem(u"S", u"k", file);
+    client.ProfileDeleteSection(u"S", file);
 }
 
 TEST_F(NamedPipes, PathHelpersAnswerWithoutOpeningIt) {
-    expectAll({
-        {"GetMyFileSize", {text(pipe)}, text("-1 Bytes")},
-        {"GetMyFileSizeBytes", {text(pipe)}, Value(-1.0)},
-        {"GetFileType", {text(pipe)}, text("pipe")},  // the shared MIME database's name for one
-        {"GetFileName", {text(pipe)}, text("pipe.txt")},
-    });
+    EXPECT_EQ(client.GetMyFileSize(text(pipe)), u"-1 Bytes");
+    EXPECT_EQ(client.GetMyFileSizeBytes(text(pipe)), -1.0);
+    EXPECT_EQ(client.GetFileType(text(pipe)), u"pipe");  // the shared MIME database's name for one
+    EXPECT_EQ(client.GetFileName(text(pipe)), u"pipe.txt");
     // The desktop launcher asks for the type the same way before it starts anything.
     EXPECT_EQ(platform::mimeTypeName(pipe), "inode/fifo");
 
@@ -95,38 +80,34 @@ TEST_F(NamedPipes, PathHelpersAnswerWithoutOpeningIt) {
     scratch.folder("home/Desktop");
     scratch.folder("home/config");
     const std::string settings = makePipe(scratch / "home/config/user-dirs.dirs");
-    expectAll({{"GetSpecialFolderA", {Value(std::int32_t{control::CSIDL_DESKTOPDIRECTORY})},
-                text(scratch / "home/Desktop/")}});
+    EXPECT_EQ(client.GetSpecialFolderA(control::CSIDL_DESKTOPDIRECTORY), text(scratch / "home/Desktop/"));
     EXPECT_TRUE(isPipe(settings));
 }
 
 TEST_F(NamedPipes, FileOperationsRefuseIt) {
     const std::string file = scratch.file("from/pipe.txt", 3);
-    expectAll({
-        {"File2String", {text(pipe)}, text("")},
-        {"IsFileInUseQ", {text(pipe)}, Value(std::int32_t{control::FILE_IN_USE})},
-        {"IsFileOpen", {text(pipe)}, kTrueValue},
-        {"DestroyFileQ", {text(pipe)}, kFalseValue},
-        {"CopyMyFile", {text(pipe), text(scratch / "from")}, kFalseValue},  // from it
-        {"CopyMyFile", {text(file), text(scratch.path())}, kFalseValue},    // onto it
-        {"IsProcedureAvailable", {text("printf"), text(pipe)}, kFalseValue},
-        {"IsFileEncrypted2", {text(pipe)}, kFalseValue},
-    });
+    EXPECT_EQ(client.File2String(text(pipe)), u"");
+    EXPECT_EQ(client.IsFileInUseQ(text(pipe)), control::FILE_IN_USE);
+    EXPECT_TRUE(client.IsFileOpen(text(pipe)));
+    EXPECT_FALSE(client.DestroyFileQ(text(pipe)));
+    EXPECT_FALSE(client.CopyMyFile(text(pipe), text(scratch / "from")));  // from it
+    EXPECT_FALSE(client.CopyMyFile(text(file), text(scratch.path())));    // onto it
+    EXPECT_FALSE(client.IsProcedureAvailable(u"printf", text(pipe)));
+    EXPECT_FALSE(client.IsFileEncrypted2(text(pipe)));
     EXPECT_EQ(fs::file_size(file), 3U);
 }
 
 TEST_F(NamedPipes, ArrayFilesAreNeitherReadNorWritten) {
-    for (const char* method : {"FillOneDimArrayFromFile", "FillTwoDimArrayFromFile"}) {
-        const Record params = arrayParams(pipe, method[4] == 'T');
-        std::vector<Value> args{params};
-        EXPECT_EQ(callMethod(control, method, args).result, kFalseValue) << method;
-        EXPECT_EQ(args[0], Value(params)) << method << ": the record is unchanged";
+    for (const bool twoDim : {false, true}) {
+        const Record params = arrayParams(pipe, twoDim);
+        Record filled = params;
+        EXPECT_FALSE(twoDim ? client.FillTwoDimArrayFromFile(filled) : client.FillOneDimArrayFromFile(filled))
+            << "two dimensions " << twoDim;
+        EXPECT_EQ(filled, params) << "two dimensions " << twoDim << ": the record is unchanged";
     }
-    expectAll({
-        {"WriteOneDimArrayToFile", {arrayParams(pipe, false), kTrueValue}, kFalseValue},
-        {"WriteOneDimArrayToFile", {arrayParams(pipe, false), kFalseValue}, kFalseValue},
-        {"WriteTwoDimArrayToFile", {arrayParams(pipe, true), kTrueValue}, kFalseValue},
-    });
+    EXPECT_FALSE(client.WriteOneDimArrayToFile(arrayParams(pipe, false), true));
+    EXPECT_FALSE(client.WriteOneDimArrayToFile(arrayParams(pipe, false), false));
+    EXPECT_FALSE(client.WriteTwoDimArrayToFile(arrayParams(pipe, true), true));
 }
 
 TEST_F(NamedPipes, BackupNeitherCopiesOneNorCopiesOntoOne) {
@@ -138,8 +119,8 @@ TEST_F(NamedPipes, BackupNeitherCopiesOneNorCopiesOntoOne) {
     ASSERT_EQ(::utimensat(AT_FDCWD, target.c_str(), old, 0), 0);
 
     Record r = control::makeRecord(*control::findRecord("BACKUP_FILE_PARAMS"));
-    r.field("SourceFolder") = text(scratch / "source").get<Text>();
-    r.field("TargetFolder") = text(scratch / "target").get<Text>();
+    r.field("SourceFolder") = text(scratch / "source");
+    r.field("TargetFolder") = text(scratch / "target");
     EXPECT_EQ(control.BackUpFiles(r), control::kTrue);
     EXPECT_EQ(r.field("nCount"), Value(std::int32_t{0}));
     EXPECT_TRUE(isPipe(target));

@@ -17,6 +17,7 @@
 #include "korbit/platform/file_metadata.h"
 #include "korbit/platform/file_rewrite.h"
 #include "platform/scratch_folder.h"
+#include "support/test_system.h"
 
 namespace korbit::testing {
 namespace {
@@ -42,8 +43,8 @@ public:
     int fchmod(int fd, mode_t mode) override {
         return failing_ == Call::kFchmod ? fail() : FileCalls::fchmod(fd, mode);
     }
-    int renameAt(int fromFolder, const char* from, int toFolder, const char* to) override {
-        return failing_ == Call::kRename ? fail() : FileCalls::renameAt(fromFolder, from, toFolder, to);
+    int renameAt(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) override {
+        return failing_ == Call::kRename ? fail() : FileCalls::renameAt(fromFolder, from, toFolder, to, flags);
     }
 
 private:
@@ -163,22 +164,23 @@ TEST(FileRewriteFallback, TheCompleteCopyWaitsInTheFallbackFolderUntilTheFileHol
 
     std::set<std::string> keptWhileUntouched;
     std::string fileWhenMarked;
-    platform::setRewriteHook([&](platform::RewriteStep at) {
+    TestSystem system;
+    system.onRewriteStep = [&](platform::RewriteStep at) {
         if (at == platform::RewriteStep::kMarkedComplete) {
             keptWhileUntouched = namesIn(fallback);
             fileWhenMarked = contentOf(path);
         }
         return 0;
-    });
+    };
     {
-        engine::Result<std::unique_ptr<platform::FileRewrite>> file = platform::FileRewrite::open(path, fallback);
+        engine::Result<std::unique_ptr<platform::FileRewrite>> file =
+            platform::FileRewrite::open(path, fallback, system);
         ASSERT_TRUE(file) << file.status().message();
         const std::string next = "new content, longer than the old";
         ASSERT_TRUE(file.value()->write(std::span(reinterpret_cast<const std::uint8_t*>(next.data()), next.size())));
         const engine::Status committed = file.value()->commit(0640);
         ASSERT_TRUE(committed) << committed.message();
     }
-    platform::setRewriteHook({});
     ::chmod(shut.c_str(), 0755);
 
     ASSERT_EQ(keptWhileUntouched.size(), 1U);

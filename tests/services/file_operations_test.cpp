@@ -1,5 +1,5 @@
-// The file and folder operations through the dispatch interface: what they
-// change on disk, what they leave alone, and the boxes they show.
+// The file and folder operations through the control's typed client: what
+// they change on disk, what they leave alone, and the boxes they show.
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,15 +13,18 @@
 #include <optional>
 #include <sstream>
 
+#include "korbit/control/korbit_control.h"
 #include "korbit/control/values/type_library.h"
 #include "platform/scratch_folder.h"
-#include "services/method_calls.h"
+#include "support/control_client.h"
 #include "support/scripted_host.h"
+#include "support/test_system.h"
 
 namespace korbit::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using control::ControlMethod;
 using control::Text;
 using control::Value;
 
@@ -47,30 +50,45 @@ private:
 class FileOperations : public ::testing::Test {
 protected:
     ScriptedHost host;
-    control::KorbitControl control{&host};
+    TestSystem system;
+    control::KorbitControl control{&host, system};
     ScratchFolder scratch;
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
+
+    // A file put into a folder three ways (what a move gives back of the
+    // folder is dropped).
+    using PutInto = std::function<bool(const std::string& file, Text folder)>;
+    PutInto copyInto = [this](const std::string& file, Text folder) { return client.CopyMyFile(text(file), folder); };
+    PutInto moveInto = [this](const std::string& file, Text folder) { return client.MoveMyFile(text(file), folder); };
+    PutInto moveOver = [this](const std::string& file, Text folder) {
+        return client.MoveMyFileReplaceExisting(text(file), folder);
+    };
 };
 
 TEST_F(FileOperations, CreateOnlyWhatIsMissing) {
     const std::string existing = scratch.file("keep.txt", 3);
     const std::string empty = scratch.file("empty.txt");
     fs::create_symlink(scratch / "elsewhere.txt", scratch / "dangling");
+    const auto folder = [&](const std::string& path) { return client.CreateMyDIR(text(path)); };
+    const auto file = [&](const std::string& path) { return client.CreateMyFile(text(path)); };
     const struct {
-        const char* method;
+        const char* what;
+        std::function<bool(const std::string&)> create;
         std::string path;
         bool result;
     } cases[] = {
-        {"CreateMyDIR", scratch / "new", true},
-        {"CreateMyDIR", scratch / "new", false},
-        {"CreateMyDIR", scratch / "missing/child", false},
-        {"CreateMyFile", scratch / "new.txt", true},
-        {"CreateMyFile", existing, false},
-        {"CreateMyFile", empty, false},
-        {"CreateMyFile", scratch / "dangling", false},
-        {"CreateMyFile", scratch / "missing/x.txt", false},
+        {"folder", folder, scratch / "new", true},
+        {"folder", folder, scratch / "new", false},
+        {"folder", folder, scratch / "missing/child", false},
+        {"file", file, scratch / "new.txt", true},
+        {"file", file, existing, false},
+        {"file", file, empty, false},
+        {"file", file, scratch / "dangling", false},
+        {"file", file, scratch / "missing/x.txt", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(call(control, c.method, {text(c.path)}), boolean(c.result)) << c.method << " " << c.path;
+        EXPECT_EQ(c.create(c.path), c.result) << c.what << " " << c.path;
     }
     EXPECT_TRUE(fs::is_directory(scratch / "new"));
     EXPECT_FALSE(fs::exists(scratch / "missing"));
@@ -81,20 +99,20 @@ TEST_F(FileOperations, CreateOnlyWhatIsMissing) {
 TEST_F(FileOperations, MoveRewritesTheTargetAndRespectsExistingFiles) {
     const std::string from = scratch.file("a/x.txt", 1);
     scratch.folder("b");
-    std::vector<Value> args{text(from), text(scratch / "b")};
-    ASSERT_EQ(callMethod(control, "MoveMyFile", args).result, kTrueValue);
-    EXPECT_EQ(args[1], text(scratch / "b/x.txt"));
+    Text to = text(scratch / "b");
+    ASSERT_TRUE(client.MoveMyFile(text(from), to));
+    EXPECT_EQ(to, text(scratch / "b/x.txt"));
     EXPECT_TRUE(fs::exists(scratch / "b/x.txt"));
 
     scratch.file("a/x.txt", 5);
-    args = {text(from), text(scratch / "b/")};
-    EXPECT_EQ(callMethod(control, "MoveMyFile", args).result, kFalseValue);  // refused: both stay
-    EXPECT_EQ(args[1], text(scratch / "b/x.txt"));
+    to = text(scratch / "b/");
+    EXPECT_FALSE(client.MoveMyFile(text(from), to));  // refused: both stay
+    EXPECT_EQ(to, text(scratch / "b/x.txt"));
     EXPECT_EQ(fs::file_size(from), 5U);
     EXPECT_EQ(fs::file_size(scratch / "b/x.txt"), 1U);
 
-    args = {text(from), text(scratch / "b")};
-    EXPECT_EQ(callMethod(control, "MoveMyFileReplaceExisting", args).result, kTrueValue);
+    to = text(scratch / "b");
+    EXPECT_TRUE(client.MoveMyFileReplaceExisting(text(from), to));
     EXPECT_FALSE(fs::exists(from));
     EXPECT_EQ(fs::file_size(scratch / "b/x.txt"), 5U);
 }
@@ -116,13 +134,13 @@ TEST_F(FileOperations, MovesAcrossFileSystemsAreWholeOrNotAtAll) {
     const auto modified = fs::last_write_time(from);
     const std::string taken = elsewhere->file("taken/x.txt", 2);
 
-    EXPECT_EQ(call(control, "MoveMyFile", {text(from), text(elsewhere->path() + "/taken")}), kFalseValue);
-    EXPECT_EQ(call(control, "MoveMyFileReplaceExisting", {text(from), text(elsewhere->path())}), kFalseValue);
+    EXPECT_FALSE(moveInto(from, text(elsewhere->path() + "/taken")));
+    EXPECT_FALSE(moveOver(from, text(elsewhere->path())));
     EXPECT_EQ(fs::file_size(from), 6U);
     EXPECT_EQ(fs::file_size(taken), 2U);
     EXPECT_FALSE(fs::exists(*elsewhere / "x.txt"));
 
-    EXPECT_EQ(call(control, "MoveMyFile", {text(from), text(elsewhere->path())}), kTrueValue);
+    EXPECT_TRUE(moveInto(from, text(elsewhere->path())));
     EXPECT_FALSE(fs::exists(from));
     EXPECT_EQ(fs::file_size(*elsewhere / "x.txt"), 6U);
     EXPECT_EQ(fs::last_write_time(*elsewhere / "x.txt"), modified);
@@ -131,9 +149,11 @@ TEST_F(FileOperations, MovesAcrossFileSystemsAreWholeOrNotAtAll) {
 TEST_F(FileOperations, CopyReplacesTheTargetAndLeavesTheArgument) {
     const std::string from = scratch.file("x.txt", 4);
     scratch.file("to/x.txt", 9);
+    // Late-bound, to see the folder argument as the call left it.
     std::vector<Value> args{text(from), text(scratch / "to")};
-    EXPECT_EQ(callMethod(control, "CopyMyFile", args).result, kTrueValue);
-    EXPECT_EQ(args[1], text(scratch / "to"));
+    const control::InvokeResult r = control::invoke(control, control::dispatchIdOf(ControlMethod::CopyMyFile), args);
+    EXPECT_EQ(r.result, Value::boolean(true)) << r.description;
+    EXPECT_EQ(args[1], Value(text(scratch / "to")));
     EXPECT_EQ(fs::file_size(scratch / "to/x.txt"), 4U);
     EXPECT_EQ(fs::last_write_time(scratch / "to/x.txt"), fs::last_write_time(from));
 }
@@ -146,24 +166,24 @@ TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
     ::chmod(readOnly.c_str(), 0444);
     scratch.folder("folder.txt");
     const struct {
-        const char* method;
+        const char* what;
+        const PutInto& put;
         std::string path;
         std::string folder;
     } cases[] = {
-        {"CopyMyFile", file, scratch / "nowhere"},
-        {"CopyMyFile", file, scratch / "ro"},  // onto a read-only file
-        {"CopyMyFile", file, scratch.path()},  // onto itself
-        {"CopyMyFile", scratch / "missing.txt", scratch / "b"},
-        {"CopyMyFile", scratch / "folder.txt", scratch / "b"},
-        {"MoveMyFile", file, scratch / "b"},  // onto an existing file
-        {"MoveMyFile", scratch / "missing.txt", scratch / "b"},
-        {"MoveMyFile", file, scratch / "nowhere"},
-        {"MoveMyFileReplaceExisting", scratch / "missing.txt", scratch / "b"},
-        {"MoveMyFileReplaceExisting", file, scratch / "nowhere"},
+        {"copy", copyInto, file, scratch / "nowhere"},
+        {"copy", copyInto, file, scratch / "ro"},  // onto a read-only file
+        {"copy", copyInto, file, scratch.path()},  // onto itself
+        {"copy", copyInto, scratch / "missing.txt", scratch / "b"},
+        {"copy", copyInto, scratch / "folder.txt", scratch / "b"},
+        {"move", moveInto, file, scratch / "b"},  // onto an existing file
+        {"move", moveInto, scratch / "missing.txt", scratch / "b"},
+        {"move", moveInto, file, scratch / "nowhere"},
+        {"move over", moveOver, scratch / "missing.txt", scratch / "b"},
+        {"move over", moveOver, file, scratch / "nowhere"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(call(control, c.method, {text(c.path), text(c.folder)}), kFalseValue) << c.method << " " << c.path
-                                                                                          << " " << c.folder;
+        EXPECT_FALSE(c.put(c.path, text(c.folder))) << c.what << " " << c.path << " " << c.folder;
     }
     EXPECT_EQ(fs::file_size(file), 4U);
     EXPECT_EQ(fs::file_size(other), 9U);
@@ -174,7 +194,7 @@ TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
 
     const fs::path before = fs::current_path();
     for (const std::string& place : {scratch / "missing", file}) {
-        EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(place)}), kFalseValue) << place;
+        EXPECT_FALSE(client.SetMyCurrentDirectory(text(place))) << place;
         EXPECT_EQ(fs::current_path(), before);
     }
 
@@ -184,7 +204,7 @@ TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
     ::chmod(kept.c_str(), 0444);
     scratch.file("victims/gone.txt", 1);
     host.answers = {control::box::kYes};
-    EXPECT_EQ(call(control, "DestroyAllFilesInFolder", {text(folder)}), kFalseValue);
+    EXPECT_FALSE(client.DestroyAllFilesInFolder(text(folder)));
     fs::current_path(before);
     EXPECT_TRUE(fs::exists(kept));
     EXPECT_FALSE(fs::exists(scratch / "victims/gone.txt"));
@@ -195,14 +215,15 @@ TEST_F(FileOperations, FailuresAnswerFalseAndChangeNothing) {
 TEST_F(FileOperations, AnEmptyTargetFolderNamesNothing) {
     const std::string name = "korbit-empty-target-" + std::to_string(::getpid()) + ".txt";
     const std::string file = scratch.file(name, 4);
-    for (const char* method : {"MoveMyFile", "MoveMyFileReplaceExisting", "CopyMyFile"}) {
+    const std::pair<const char*, const PutInto&> ways[] = {{"move", moveInto}, {"move over", moveOver},
+                                                           {"copy", copyInto}};
+    for (const auto& [what, put] : ways) {
         for (const Text& folder : {Text(), Text(1, u'\0')}) {
-            std::vector<Value> args{text(file), Value(folder)};
-            EXPECT_EQ(callMethod(control, method, args).result, kFalseValue) << method;
+            EXPECT_FALSE(put(file, folder)) << what;
             const bool leaked = fs::exists("/" + name);
             fs::remove("/" + name);
-            EXPECT_FALSE(leaked) << method << " put the file in the root folder";
-            EXPECT_EQ(fs::file_size(file), 4U) << method;
+            EXPECT_FALSE(leaked) << what << " put the file in the root folder";
+            EXPECT_EQ(fs::file_size(file), 4U) << what;
         }
     }
 }
@@ -234,23 +255,21 @@ TEST_F(FileOperations, CopiesNeverCarrySetIdOrStickyBits) {
         std::string made;
         unsigned mode;
     } cases[] = {
-        {"CopyMyFile to a new file",
-         [&] { return call(control, "CopyMyFile", {text(program), text(scratch / "new")}) == kTrueValue; },
-         scratch / "new/program", 0755},
-        {"CopyMyFile over a file",
-         [&] { return call(control, "CopyMyFile", {text(program), text(scratch / "over")}) == kTrueValue; },
-         scratch / "over/program", 0755},
-        {"ProfileSaveItem",
+        {"a copy to a new file", [&] { return copyInto(program, text(scratch / "new")); }, scratch / "new/program",
+         0755},
+        {"a copy over a file", [&] { return copyInto(program, text(scratch / "over")); }, scratch / "over/program",
+         0755},
+        {"a settings file written",
          [&] {
-             call(control, "ProfileSaveItem", {text("s"), text("k"), text("v"), text(ini)});
+             client.ProfileSaveItem(u"s", u"k", u"v", text(ini));
              return contentOf(ini).find("k=v") != std::string::npos;
          },
          ini, 0644},
-        {"MoveMyFile to another file system",
+        {"a move to another file system",
          [&] {
              const std::string moved = scratch.file("moved", 5);
              ::chmod(moved.c_str(), 07755);
-             return elsewhere && call(control, "MoveMyFile", {text(moved), text(elsewhere->path())}) == kTrueValue;
+             return elsewhere && moveInto(moved, text(elsewhere->path()));
          },
          elsewhere ? *elsewhere / "moved" : std::string(), 0755},
     };
@@ -276,12 +295,12 @@ TEST_F(FileOperations, DestroyFileRefusesWhatItMustNotTouch) {
     const std::string plain = scratch.file("plain.txt", 4);
     HeldLock lock(locked);
 
-    EXPECT_EQ(call(control, "DestroyFileQ", {text(readOnly)}), kFalseValue);
-    EXPECT_EQ(call(control, "DestroyFileQ", {text(locked)}), kFalseValue);
-    EXPECT_EQ(call(control, "DestroyFileQ", {text(scratch / "missing")}), kFalseValue);
-    EXPECT_EQ(call(control, "DestroyFileQ", {text(scratch / "outside")}), kFalseValue);
-    EXPECT_EQ(call(control, "DestroyFileQ", {text(scratch / "link")}), kTrueValue);
-    EXPECT_EQ(call(control, "DestroyFileQ", {text(plain)}), kTrueValue);
+    EXPECT_FALSE(client.DestroyFileQ(text(readOnly)));
+    EXPECT_FALSE(client.DestroyFileQ(text(locked)));
+    EXPECT_FALSE(client.DestroyFileQ(text(scratch / "missing")));
+    EXPECT_FALSE(client.DestroyFileQ(text(scratch / "outside")));
+    EXPECT_TRUE(client.DestroyFileQ(text(scratch / "link")));
+    EXPECT_TRUE(client.DestroyFileQ(text(plain)));
     EXPECT_EQ(fs::file_size(readOnly), 4U);
     EXPECT_EQ(fs::file_size(locked), 4U);
     EXPECT_EQ(fs::file_size(outside), 4U);
@@ -299,16 +318,16 @@ TEST_F(FileOperations, DestroyAllFilesAsksAndSparesFoldersAndLinkTargets) {
     fs::create_symlink(outside, scratch / "victims/link");
 
     host.answers = {control::box::kNo};
-    EXPECT_EQ(call(control, "DestroyAllFilesInFolder", {text(folder)}), kFalseValue);
+    EXPECT_FALSE(client.DestroyAllFilesInFolder(text(folder)));
     EXPECT_TRUE(fs::exists(scratch / "victims/a.txt"));
     ASSERT_EQ(host.boxes.size(), 1U);
-    EXPECT_EQ(host.boxes[0], (ShownBox{u"Select Yes to Permanently delete all files in: " + text(folder).get<Text>(),
+    EXPECT_EQ(host.boxes[0], (ShownBox{u"Select Yes to Permanently delete all files in: " + text(folder),
                                        control::box::kYesNoCancel, u"Delete ALL Files?"}));
 
     // A relative name, taken from the folder above.
     fs::current_path(scratch.path());
     host.answers = {control::box::kYes};
-    EXPECT_EQ(call(control, "DestroyAllFilesInFolder", {text("victims")}), kTrueValue);
+    EXPECT_TRUE(client.DestroyAllFilesInFolder(u"victims"));
     EXPECT_EQ(fs::current_path(), fs::path(folder));
     fs::current_path(before);
     EXPECT_FALSE(fs::exists(scratch / "victims/a.txt"));
@@ -319,7 +338,7 @@ TEST_F(FileOperations, DestroyAllFilesAsksAndSparesFoldersAndLinkTargets) {
     EXPECT_GE(host.pumps, 3);
 
     host.boxes.clear();
-    EXPECT_EQ(call(control, "DestroyAllFilesInFolder", {text(scratch / "missing")}), kFalseValue);
+    EXPECT_FALSE(client.DestroyAllFilesInFolder(text(scratch / "missing")));
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -329,16 +348,16 @@ TEST_F(FileOperations, InUseTestsSeeLocks) {
     HeldLock lock(locked);
     const std::string missing = scratch / "missing.txt";
 
-    EXPECT_EQ(call(control, "IsFileInUseQ", {text(missing)}), Value(std::int32_t{control::FILE_DOESNT_EXIST}));
+    EXPECT_EQ(client.IsFileInUseQ(text(missing)), control::FILE_DOESNT_EXIST);
     EXPECT_FALSE(fs::exists(missing));
-    EXPECT_EQ(call(control, "IsFileInUseQ", {text(free)}), Value(std::int32_t{control::FILE_FREE}));
-    EXPECT_EQ(call(control, "IsFileInUseQ", {text(locked)}), Value(std::int32_t{control::FILE_IN_USE}));
-    EXPECT_EQ(call(control, "IsFileInUseQ", {text(scratch.path())}), Value(std::int32_t{control::FILE_IN_USE}));
+    EXPECT_EQ(client.IsFileInUseQ(text(free)), control::FILE_FREE);
+    EXPECT_EQ(client.IsFileInUseQ(text(locked)), control::FILE_IN_USE);
+    EXPECT_EQ(client.IsFileInUseQ(text(scratch.path())), control::FILE_IN_USE);
 
-    EXPECT_EQ(call(control, "IsFileOpen", {text(free)}), kFalseValue);
-    EXPECT_EQ(call(control, "IsFileOpen", {text(locked)}), kTrueValue);
-    EXPECT_EQ(call(control, "IsFileOpen", {text(scratch.path())}), kTrueValue);
-    EXPECT_EQ(call(control, "IsFileOpen", {text(missing)}), kFalseValue);
+    EXPECT_FALSE(client.IsFileOpen(text(free)));
+    EXPECT_TRUE(client.IsFileOpen(text(locked)));
+    EXPECT_TRUE(client.IsFileOpen(text(scratch.path())));
+    EXPECT_FALSE(client.IsFileOpen(text(missing)));
     EXPECT_TRUE(fs::exists(missing));  // created, as it always was
     EXPECT_EQ(fs::file_size(missing), 0U);
 }
@@ -347,54 +366,54 @@ TEST_F(FileOperations, File2StringReadsTextFilesOnly) {
     std::ofstream(scratch / "readme.TXT") << "h\xC3\xA9llo\nworld";
     std::ofstream(scratch / "readme.log") << "log";
     scratch.folder("dir.txt");
-    EXPECT_EQ(call(control, "File2String", {text(scratch / "readme.TXT")}), Value(Text(u"h\u00e9llo\nworld")));
-    EXPECT_EQ(call(control, "File2String", {text(scratch / "readme.log")}), text(""));
-    EXPECT_EQ(call(control, "File2String", {text(scratch / "dir.txt")}), text(""));
-    EXPECT_EQ(call(control, "File2String", {text(scratch / "missing.txt")}), text(""));
+    EXPECT_EQ(client.File2String(text(scratch / "readme.TXT")), u"h\u00e9llo\nworld");
+    EXPECT_EQ(client.File2String(text(scratch / "readme.log")), u"");
+    EXPECT_EQ(client.File2String(text(scratch / "dir.txt")), u"");
+    EXPECT_EQ(client.File2String(text(scratch / "missing.txt")), u"");
 }
 
 TEST_F(FileOperations, CurrentFolderIsPaddedAndLongOnesKeptWhole) {
     const fs::path before = fs::current_path();
-    EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(scratch.path())}), kTrueValue);
-    Text shown = call(control, "GetMyCurrentDirectory").get<Text>();
+    EXPECT_TRUE(client.SetMyCurrentDirectory(text(scratch.path())));
+    Text shown = client.GetMyCurrentDirectory();
     EXPECT_EQ(shown.size(), 255U);
-    EXPECT_EQ(shown.substr(0, shown.find(u'\0')), text(scratch.path()).get<Text>());
+    EXPECT_EQ(shown.substr(0, shown.find(u'\0')), text(scratch.path()));
 
     const std::string deep = scratch.folder(std::string(100, 'a') + "/" + std::string(100, 'b') + "/" +
                                             std::string(100, 'c'));
-    call(control, "SetMyCurrentDirectory", {text(deep)});
-    EXPECT_EQ(call(control, "GetMyCurrentDirectory"), text(deep));
-    EXPECT_EQ(call(control, "SetMyCurrentDirectory", {text(scratch / "missing")}), kFalseValue);
-    EXPECT_EQ(call(control, "GetMyCurrentDirectory"), text(deep));
+    client.SetMyCurrentDirectory(text(deep));
+    EXPECT_EQ(client.GetMyCurrentDirectory(), text(deep));
+    EXPECT_FALSE(client.SetMyCurrentDirectory(text(scratch / "missing")));
+    EXPECT_EQ(client.GetMyCurrentDirectory(), text(deep));
     fs::current_path(before);
 }
 
 TEST_F(FileOperations, SystemQuestions) {
-    EXPECT_FALSE(call(control, "GetThreadUserName").get<Text>().empty());
-    EXPECT_FALSE(call(control, "GetLocalComputerName").get<Text>().empty());
-    EXPECT_EQ(call(control, "IsProcedureAvailable", {text("printf"), text("libc.so.6")}), kTrueValue);
-    EXPECT_EQ(call(control, "IsProcedureAvailable", {text("no_such_function_here"), text("libc.so.6")}), kFalseValue);
-    EXPECT_EQ(call(control, "IsProcedureAvailable", {text("printf"), text("libnothing.so")}), kFalseValue);
-    EXPECT_EQ(call(control, "IsProcedureAvailable", {text("printf"), text("")}), kFalseValue);
+    EXPECT_FALSE(client.GetThreadUserName().empty());
+    EXPECT_FALSE(client.GetLocalComputerName().empty());
+    EXPECT_TRUE(client.IsProcedureAvailable(u"printf", u"libc.so.6"));
+    EXPECT_FALSE(client.IsProcedureAvailable(u"no_such_function_here", u"libc.so.6"));
+    EXPECT_FALSE(client.IsProcedureAvailable(u"printf", u"libnothing.so"));
+    EXPECT_FALSE(client.IsProcedureAvailable(u"printf", u""));
 
-    const double total = call(control, "GetDiskTotalSpace", {text(scratch.path())}).get<double>();
-    const double free = call(control, "GetDiskFreeSpace", {text(scratch.path() + "/")}).get<double>();
-    const double avail = call(control, "GetDiskAvailSpace", {text(scratch.path())}).get<double>();
+    const double total = client.GetDiskTotalSpace(text(scratch.path()));
+    const double free = client.GetDiskFreeSpace(text(scratch.path() + "/"));
+    const double avail = client.GetDiskAvailSpace(text(scratch.path()));
     EXPECT_GT(total, 0.0);
     EXPECT_GE(total, free);
     EXPECT_GE(free, avail);
-    EXPECT_EQ(call(control, "GetDiskTotalSpace", {text(scratch / "missing")}), Value(0.0));
-    EXPECT_EQ(call(control, "GetDiskTotalSpace", {text("C:")}), Value(0.0));
+    EXPECT_EQ(client.GetDiskTotalSpace(text(scratch / "missing")), 0.0);
+    EXPECT_EQ(client.GetDiskTotalSpace(u"C:"), 0.0);
 }
 
 TEST_F(FileOperations, WindowWorkGoesToTheHost) {
-    EXPECT_EQ(call(control, "FreezeControl", {Value(std::int32_t{42}), kTrueValue}), Value());
-    call(control, "FreezeControl", {Value(std::int32_t{42}), kFalseValue});
+    EXPECT_EQ(client.FreezeControl(42, true), Value());
+    client.FreezeControl(42, false);
     EXPECT_EQ(host.frozen, (std::vector<std::pair<std::int32_t, bool>>{{42, true}, {42, false}}));
-    EXPECT_EQ(call(control, "DisplayFileIcon", {text("/etc/hosts"), Value(std::int32_t{7})}), Value());
+    EXPECT_EQ(client.DisplayFileIcon(u"/etc/hosts", 7), Value());
     EXPECT_EQ(host.drawnIcons, std::vector<Text>{u"/etc/hosts"});
     host.nextFolder = Text(u"/home/user\0junk", 15);
-    EXPECT_EQ(call(control, "BrowseForFolderQ", {Value(std::int32_t{1}), text("Pick")}), text("/home/user"));
+    EXPECT_EQ(client.BrowseForFolderQ(1, u"Pick"), u"/home/user");
     EXPECT_TRUE(host.boxes.empty());
 }
 

@@ -9,8 +9,10 @@
 #include <fstream>
 #include <string>
 
+#include "korbit/base/concat.h"
+#include "korbit/control/korbit_control.h"
 #include "platform/scratch_folder.h"
-#include "services/method_calls.h"
+#include "support/control_client.h"
 #include "support/scripted_host.h"
 
 namespace korbit::testing {
@@ -20,11 +22,9 @@ using control::Array;
 using control::Text;
 using control::Value;
 
-// "p<writer>k<index>", appended: GCC 12 at -O3 warns falsely on "p" + std::string (GCC bug 105651).
+// "p<writer>k<index>".
 std::string writerKey(int writer, int index) {
-    std::string key = "p";
-    key.append(std::to_string(writer)).append("k").append(std::to_string(index));
-    return key;
+    return korbit::concat("p", std::to_string(writer), "k", std::to_string(index));
 }
 
 class SettingsMethods : public ::testing::Test {
@@ -33,44 +33,46 @@ protected:
     control::KorbitControl control{&host};
     ScratchFolder scratch;
     std::string file = scratch / "settings.ini";
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
 
     void save(const std::string& section, const std::string& key, const std::string& value) {
-        call(control, "ProfileSaveItem", {text(section), text(key), text(value), text(file)});
+        client.ProfileSaveItem(text(section), text(key), text(value), text(file));
     }
-    std::vector<Value> sectionArgs(const std::string& section, Value array) {
-        return {text(section), text(file), std::move(array)};
+    Text item(const std::string& section, const std::string& key) {
+        return client.ProfileGetItem(text(section), text(key), text(file));
+    }
+    Text keys(const std::string& section, Array& names) {
+        return client.ProfileGetSection(text(section), text(file), names);
     }
 };
 
 TEST_F(SettingsMethods, KeyListFillsTheArrayFromIndexZero) {
     save("S", "A", "1");
     save("S", "B", "2");
-    std::vector<Value> args = sectionArgs("S", Value(Array::ofTexts({u"old"}, 5)));
-    const control::InvokeResult r = callMethod(control, "ProfileGetSection", args);
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.result, Value(Text(u"A\0B", 3)));
-    EXPECT_EQ(args[2], Value(Array::ofTexts({u"A", u"B"}, 0)));
+    Array names = Array::ofTexts({u"old"}, 5);
+    EXPECT_EQ(keys("S", names), Text(u"A\0B", 3));
+    EXPECT_EQ(names, Array::ofTexts({u"A", u"B"}, 0));
 }
 
 TEST_F(SettingsMethods, EmptyKeyListLeavesTheArrayAlone) {
     save("S", "A", "1");
-    const Value before(Array::ofTexts({u"kept"}));
+    const Array before = Array::ofTexts({u"kept"});
     for (const char* section : {"S2", "missing"}) {
-        std::vector<Value> args = sectionArgs(section, before);
-        ASSERT_TRUE(callMethod(control, "ProfileGetSection", args).ok());
-        EXPECT_EQ(args[2], before) << section;
+        Array names = before;
+        keys(section, names);
+        EXPECT_EQ(names, before) << section;
     }
-    call(control, "ProfileDeleteSection", {text("S"), text(file)});
-    std::vector<Value> args = sectionArgs("S", before);
-    EXPECT_EQ(callMethod(control, "ProfileGetSection", args).result, Value(Text()));
-    EXPECT_EQ(args[2], before);
+    client.ProfileDeleteSection(u"S", text(file));
+    Array names = before;
+    EXPECT_EQ(keys("S", names), Text());
+    EXPECT_EQ(names, before);
 }
 
 TEST_F(SettingsMethods, ReadBufferLimitsHold) {
     const std::string longValue(70000, 'v');
     save("S", "k", longValue);
-    const Value read = call(control, "ProfileGetItem", {text("S"), text("k"), text(file)});
-    EXPECT_EQ(read.get<Text>().size(), 65535U);
+    EXPECT_EQ(item("S", "k").size(), 65535U);
 
     // 7,000 names of 9 characters and a NUL: 70,000 characters, more than fit.
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -79,11 +81,10 @@ TEST_F(SettingsMethods, ReadBufferLimitsHold) {
         out << "key" << 100000 + i << "=1\n";
     }
     out.close();
-    std::vector<Value> args = sectionArgs("Big", Value(Array()));
-    const Text list = callMethod(control, "ProfileGetSection", args).result.get<Text>();
+    Array names;
+    const Text list = keys("Big", names);
     EXPECT_EQ(list.size(), 65533U);
     EXPECT_EQ(list.substr(0, 10), Text(u"key100000\0", 10));
-    const Array& names = args[2].get<Array>();
     EXPECT_EQ(names.size(), 6554U);  // 6,553 whole names and the cut one
     EXPECT_EQ(names.at(6553), Value(Text(u"key")));
 }
@@ -101,24 +102,24 @@ TEST_F(SettingsMethods, IsArrayGoodTellsDimensionedArrays) {
         {Value(), false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(call(control, "IsArrayGood", {c.value}), boolean(c.good));
+        EXPECT_EQ(client.IsArrayGood(c.value), c.good);
     }
 }
 
 TEST_F(SettingsMethods, FailingWritesAreSilentAndHarmless) {
     const std::string inMissingFolder = scratch / "no/such/settings.ini";
-    call(control, "ProfileSaveItem", {text("S"), text("k"), text("v"), text(inMissingFolder)});
+    client.ProfileSaveItem(u"S", u"k", u"v", text(inMissingFolder));
     EXPECT_FALSE(std::filesystem::exists(scratch / "no"));
 
     save("S", "k", "v");
     ::chmod(file.c_str(), 0444);
     save("S", "k", "changed");
-    EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), text(file)}), text("v"));
+    EXPECT_EQ(item("S", "k"), u"v");
     ::chmod(file.c_str(), 0644);
 
-    call(control, "ProfileSaveItem", {text("S"), text("k"), text("v"), Value(Text(u"a\0b", 3))});
-    call(control, "ProfileSaveItem", {text("S"), text("k"), text("v"), text("")});
-    EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), Value(Text(u"a\0b", 3))}), text(""));
+    client.ProfileSaveItem(u"S", u"k", u"v", Text(u"a\0b", 3));
+    client.ProfileSaveItem(u"S", u"k", u"v", u"");
+    EXPECT_EQ(client.ProfileGetItem(u"S", u"k", Text(u"a\0b", 3)), u"");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);  // no stray files
     EXPECT_TRUE(host.boxes.empty());
 
@@ -136,9 +137,9 @@ TEST_F(SettingsMethods, WritesThroughASymbolicLinkKeepTheLink) {
     save("S", "k", "v");
     const std::string link = scratch / "link.ini";
     std::filesystem::create_symlink(file, link);
-    call(control, "ProfileSaveItem", {text("S"), text("k"), text("w"), text(link)});
+    client.ProfileSaveItem(u"S", u"k", u"w", text(link));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(call(control, "ProfileGetItem", {text("S"), text("k"), text(file)}), text("w"));
+    EXPECT_EQ(item("S", "k"), u"w");
 }
 
 TEST_F(SettingsMethods, RewriteKeepsTheFileMode) {
@@ -173,13 +174,13 @@ TEST_F(SettingsMethods, TwoProcessesWritingAtOnceLoseNoKey) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    std::vector<Value> args = sectionArgs("Shared", Value(Array()));
-    ASSERT_TRUE(callMethod(control, "ProfileGetSection", args).ok());
-    ASSERT_EQ(args[2].get<Array>().size(), 2U * kKeysEach);
+    Array names;
+    keys("Shared", names);
+    ASSERT_EQ(names.size(), 2U * kKeysEach);
     for (int p = 0; p < 2; ++p) {
         for (int i = 0; i < kKeysEach; ++i) {
             const std::string key = writerKey(p, i);
-            ASSERT_EQ(call(control, "ProfileGetItem", {text("Shared"), text(key), text(file)}), text(key + "v"));
+            ASSERT_EQ(item("Shared", key), text(key + "v"));
         }
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);

@@ -1,5 +1,5 @@
-// The settings-file methods through the dispatch interface: what they read,
-// and the exact bytes they leave in the file.
+// The settings-file methods through the control's typed client: what they
+// read, and the exact bytes they leave in the file.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,8 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "korbit/control/korbit_control.h"
 #include "platform/scratch_folder.h"
-#include "services/method_calls.h"
+#include "support/control_client.h"
 #include "support/scripted_host.h"
 
 namespace korbit::testing {
@@ -16,7 +17,6 @@ namespace {
 
 using control::Array;
 using control::Text;
-using control::Value;
 
 std::optional<std::string> bytesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -105,6 +105,8 @@ protected:
     ScriptedHost host;
     control::KorbitControl control{&host};
     ScratchFolder scratch;
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
 };
 
 TEST_P(SettingsTable, ReadsAndWritesExactly) {
@@ -113,22 +115,23 @@ TEST_P(SettingsTable, ReadsAndWritesExactly) {
     if (c.before) {
         writeBytes(file, *c.before);
     }
-    const Value path = text(file);
+    const Text path = text(file);
+    Array keys;
     switch (c.op) {
         case Op::kGet:
-            EXPECT_EQ(call(control, "ProfileGetItem", {text(c.section), text(c.key), path}), text(c.result));
+            EXPECT_EQ(client.ProfileGetItem(text(c.section), text(c.key), path), text(c.result));
             break;
         case Op::kKeys:
-            EXPECT_EQ(call(control, "ProfileGetSection", {text(c.section), path, Value(Array())}), text(c.result));
+            EXPECT_EQ(client.ProfileGetSection(text(c.section), path, keys), text(c.result));
             break;
         case Op::kSave:
-            call(control, "ProfileSaveItem", {text(c.section), text(c.key), text(c.value), path});
+            client.ProfileSaveItem(text(c.section), text(c.key), text(c.value), path);
             break;
         case Op::kDelete:
-            call(control, "ProfileDeleteItem", {text(c.section), text(c.key), path});
+            client.ProfileDeleteItem(text(c.section), text(c.key), path);
             break;
         case Op::kDeleteSection:
-            call(control, "ProfileDeleteSection", {text(c.section), path});
+            client.ProfileDeleteSection(text(c.section), path);
             break;
     }
     EXPECT_EQ(bytesOf(file), c.after ? c.after : c.before);

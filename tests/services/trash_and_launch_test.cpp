@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "korbit/control/korbit_control.h"
 #include "korbit/platform/launcher.h"
 #include "platform/scratch_folder.h"
-#include "services/method_calls.h"
+#include "support/control_client.h"
 #include "support/scripted_host.h"
 
 namespace korbit::testing {
@@ -15,7 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using control::Text;
-using control::Value;
 
 class RecordingLauncher final : public platform::Launcher {
 public:
@@ -41,14 +41,16 @@ protected:
     ScratchFolder scratch;
     ScopedVariable dataHome{"XDG_DATA_HOME", scratch / "data"};
     RecordingLauncher launcher;
+    ControlCaller caller{control};
+    hosting::KorbitClient client{caller};
 };
 
 TEST_F(TrashAndLaunch, SilentTrashKeepsARecordOfTheOrigin) {
     const std::string file = scratch.file("doc.txt", 2);
     const std::string folder = scratch.folder("tree");
     scratch.file("tree/inner.txt", 1);
-    EXPECT_EQ(call(control, "DeleteFileOrFolderSilentToBin", {text(file)}), kTrueValue);
-    EXPECT_EQ(call(control, "DeleteFileOrFolderSilentToBin", {text(folder)}), kTrueValue);
+    EXPECT_TRUE(client.DeleteFileOrFolderSilentToBin(text(file)));
+    EXPECT_TRUE(client.DeleteFileOrFolderSilentToBin(text(folder)));
     EXPECT_FALSE(fs::exists(file));
     EXPECT_EQ(fs::file_size(scratch / "data/Trash/files/doc.txt"), 2U);
     EXPECT_TRUE(fs::exists(scratch / "data/Trash/files/tree/inner.txt"));
@@ -65,25 +67,31 @@ TEST_F(TrashAndLaunch, SilentTrashKeepsARecordOfTheOrigin) {
 TEST_F(TrashAndLaunch, TrashWithConfirmationAsksFirst) {
     const std::string file = scratch.file("doc.txt", 2);
     host.answers = {control::box::kNo, control::box::kYes};
-    EXPECT_EQ(call(control, "DeleteFileOrFolderToBin", {text(file)}), kFalseValue);  // declined: still there
+    EXPECT_FALSE(client.DeleteFileOrFolderToBin(text(file)));  // declined: still there
     EXPECT_TRUE(fs::exists(file));
-    EXPECT_EQ(call(control, "DeleteFileOrFolderToBin", {text(file)}), kTrueValue);
+    EXPECT_TRUE(client.DeleteFileOrFolderToBin(text(file)));
     EXPECT_FALSE(fs::exists(file));
     EXPECT_TRUE(fs::exists(scratch / "data/Trash/files/doc.txt"));
     ASSERT_EQ(host.boxes.size(), 2U);
     EXPECT_EQ(host.boxes[0].style, control::box::kYesNo | control::box::kQuestion);
     EXPECT_EQ(host.boxes[0].title, u"Delete File");
-    EXPECT_NE(host.boxes[0].text.find(text(file).get<Text>()), Text::npos);
+    EXPECT_NE(host.boxes[0].text.find(text(file)), Text::npos);
 }
 
 TEST_F(TrashAndLaunch, FailedDeletesShowTheSystemsErrorAndAnswerFalse) {
-    for (const char* method : {"DeleteFileOrFolderToBin", "DeleteFileOrFolderSilentToBin", "DeleteFileOrFolderSilent"}) {
+    using Delete = bool (hosting::KorbitClient::*)(const Text&);
+    const std::pair<const char*, Delete> deletes[] = {
+        {"to the trash, asking", &hosting::KorbitClient::DeleteFileOrFolderToBin},
+        {"to the trash", &hosting::KorbitClient::DeleteFileOrFolderSilentToBin},
+        {"for good", &hosting::KorbitClient::DeleteFileOrFolderSilent},
+    };
+    for (const auto& [how, removal] : deletes) {
         host.boxes.clear();
-        EXPECT_EQ(call(control, method, {text(scratch / "missing")}), kFalseValue) << method;
-        ASSERT_EQ(host.boxes.size(), 1U) << method;
+        EXPECT_FALSE((client.*removal)(text(scratch / "missing"))) << how;
+        ASSERT_EQ(host.boxes.size(), 1U) << how;
         EXPECT_EQ(host.boxes[0].style, control::box::kCritical);
         EXPECT_EQ(host.boxes[0].title, u"Error Deleting File or Folder");
-        EXPECT_NE(host.boxes[0].text.find(u"No such file or directory"), Text::npos) << method;
+        EXPECT_NE(host.boxes[0].text.find(u"No such file or directory"), Text::npos) << how;
     }
 
     // No trash can be made below a file: the entry stays where it is.
@@ -91,7 +99,7 @@ TEST_F(TrashAndLaunch, FailedDeletesShowTheSystemsErrorAndAnswerFalse) {
     scratch.file("blocker");
     const ScopedVariable noTrash{"XDG_DATA_HOME", scratch / "blocker/data"};
     host.boxes.clear();
-    EXPECT_EQ(call(control, "DeleteFileOrFolderSilentToBin", {text(file)}), kFalseValue);
+    EXPECT_FALSE(client.DeleteFileOrFolderSilentToBin(text(file)));
     EXPECT_TRUE(fs::exists(file));
     EXPECT_EQ(host.boxes.size(), 1U);
 }
@@ -102,12 +110,12 @@ TEST_F(TrashAndLaunch, PermanentDeleteRemovesTheTreeButNothingALinkNames) {
     scratch.file("tree/top.txt", 1);
     fs::create_directory_symlink(scratch / "keep", scratch / "tree/a/link-to-keep");
     fs::create_symlink(outside, scratch / "tree/file-link");
-    EXPECT_EQ(call(control, "DeleteFileOrFolderSilent", {text(scratch / "tree")}), kTrueValue);
+    EXPECT_TRUE(client.DeleteFileOrFolderSilent(text(scratch / "tree")));
     EXPECT_FALSE(fs::exists(scratch / "tree"));
     EXPECT_EQ(fs::file_size(outside), 3U);
 
     fs::create_symlink(scratch / "keep", scratch / "lone-link");
-    EXPECT_EQ(call(control, "DeleteFileOrFolderSilent", {text(scratch / "lone-link")}), kTrueValue);
+    EXPECT_TRUE(client.DeleteFileOrFolderSilent(text(scratch / "lone-link")));
     EXPECT_FALSE(fs::exists(fs::symlink_status(scratch / "lone-link")));
     EXPECT_TRUE(fs::exists(outside));
     EXPECT_TRUE(host.boxes.empty());
@@ -117,10 +125,10 @@ TEST_F(TrashAndLaunch, PermanentDeleteRemovesTheTreeButNothingALinkNames) {
 TEST_F(TrashAndLaunch, StartRunOpenFilePicksTheVerbAndStartsOnlyExistingFiles) {
     const std::string song = scratch.file("song.Mp3", 1);
     const std::string notes = scratch.file("notes.txt", 1);
-    call(control, "StartRunOpenFile", {text(song), Value(std::int32_t{0})});
-    call(control, "StartRunOpenFile", {text(notes), Value(std::int32_t{0})});
-    call(control, "StartRunOpenFile", {text(scratch / "missing.mp3"), Value(std::int32_t{0})});
-    call(control, "StartRunOpenFile", {text(""), Value(std::int32_t{0})});
+    client.StartRunOpenFile(text(song), 0);
+    client.StartRunOpenFile(text(notes), 0);
+    client.StartRunOpenFile(text(scratch / "missing.mp3"), 0);
+    client.StartRunOpenFile(u"", 0);
     ASSERT_EQ(launcher.launches.size(), 2U);
     EXPECT_EQ(launcher.launches[0].target, song);
     EXPECT_EQ(launcher.launches[0].verb, "play");
@@ -129,16 +137,16 @@ TEST_F(TrashAndLaunch, StartRunOpenFilePicksTheVerbAndStartsOnlyExistingFiles) {
     EXPECT_TRUE(host.boxes.empty());
 
     launcher.answer = platform::LaunchResult::kNoApplication;
-    call(control, "StartRunOpenFile", {text(notes), Value(std::int32_t{0})});
+    client.StartRunOpenFile(text(notes), 0);
     ASSERT_EQ(host.boxes.size(), 1U);
     EXPECT_EQ(host.boxes[0].text, u"Unknown Filetype.");
     EXPECT_EQ(host.boxes[0].style, control::box::kInformation);
 }
 
 TEST_F(TrashAndLaunch, BrowserLaunchHandsTheAddressOverAndTellsWhetherItStarted) {
-    EXPECT_EQ(call(control, "BrowserLaunch", {text("https://example.org/")}), kTrueValue);
+    EXPECT_TRUE(client.BrowserLaunch(u"https://example.org/"));
     launcher.answer = platform::LaunchResult::kFailed;
-    EXPECT_EQ(call(control, "BrowserLaunch", {text("https://example.org/")}), kFalseValue);
+    EXPECT_FALSE(client.BrowserLaunch(u"https://example.org/"));
     ASSERT_EQ(launcher.launches.size(), 2U);
     EXPECT_EQ(launcher.launches[0].target, "https://example.org/");
 }

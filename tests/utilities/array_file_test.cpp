@@ -1,5 +1,5 @@
 // The array files: their format, and writing and filling arrays through the
-// control's dispatch interface.
+// control's typed client.
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -9,13 +9,14 @@
 #include "korbit/control/values/automation_date.h"
 #include "korbit/utilities/array_file_format.h"
 #include "platform/scratch_folder.h"
-#include "utilities/late_bound.h"
+#include "utilities/utilities_fixture.h"
 
 namespace korbit::testing {
 namespace {
 
 using control::Array;
 using control::Bound;
+using control::ControlMethod;
 using control::Record;
 using control::Text;
 using control::Value;
@@ -62,7 +63,7 @@ Value randomValue(std::mt19937& rng) {
     }
 }
 
-class ArrayFiles : public LateBound {
+class ArrayFiles : public UtilitiesFixture {
 protected:
     ScratchFolder folder;
 };
@@ -79,13 +80,12 @@ TEST_F(ArrayFiles, EveryWrittenFileReadsBackIntoEqualValues) {
             v = randomValue(rng);
         }
         const std::string file = folder / "round.txt";
-        std::vector<Value> write{arrayParams(data, file, rows, lastColumn)};
-        ASSERT_EQ(result(twoDim ? "WriteTwoDimArrayToFile" : "WriteOneDimArrayToFile", write), boolean(true));
+        const Record write = arrayParams(data, file, rows, lastColumn);
+        ASSERT_TRUE(twoDim ? client.WriteTwoDimArrayToFile(write) : client.WriteOneDimArrayToFile(write));
 
-        std::vector<Value> fill{arrayParams(Array(VarType::kVariant), file, 0, lastColumn)};
-        ASSERT_EQ(result(twoDim ? "FillTwoDimArrayFromFile" : "FillOneDimArrayFromFile", fill), boolean(true))
+        Record back = arrayParams(Array(VarType::kVariant), file, 0, lastColumn);
+        ASSERT_TRUE(twoDim ? client.FillTwoDimArrayFromFile(back) : client.FillOneDimArrayFromFile(back))
             << contentOf(file);
-        const Record& back = fill[0].get<Record>();
         EXPECT_EQ(back.field("nRecordCount"), Value(rows));
         ASSERT_EQ(back.field("sMyArray").get<Array>(), data) << "round " << round << "\n" << contentOf(file);
     }
@@ -134,17 +134,17 @@ TEST_F(ArrayFiles, ReaderTakesValuesAcrossLinesAndRefusesBrokenOnes) {
 
 TEST_F(ArrayFiles, WritingListsAndTables) {
     const std::string file = folder / "list.txt";
-    std::vector<Value> list{arrayParams(Array::ofTexts({u"one", u"two", u"three"}), file, 3)};
-    EXPECT_EQ(result("WriteOneDimArrayToFile", list), boolean(true));
+    const Record list = arrayParams(Array::ofTexts({u"one", u"two", u"three"}), file, 3);
+    EXPECT_TRUE(client.WriteOneDimArrayToFile(list));
     EXPECT_EQ(contentOf(file), "\"one\"\r\n\"two\"\r\n\"three\"\r\n");
-    EXPECT_EQ(result("WriteOneDimArrayToFile", {list[0], boolean(true)}), boolean(true));
+    EXPECT_TRUE(client.WriteOneDimArrayToFile(list, true));
     EXPECT_EQ(contentOf(file), "\"one\"\r\n\"two\"\r\n\"three\"\r\n\"one\"\r\n\"two\"\r\n\"three\"\r\n");
-    EXPECT_EQ(result("WriteOneDimArrayToFile", {list[0], boolean(false)}), boolean(true));
+    EXPECT_TRUE(client.WriteOneDimArrayToFile(list, false));
     EXPECT_EQ(contentOf(file), "\"one\"\r\n\"two\"\r\n\"three\"\r\n");
 
-    std::vector<Value> fill{arrayParams(Array(VarType::kVariant), file)};
-    EXPECT_EQ(result("FillOneDimArrayFromFile", fill), boolean(true));
-    EXPECT_EQ(fill[0].get<Record>().field("nRecordCount"), Value(std::int32_t{3}));
+    Record fill = arrayParams(Array(VarType::kVariant), file);
+    EXPECT_TRUE(client.FillOneDimArrayFromFile(fill));
+    EXPECT_EQ(fill.field("nRecordCount"), Value(std::int32_t{3}));
 
     Array table(VarType::kVariant, {{0, 2}, {0, 3}});
     for (std::int32_t i = 0; i < 2; ++i) {
@@ -153,32 +153,30 @@ TEST_F(ArrayFiles, WritingListsAndTables) {
         }
     }
     const std::string tableFile = folder / "table.txt";
-    EXPECT_EQ(result("WriteTwoDimArrayToFile", {arrayParams(table, tableFile, 2, 2)}), boolean(true));
+    EXPECT_TRUE(client.WriteTwoDimArrayToFile(arrayParams(table, tableFile, 2, 2)));
     EXPECT_EQ(contentOf(tableFile), "0,1,2\r\n3,4,5\r\n");
     for (const std::int32_t width : {0, 31, -1}) {
-        EXPECT_EQ(result("WriteTwoDimArrayToFile", {arrayParams(table, tableFile, 2, width)}), boolean(false));
+        EXPECT_FALSE(client.WriteTwoDimArrayToFile(arrayParams(table, tableFile, 2, width)));
         EXPECT_EQ(contentOf(tableFile), "0,1,2\r\n3,4,5\r\n") << "unchanged";
     }
-    EXPECT_EQ(result("WriteTwoDimArrayToFile", {arrayParams(table, tableFile, 0, 31)}), boolean(true));
+    EXPECT_TRUE(client.WriteTwoDimArrayToFile(arrayParams(table, tableFile, 0, 31)));
     EXPECT_EQ(contentOf(tableFile), "");
-    EXPECT_EQ(result("WriteTwoDimArrayToFile", {arrayParams(table, tableFile, 0, 31), boolean(true)}), boolean(true));
+    EXPECT_TRUE(client.WriteTwoDimArrayToFile(arrayParams(table, tableFile, 0, 31), true));
     EXPECT_EQ(contentOf(tableFile), "");
 }
 
 TEST_F(ArrayFiles, FailuresLeaveTheFileAndTheArrayAlone) {
     const std::string file = folder / "kept.txt";
     std::ofstream(file, std::ios::binary) << "\"kept\"\r\n";
-    EXPECT_EQ(result("WriteOneDimArrayToFile", {arrayParams(Array::ofTexts({u"a", u"b"}), file, 5)}), boolean(false))
+    EXPECT_FALSE(client.WriteOneDimArrayToFile(arrayParams(Array::ofTexts({u"a", u"b"}), file, 5)))
         << "more records than the array holds";
     EXPECT_EQ(contentOf(file), "\"kept\"\r\n");
-    EXPECT_EQ(result("WriteOneDimArrayToFile", {arrayParams(Array::ofTexts({u"a"}), folder / "no/such/x.txt", 1)}),
-              boolean(false));
-    EXPECT_EQ(result("WriteOneDimArrayToFile", {arrayParams(Array::ofTexts({u"a"}), folder.path(), 1)}),
-              boolean(false)) << "a folder";
+    EXPECT_FALSE(client.WriteOneDimArrayToFile(arrayParams(Array::ofTexts({u"a"}), folder / "no/such/x.txt", 1)));
+    EXPECT_FALSE(client.WriteOneDimArrayToFile(arrayParams(Array::ofTexts({u"a"}), folder.path(), 1))) << "a folder";
     ::chmod(file.c_str(), 0444);
     for (const bool append : {false, true}) {
-        EXPECT_EQ(result("WriteOneDimArrayToFile", {arrayParams(Array::ofTexts({u"a"}), file, 1), boolean(append)}),
-                  boolean(false)) << "a read-only file, append " << append;
+        EXPECT_FALSE(client.WriteOneDimArrayToFile(arrayParams(Array::ofTexts({u"a"}), file, 1), append))
+            << "a read-only file, append " << append;
     }
     ::chmod(file.c_str(), 0644);
     EXPECT_EQ(contentOf(file), "\"kept\"\r\n");
@@ -192,38 +190,41 @@ TEST_F(ArrayFiles, FailuresLeaveTheFileAndTheArrayAlone) {
     } unreadable[] = {{"", 0}, {"1,2\r\n3,4\r\n5\r\n", 1}, {"\"open\r\n", 0}, {"1,2\r\n", -1}};
     for (const auto& u : unreadable) {
         std::ofstream(file, std::ios::binary | std::ios::trunc) << u.content;
-        std::vector<Value> fill{arrayParams(original, file, 9, u.lastColumn)};
-        EXPECT_EQ(result(u.lastColumn == 0 ? "FillOneDimArrayFromFile" : "FillTwoDimArrayFromFile", fill),
-                  boolean(false)) << u.content;
-        EXPECT_EQ(fill[0].get<Record>().field("sMyArray"), Value(original));
-        EXPECT_EQ(fill[0].get<Record>().field("nRecordCount"), Value(std::int32_t{9}));
+        Record fill = arrayParams(original, file, 9, u.lastColumn);
+        EXPECT_FALSE(u.lastColumn == 0 ? client.FillOneDimArrayFromFile(fill) : client.FillTwoDimArrayFromFile(fill))
+            << u.content;
+        EXPECT_EQ(fill.field("sMyArray"), Value(original));
+        EXPECT_EQ(fill.field("nRecordCount"), Value(std::int32_t{9}));
     }
-    std::vector<Value> missing{arrayParams(original, folder / "absent.txt")};
-    EXPECT_EQ(result("FillOneDimArrayFromFile", missing), boolean(false));
-    EXPECT_EQ(missing[0].get<Record>().field("sMyArray"), Value(original));
+    Record missing = arrayParams(original, folder / "absent.txt");
+    EXPECT_FALSE(client.FillOneDimArrayFromFile(missing));
+    EXPECT_EQ(missing.field("sMyArray"), Value(original));
 
     std::ofstream(file, std::ios::binary | std::ios::trunc) << "1,2\r\n3,4\r\n5,6\r\n";
-    std::vector<Value> table{arrayParams(original, file, 0, 1)};
-    EXPECT_EQ(result("FillTwoDimArrayFromFile", table), boolean(true));
-    EXPECT_EQ(table[0].get<Record>().field("nRecordCount"), Value(std::int32_t{3}));
-    EXPECT_EQ(table[0].get<Record>().field("sMyArray").get<Array>().at(2, 1), Value(std::int32_t{6}));
+    Record table = arrayParams(original, file, 0, 1);
+    EXPECT_TRUE(client.FillTwoDimArrayFromFile(table));
+    EXPECT_EQ(table.field("nRecordCount"), Value(std::int32_t{3}));
+    EXPECT_EQ(table.field("sMyArray").get<Array>().at(2, 1), Value(std::int32_t{6}));
 }
 
 TEST_F(ArrayFiles, RewritingWithoutOneRow) {
     const std::string file = folder / "rewrite.txt";
     Record data = arrayParams(Array::ofValues({std::int32_t{0}, std::int32_t{1}, std::int32_t{2}, std::int32_t{3}}),
                               file, 4);
+    // Late-bound, to see the record the call left in its by-reference argument.
     std::vector<Value> args{data, std::int32_t{1}};
-    EXPECT_EQ(call("RemoveArrayRowReWriteOneDim", args).result, boolean(true));
+    const control::InvokeResult r =
+        control::invoke(control, control::dispatchIdOf(ControlMethod::RemoveArrayRowReWriteOneDim), args);
+    EXPECT_EQ(r.result, boolean(true)) << r.description;
     EXPECT_EQ(contentOf(file), "0\r\n2\r\n3\r\n");
     EXPECT_EQ(args[0], Value(data)) << "array and count unchanged";
     for (const std::int32_t outside : {-1, 4, 99}) {
-        EXPECT_EQ(result("RemoveArrayRowReWriteOneDim", {data, outside}), boolean(true));
+        EXPECT_TRUE(client.RemoveArrayRowReWriteOneDim(data, outside));
         EXPECT_EQ(contentOf(file), "0\r\n1\r\n2\r\n3\r\n");
     }
 
     Array one(VarType::kVariant, {{0, 1}, {0, 1}});
-    EXPECT_EQ(result("RemoveArrayRowReWriteTwoDim", {arrayParams(one, file, 1, 0), std::int32_t{0}}), boolean(true))
+    EXPECT_TRUE(client.RemoveArrayRowReWriteTwoDim(arrayParams(one, file, 1, 0), 0))
         << "nothing left to write: the width does not matter";
     EXPECT_EQ(contentOf(file), "");
     Array pairs(VarType::kVariant, {{0, 3}, {0, 2}});
@@ -231,9 +232,9 @@ TEST_F(ArrayFiles, RewritingWithoutOneRow) {
         pairs.at(i, 0) = Text(1, static_cast<char16_t>(u'a' + i));
         pairs.at(i, 1) = i;
     }
-    EXPECT_EQ(result("RemoveArrayRowReWriteTwoDim", {arrayParams(pairs, file, 3, 1), std::int32_t{2}}), boolean(true));
+    EXPECT_TRUE(client.RemoveArrayRowReWriteTwoDim(arrayParams(pairs, file, 3, 1), 2));
     EXPECT_EQ(contentOf(file), "\"a\",0\r\n\"b\",1\r\n");
-    EXPECT_EQ(result("RemoveArrayRowReWriteTwoDim", {arrayParams(pairs, file, 3, 0), std::int32_t{2}}), boolean(false));
+    EXPECT_FALSE(client.RemoveArrayRowReWriteTwoDim(arrayParams(pairs, file, 3, 0), 2));
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
 // Calendar arithmetic, rounding and periodic rates through the control's
-// dispatch interface.
+// typed client.
 #include <ctime>
 
 #include "korbit/control/values/automation_date.h"
-#include "utilities/late_bound.h"
+#include "utilities/utilities_fixture.h"
 
 namespace korbit::testing {
 namespace {
 
 using control::Date;
-using control::Value;
-
-class DateFinance : public LateBound {
+class DateFinance : public UtilitiesFixture {
 protected:
     static Date dateOf(int y, int m, int d, int hh = 0, int mm = 0) {
         return *control::fromCivil({y, m, d, hh, mm, 0});
@@ -29,7 +27,7 @@ TEST_F(DateFinance, LeapYearsFollowTheSignOfTheRemainder) {
                                                    {2009, false}, {0, true},    {-4, false},  {-400, true},
                                                    {-100, false}, {4, true},    {-32400, true}};
     for (const auto& [year, leap] : cases) {
-        EXPECT_EQ(result("IsLeapYear", {year}), boolean(leap)) << year;
+        EXPECT_EQ(client.IsLeapYear(year), leap) << year;
     }
 }
 
@@ -41,7 +39,7 @@ TEST_F(DateFinance, DaysInMonthOfAnyDayOfTheMonth) {
                  {dateOf(2009, 12, 31), 31},     {dateOf(1899, 12, 5), 31},        {dateOf(1800, 2, 10), 28},
                  {dateOf(9999, 12, 31), 31},     {dateOf(2010, 4, 30), 30}};
     for (const auto& c : cases) {
-        EXPECT_EQ(result("DaysInMonth", {c.day}), Value(c.days)) << c.day.days;
+        EXPECT_EQ(client.DaysInMonth(c.day), c.days) << c.day.days;
     }
 }
 
@@ -58,13 +56,13 @@ TEST_F(DateFinance, DaysBetweenCountsCalendarDayBoundaries) {
         {dateOf(1800, 1, 1), dateOf(2000, 1, 1), 73048},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(result("DaysBetween2Dates", {c.from, c.to}), Value(c.days)) << c.from.days << " " << c.to.days;
+        EXPECT_EQ(client.DaysBetween2Dates(c.from, c.to), c.days) << c.from.days << " " << c.to.days;
     }
 }
 
 TEST_F(DateFinance, DateToJulianCountsDaysFromDayZeroForEveryDayOf1700To2200) {
-    EXPECT_EQ(result("DateToJulian", {dateOf(2009, 1, 1, 18, 30)}), Value(std::int32_t{39814}));
-    EXPECT_EQ(result("DateToJulian", {Date{-1.25}}), Value(std::int32_t{-1}));
+    EXPECT_EQ(client.DateToJulian(dateOf(2009, 1, 1, 18, 30)), 39814);
+    EXPECT_EQ(client.DateToJulian(Date{-1.25}), -1);
     // An independent count: whole years of 365 or 366 days, then whole months.
     // 1 January 1700: 200 years of 365 days and 48 leap days before 1 January 1900, which is day 2.
     std::int64_t expected = 2 - (200 * 365 + 48);
@@ -73,8 +71,8 @@ TEST_F(DateFinance, DateToJulianCountsDaysFromDayZeroForEveryDayOf1700To2200) {
         const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         for (int m = 1; m <= 12; ++m) {
             for (int d = 1; d <= lengths[m - 1]; ++d) {
-                const control::InvokeResult r = call("DateToJulian", {dateOf(y, m, d, 12, 0)});
-                ASSERT_EQ(r.result, Value(static_cast<std::int32_t>(expected))) << y << "-" << m << "-" << d;
+                ASSERT_EQ(client.DateToJulian(dateOf(y, m, d, 12, 0)), static_cast<std::int32_t>(expected))
+                    << y << "-" << m << "-" << d;
                 ++expected;
             }
         }
@@ -82,10 +80,9 @@ TEST_F(DateFinance, DateToJulianCountsDaysFromDayZeroForEveryDayOf1700To2200) {
 }
 
 TEST_F(DateFinance, RandomDateNeverPassesTodayNorHasATime) {
-    const std::int32_t today = result("DateToJulian", {Value(static_cast<double>(std::time(nullptr)) / 86400.0 + 25569.0)})
-                                   .get<std::int32_t>();
+    const std::int32_t today = client.DateToJulian(Date{static_cast<double>(std::time(nullptr)) / 86400.0 + 25569.0});
     for (int round = 0; round < 2000; ++round) {
-        const Date d = result("RandomDate", {}).get<Date>();
+        const Date d = client.RandomDate();
         ASSERT_GE(d.days, 0.0);
         ASSERT_LE(d.days, today + 1.0);  // the local day may run ahead of the universal one
         ASSERT_EQ(d.days, static_cast<double>(static_cast<std::int64_t>(d.days)));
@@ -102,25 +99,28 @@ TEST_F(DateFinance, RoundNumRoundsHalvesAwayFromZero) {
         {0.125, 2, 0.13}, {-0.125, 2, -0.13}, {1e300, 10, -1},    {5, 400, -1},       {5, -400, -1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(result("RoundNum", {c.number, c.places}), Value(c.rounded)) << c.number << " " << c.places;
+        EXPECT_EQ(client.RoundNum(c.number, c.places), c.rounded) << c.number << " " << c.places;
     }
-    EXPECT_EQ(result("RoundNum", {3.14159}), Value(3.14)) << "two places by default";
+    EXPECT_EQ(client.RoundNum(3.14159), 3.14) << "two places by default";
 }
 
 TEST_F(DateFinance, PeriodicRatesDivideAndRound) {
-    EXPECT_EQ(result("PeriodicRateMonthly01", {6.0}), Value(0.5));
-    EXPECT_EQ(result("PeriodicRateMonthly01", {12.0, std::int32_t{0}}), Value(1.0));
-    EXPECT_EQ(result("PeriodicRateMonthly01", {1e308, std::int32_t{5}}), Value(-1.0));
-    EXPECT_EQ(result("PeriodicRateDays01", {7.3, std::int16_t{2009}}), Value(0.02));
-    EXPECT_EQ(result("PeriodicRateDays01", {7.32, std::int16_t{2008}}), Value(0.02));
-    EXPECT_EQ(result("PeriodicRateDays01", {3.65, std::int16_t{2009}, std::int32_t{3}}), Value(0.01));
+    EXPECT_EQ(client.PeriodicRateMonthly01(6.0), 0.5);
+    EXPECT_EQ(client.PeriodicRateMonthly01(12.0, 0), 1.0);
+    EXPECT_EQ(client.PeriodicRateMonthly01(1e308, 5), -1.0);
+    std::int16_t year = 2009;
+    EXPECT_EQ(client.PeriodicRateDays01(7.3, &year), 0.02);
+    year = 2008;
+    EXPECT_EQ(client.PeriodicRateDays01(7.32, &year), 0.02);
+    year = 2009;
+    EXPECT_EQ(client.PeriodicRateDays01(3.65, &year, 3), 0.01);
 
-    std::vector<Value> args{7.3, std::int16_t{0}};
-    ASSERT_TRUE(call("PeriodicRateDays01", args).ok());
-    EXPECT_EQ(args[1], Value(thisYear())) << "the year 0 becomes the current year, written back";
-    std::vector<Value> given{7.3, std::int16_t{2009}};
-    ASSERT_TRUE(call("PeriodicRateDays01", given).ok());
-    EXPECT_EQ(given[1], Value(std::int16_t{2009}));
+    year = 0;
+    client.PeriodicRateDays01(7.3, &year);
+    EXPECT_EQ(year, thisYear()) << "the year 0 becomes the current year, written back";
+    year = 2009;
+    client.PeriodicRateDays01(7.3, &year);
+    EXPECT_EQ(year, 2009);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // Numbers in words, fractions, number bases, string helpers, random texts
-// and card issuers, through the control's dispatch interface.
+// and card issuers, through the control's typed client.
 #include <cmath>
 #include <set>
 
 #include "korbit/control/classes.h"
-#include "utilities/late_bound.h"
+#include "utilities/utilities_fixture.h"
 
 namespace korbit::testing {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using control::Text;
 using control::Value;
 
-class NumberText : public LateBound {};
+class NumberText : public UtilitiesFixture {};
 
 TEST_F(NumberText, NumToTextSpellsChequeAmounts) {
     const struct {
@@ -42,9 +42,9 @@ TEST_F(NumberText, NumToTextSpellsChequeAmounts) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        EXPECT_EQ(result("NumToText", {c.value, boolean(c.dollars)}), Value(Text(c.words)));
+        EXPECT_EQ(client.NumToText(c.value, c.dollars), c.words);
     }
-    EXPECT_EQ(result("NumToText", {12.0}), Value(u"Twelve and 00/100 Dollars")) << "ShowDollars defaults to True";
+    EXPECT_EQ(client.NumToText(12.0), u"Twelve and 00/100 Dollars") << "ShowDollars defaults to True";
 }
 
 TEST_F(NumberText, FractionsReadIntoDecimals) {
@@ -58,7 +58,7 @@ TEST_F(NumberText, FractionsReadIntoDecimals) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
-        EXPECT_EQ(result("ConvertFractionToDecimal", {Text(c.text)}), Value(c.value));
+        EXPECT_EQ(client.ConvertFractionToDecimal(c.text), c.value);
     }
 }
 
@@ -75,18 +75,18 @@ TEST_F(NumberText, MakeFractionReducesToTheLargestDenominator) {
         {-1.25, 64, false, u"-1  1/4"}, {0.5, 0, false, u"0"}, {Value(control::Null{}), 64, false, u""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(result("MakeFraction", {c.number, c.denominator, boolean(c.dash)}), Value(Text(c.text)));
+        EXPECT_EQ(client.MakeFraction(c.number, c.denominator, c.dash), c.text);
     }
-    EXPECT_EQ(result("MakeFraction", {1.5}), Value(u"1  1/2")) << "64 and no dash by default";
+    EXPECT_EQ(client.MakeFraction(1.5), u"1  1/2") << "64 and no dash by default";
     EXPECT_GT(host.pumps, 0) << "the divisor search lets events run";
-    EXPECT_EQ(call("MakeFraction", {1e12}).status, control::status::kOverflow);
+    EXPECT_EQ(failedCall([&] { client.MakeFraction(1e12); }).status, control::status::kOverflow);
 }
 
 TEST_F(NumberText, ConvertHexDecBinaryWritesBackTheConvertedText) {
     const struct {
         const char16_t* number;
-        std::int32_t from;
-        std::int32_t to;
+        control::MathTypes from;
+        control::MathTypes to;
         Text converted;
     } cases[] = {
         {u"255", control::Math_Decimal, control::Math_Hexidecimal, u"FF"},
@@ -98,19 +98,17 @@ TEST_F(NumberText, ConvertHexDecBinaryWritesBackTheConvertedText) {
         {u"-1", control::Math_Decimal, control::Math_Binary, Text(32, u'1')},
         {u"12", control::Math_Binary, control::Math_Decimal, u"4"},  // a "2" counts double
         {u"7FFFFFFF", control::Math_Hexidecimal, control::Math_Decimal, u"2147483647"},
-        {u"42", 9, control::Math_Decimal, u"0"},
-        {u"42", control::Math_Decimal, 9, u"42"},
+        {u"42", static_cast<control::MathTypes>(9), control::Math_Decimal, u"0"},
+        {u"42", control::Math_Decimal, static_cast<control::MathTypes>(9), u"42"},
     };
     for (const auto& c : cases) {
-        std::vector<Value> args{Text(c.number), c.from, c.to};
-        const control::InvokeResult r = call("ConvertHexDecBinary", args);
-        ASSERT_TRUE(r.ok()) << r.description;
-        EXPECT_EQ(r.result, Value(c.converted));
-        EXPECT_EQ(args[0], Value(c.converted));
+        Text number = c.number;
+        EXPECT_EQ(client.ConvertHexDecBinary(number, c.from, c.to), c.converted);
+        EXPECT_EQ(number, c.converted);
     }
     const struct {
         Text number;
-        std::int32_t from;
+        control::MathTypes from;
         std::int32_t status;
     } failures[] = {
         {u"FFFFFFFF", control::Math_Hexidecimal, control::status::kOverflow},
@@ -119,7 +117,9 @@ TEST_F(NumberText, ConvertHexDecBinaryWritesBackTheConvertedText) {
         {Text(32, u'1'), control::Math_Binary, control::status::kOverflow},
     };
     for (const auto& f : failures) {
-        EXPECT_EQ(call("ConvertHexDecBinary", {f.number, f.from, control::Math_Decimal}).status, f.status);
+        Text number = f.number;
+        EXPECT_EQ(failedCall([&] { client.ConvertHexDecBinary(number, f.from, control::Math_Decimal); }).status,
+                  f.status);
     }
 }
 
@@ -148,35 +148,25 @@ TEST_F(NumberText, BinHexDecClassPropertiesShareOneValue) {
 }
 
 TEST_F(NumberText, StringHelpersFollowTheirEmptyTextRules) {
-    const struct {
-        const char* method;
-        std::vector<Value> args;
-        const char16_t* expected;
-    } cases[] = {
-        {"RemovePoundSign", {Text(u"abc")}, u""},
-        {"RemovePoundSign", {Text(u"#12")}, u"12"},
-        {"RemovePoundSign", {Text(u"#1#2#")}, u"12"},
-        {"RemoveChar", {Text(u"Apple"), Text(u"a")}, u"pple"},
-        {"RemoveChar", {Text(u"banana"), Text(u"A")}, u"bnn"},
-        {"RemoveChar", {Text(u"Apple"), Text(u"ap")}, u""},
-        {"RemoveChar", {Text(u"Apple"), Text(u"z")}, u""},
-        {"RemoveChar", {Text(u"\u00C4rger"), Text(u"\u00E4")}, u"rger"},
-        {"ProperCaseString", {Text(u"hELLO wORLD")}, u"Hello World"},
-        {"ProperCaseString", {Text(u"o'neil mcdonald-smith\tx")}, u"O'neil Mcdonald-smith\tX"},
-        {"ProperCaseString", {Text(u"\u00E9cole \u00C9T\u00C9")}, u"\u00C9cole \u00C9t\u00E9"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.method);
-        EXPECT_EQ(result(c.method, std::vector<Value>(c.args)), Value(Text(c.expected)));
-    }
+    EXPECT_EQ(client.RemovePoundSign(u"abc"), u"");
+    EXPECT_EQ(client.RemovePoundSign(u"#12"), u"12");
+    EXPECT_EQ(client.RemovePoundSign(u"#1#2#"), u"12");
+    EXPECT_EQ(client.RemoveChar(u"Apple", u"a"), u"pple");
+    EXPECT_EQ(client.RemoveChar(u"banana", u"A"), u"bnn");
+    EXPECT_EQ(client.RemoveChar(u"Apple", u"ap"), u"");
+    EXPECT_EQ(client.RemoveChar(u"Apple", u"z"), u"");
+    EXPECT_EQ(client.RemoveChar(u"\u00C4rger", u"\u00E4"), u"rger");
+    EXPECT_EQ(client.ProperCaseString(u"hELLO wORLD"), u"Hello World");
+    EXPECT_EQ(client.ProperCaseString(u"o'neil mcdonald-smith\tx"), u"O'neil Mcdonald-smith\tX");
+    EXPECT_EQ(client.ProperCaseString(u"\u00E9cole \u00C9T\u00C9"), u"\u00C9cole \u00C9t\u00E9");
 }
 
 TEST_F(NumberText, RandomTextsAndValuesStayInTheirRanges) {
-    EXPECT_EQ(result("RandomAlphaNum", {std::int16_t{0}}), Value(Text()));
-    EXPECT_EQ(result("RandomAlphaNum", {std::int16_t{-3}}), Value(Text())) << "ends at once";
+    EXPECT_EQ(client.RandomAlphaNum(0), Text());
+    EXPECT_EQ(client.RandomAlphaNum(-3), Text()) << "ends at once";
     std::set<char16_t> seen;
     for (int round = 0; round < 200; ++round) {
-        const Text t = result("RandomAlphaNum", {std::int16_t{8}}).get<Text>();
+        const Text t = client.RandomAlphaNum(8);
         ASSERT_EQ(t.size(), 8U);
         for (const char16_t c : t) {
             ASSERT_TRUE((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) << int(c);
@@ -185,10 +175,10 @@ TEST_F(NumberText, RandomTextsAndValuesStayInTheirRanges) {
     }
     EXPECT_EQ(seen.size(), 62U);
     for (int round = 0; round < 1000; ++round) {
-        const auto small = result("GetRandomValue", {boolean(true)}).get<std::int32_t>();
+        const std::int32_t small = client.GetRandomValue(true);
         ASSERT_GE(small, 0);
         ASSERT_LE(small, 255);
-        ASSERT_GE(result("GetRandomValue", {}).get<std::int32_t>(), 0);
+        ASSERT_GE(client.GetRandomValue(), 0);
     }
 }
 
@@ -204,9 +194,9 @@ TEST_F(NumberText, CreditCardTypeByLengthAndPrefix) {
         {u"213111111111111", u"Invalid"},     {u"4111 1111 1111 1111", u"Invalid"}, {u"abcd", u"Invalid"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(result("CreditCardType", {Text(c.number)}), Value(Text(c.type)));
+        EXPECT_EQ(client.CreditCardType(c.number), c.type);
     }
-    EXPECT_EQ(call("CreditCardType", {Text(u"x111111111111111")}).status, control::status::kTypeMismatch);
+    EXPECT_EQ(failedCall([&] { client.CreditCardType(u"x111111111111111"); }).status, control::status::kTypeMismatch);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// The state one KorbitControl keeps between calls. Every field belongs to
-// one instance: two controls never share any of it.
+// The state that the control's families share between calls: the busy and
+// cancel flags, the progress of a run and its last message. What one family
+// alone keeps (the backup's progress, the whole-tree search's results, the
+// words of numbers) is that family's own. Every field belongs to one
+// instance: two controls never share any of it.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <vector>
 
 #include "korbit/control/values/value.h"
 
@@ -18,24 +19,6 @@ struct ControlState {
     std::int64_t TotalBlocks = 100;
     std::int64_t BlocksDone = 0;
     Text LastMessage;
-
-    // Folder backup.
-    VBool BackUpBusy = kFalse;
-    std::int32_t BackupWorkTotal = 100;
-    std::int32_t BackupWorkDone = 0;
-
-    // Whole-tree file-location search.
-    std::vector<Text> LocationResults;
-    std::int32_t LocationCount = 0;
-
-    // Words for spelling numbers, filled on first use.
-    struct NumberWords {
-        bool filled = false;
-        std::vector<Text> ones;
-        std::vector<Text> teens;
-        std::vector<Text> tens;
-        std::vector<Text> thousands;
-    } numberWords;
 };
 
 }  // namespace korbit::control

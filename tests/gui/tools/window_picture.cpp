@@ -15,6 +15,7 @@
 #include "corvane/app/main_window.h"
 #include "corvane/sound/sound_module.h"
 #include "support/dark_palette.h"
+#include "support/scripted_desktop.h"
 
 namespace {
 
@@ -46,8 +47,9 @@ int main(int argc, char** argv) {
     }
     try {
         Silence silence;
-        corvane::LoadingForm splash(nullptr);
-        corvane::MainWindow window(splash.folders().iniFile, silence);
+        corvane::testing::ScriptedDesktop desktop;
+        corvane::LoadingForm splash(nullptr, desktop);
+        corvane::MainWindow window(splash.folders().iniFile, silence, desktop);
         window.show();
         if (arguments.size() == 2) {
             window.fileChosen(arguments.at(1));

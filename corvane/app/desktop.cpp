@@ -1,9 +1,11 @@
-#include "corvane/app/dialogs.h"
+#include "corvane/app/desktop.h"
+
+#include <QCursor>
+#include <QDesktopServices>
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <algorithm>
-#include <deque>
 
 #include "corvane/app/file_names.h"
 #include "korbit/control/values/host.h"
@@ -13,20 +15,6 @@ namespace corvane {
 namespace box = korbit::control::box;
 
 namespace {
-
-struct Script {
-    bool on = false;
-    std::deque<int> answers;
-    std::deque<QString> fileNames;
-    std::vector<ShownBox> shown;
-    QStringList openFolders;
-    QString lastFolder;  // where the previous Open dialog choice was made
-};
-
-Script& script() {
-    static Script s;
-    return s;
-}
 
 QMessageBox::Icon iconOf(int style) {
     switch (box::icon(style)) {
@@ -68,17 +56,7 @@ std::vector<ButtonChoice> buttonsOf(int style) {
 
 }  // namespace
 
-int Dialogs::messageBox(QWidget* parent, const QString& text, int style, const QString& title) {
-    Script& s = script();
-    if (s.on) {
-        int answer = box::safeAnswer(style);
-        if (!s.answers.empty()) {
-            answer = s.answers.front();
-            s.answers.pop_front();
-        }
-        s.shown.push_back({text, style, title, answer});
-        return answer;
-    }
+int Desktop::messageBox(QWidget* parent, const QString& text, int style, const QString& title) {
     QMessageBox message(iconOf(style), title, text, QMessageBox::NoButton, parent);
     const std::vector<ButtonChoice> choices = buttonsOf(style);
     QMessageBox::StandardButtons buttons;
@@ -104,50 +82,28 @@ int Dialogs::messageBox(QWidget* parent, const QString& text, int style, const Q
     return safe;
 }
 
-QString Dialogs::openFileName(QWidget* parent, const QString& initialFolder) {
-    Script& s = script();
-    s.openFolders << initialFolder;
-    QString chosen;
-    if (s.on) {
-        if (!s.fileNames.empty()) {
-            chosen = s.fileNames.front();
-            s.fileNames.pop_front();
-        }
-    } else {
-        // By URL: its bytes name any file, where Qt's text would not.
-        const QString start = initialFolder.isEmpty() ? s.lastFolder : initialFolder;
-        chosen = fileNameOfUrl(QFileDialog::getOpenFileUrl(parent, QString(), start.isEmpty() ? QUrl() : urlOfFileName(start)));
-    }
+QString Desktop::openFileName(QWidget* parent, const QString& initialFolder) {
+    // By URL: its bytes name any file, where Qt's text would not.
+    const QString start = initialFolder.isEmpty() ? lastFolder_ : initialFolder;
+    const QString chosen =
+        fileNameOfUrl(QFileDialog::getOpenFileUrl(parent, QString(), start.isEmpty() ? QUrl() : urlOfFileName(start)));
     if (!chosen.isEmpty()) {
-        s.lastFolder = chosen.left(std::max<qsizetype>(chosen.lastIndexOf(u'/'), 1));
+        lastFolder_ = chosen.left(std::max<qsizetype>(chosen.lastIndexOf(u'/'), 1));
     }
     return chosen;
 }
 
-QString Dialogs::existingFolder(QWidget* parent, const QString& prompt) {
-    Script& s = script();
-    if (s.on) {
-        if (s.fileNames.empty()) {
-            return {};
-        }
-        QString chosen = s.fileNames.front();
-        s.fileNames.pop_front();
-        return chosen;
-    }
+QString Desktop::existingFolder(QWidget* parent, const QString& prompt) {
     return fileNameOfUrl(QFileDialog::getExistingDirectoryUrl(parent, prompt));
 }
 
-void Dialogs::setScripted(bool scripted) {
-    script() = Script{};
-    script().on = scripted;
+void Desktop::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+QPoint Desktop::pointerPosition() { return QCursor::pos(); }
+
+Desktop& realDesktop() {
+    static Desktop desktop;
+    return desktop;
 }
-
-void Dialogs::queueAnswer(int answer) { script().answers.push_back(answer); }
-
-void Dialogs::queueFileName(const QString& name) { script().fileNames.push_back(name); }
-
-std::vector<ShownBox> Dialogs::takeShownBoxes() { return std::exchange(script().shown, {}); }
-
-QStringList Dialogs::takeOpenFolders() { return std::exchange(script().openFolders, {}); }
 
 }  // namespace corvane
