@@ -23,11 +23,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Dependencies from the programs and the libraries themselves
 # (dpkg-shlibdeps), and what those in turn need.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# A shlibs file for the public library, so that packages built against it
-# depend on this version or later.
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(_korbit_deb_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+# A shlibs file for the public library, so that packages built against it
+# depend on this version or later. Written here, not by CPack, which lists
+# every soname in the package: the control library in its private folder has
+# one too, and no package may come to depend on it.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(_korbit_shlibs ${PROJECT_BINARY_DIR}/packaging/libkorbit1/shlibs)
+file(CONFIGURE OUTPUT ${_korbit_shlibs} CONTENT "libkorbit 1 libkorbit1 (>= ${_korbit_deb_version})\n")
 # The programs and the C interface check that the control library is of
 # their own interface version: they come from the same build.
 set(_korbit_same "libkorbit1 (= ${_korbit_deb_version})")
@@ -54,7 +57,8 @@ password gives real protection.")
 
 set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_NAME libkorbit1)
 set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/libkorbit1/triggers)
+set(CPACK_DEBIAN_LIBKORBIT1_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/libkorbit1/triggers
+    ${_korbit_shlibs})
 set(CPACK_DEBIAN_LIBKORBIT1_DESCRIPTION "Korbit control library: file encryption and file, text and date services
 The Korbit control library carries the password-based file encryption of
 Corvane and a library of services: settings files, paths, file and folder

@@ -74,6 +74,11 @@ if ls "$root/usr/$libdir"/libkorbit.so.0* > /dev/null 2>&1 || [ -e "$root/usr/$l
     fail "the control library is installed as a public library"
 fi
 [ "$(readlink "$root/usr/$libdir/libkorbit.so")" = libkorbit.so.1 ] || fail "libkorbit.so does not name libkorbit.so.1"
+# Nor may a package built against libkorbit1 come to depend on it: the shlibs
+# file names the C interface alone.
+shlibs=$(dpkg-deb --ctrl-tarfile "$(ls "$scratch"/out/libkorbit1_*.deb)" | tar -xO ./shlibs)
+[ "$shlibs" = "libkorbit 1 libkorbit1 (>= $(dpkg-deb -f "$deb" Version))" ] \
+    || fail "libkorbit1's shlibs names more than libkorbit.so.1: $shlibs"
 for binary in usr/bin/korbit usr/bin/corvane "usr/$libdir/korbit/libkorbit.so.0" "usr/$libdir/libkorbit.so.1"; do
     if readelf -S "$root/$binary" | grep -q '\.debug_info'; then
         fail "$binary is not stripped"
