@@ -116,7 +116,7 @@ class Converter:
         self.enumerations = {cls.__name__: cls for cls in enumerations}
         self.put_exact = {str: self._put_str, int: self._put_int, float: self._put_float, bool: self._put_bool,
                           bytes: self._put_bytes, list: self._put_list, tuple: self._put_list,
-                          type(None): self._put_none}
+                          type(None): self._put_none, ErrorValue: self._put_error, _NullType: self._put_null}
 
     # --- in ---------------------------------------------------------------
 
@@ -144,6 +144,15 @@ class Converter:
     @staticmethod
     def _put_none(value, item, depth):
         value.type = lib.MISSING if depth == 0 else lib.EMPTY
+
+    @staticmethod
+    def _put_null(value, item, depth):
+        value.type = lib.NULL
+
+    @staticmethod
+    def _put_error(value, item, depth):
+        value.type = lib.ERROR
+        value.error = item
 
     @staticmethod
     def _put_str(value, item, depth):
@@ -229,6 +238,8 @@ class Converter:
     def _put_other(self, value, item, depth):
         if isinstance(item, enum.Enum):
             self.put(value, item.value, depth)
+        elif isinstance(item, ErrorValue):  # an int, but not a number
+            self._put_error(value, item, depth)
         elif isinstance(item, bool):
             self._put_bool(value, item, depth)
         elif isinstance(item, int):
@@ -240,11 +251,6 @@ class Converter:
         elif isinstance(item, (datetime.datetime, datetime.date)):
             value.type = lib.DATE
             value.date = days_from_date(item)
-        elif item is Null:
-            value.type = lib.NULL
-        elif isinstance(item, ErrorValue):
-            value.type = lib.ERROR
-            value.error = int(item)
         elif isinstance(item, (list, tuple)):
             self._put_list(value, item, depth)
         elif dataclasses.is_dataclass(item) and not isinstance(item, type):

@@ -77,11 +77,13 @@ class Calls(unittest.TestCase):
         self.assertIsInstance(found, korbit.FILE_PARAMS)
         self.assertEqual((found.nCount, found.bRecursive, found.sExclusiveExtensions), (2, True, "*.txt"))
 
-        # Two dimensions, and the bounds, survive the round trip.
-        data = korbit.ARRAY_PARAMS(sMyArray=[["a", 1], ["b", 2], ["c", 3]], nRecordCount=3, nSecDimension=1)
+        # Two dimensions, the bounds, Null and error values survive the round trip.
+        data = korbit.ARRAY_PARAMS(sMyArray=[["a", 1], [korbit.Null, 2], ["c", korbit.ErrorValue(7)]],
+                                   nRecordCount=3, nSecDimension=1)
         ok, reversed_ = self.c.ArrayReverseTwoDim(data)
         self.assertTrue(ok)
-        self.assertEqual(reversed_.sMyArray, [["c", 3], ["b", 2], ["a", 1]])
+        self.assertEqual(reversed_.sMyArray, [["c", 7], [korbit.Null, 2], ["a", 1]])
+        self.assertIs(type(reversed_.sMyArray[0][1]), korbit.ErrorValue)
         self.assertEqual(reversed_.sMyArray.lower, (0, 0))
         self.assertEqual(self.c.ArrayReverseTwoDim(reversed_)[1].sMyArray, data.sMyArray)
 
