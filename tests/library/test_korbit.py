@@ -14,14 +14,19 @@ import korbit
 
 
 class TheIssueSnippet(unittest.TestCase):
+    SNIPPET = """\
+import korbit, datetime
+c = korbit.Control()
+assert c.GetFileExt("a.TXT") == "txt"
+ok, created, accessed, modified = c.GetFileTimes("/etc/hostname")   # the arguments it writes follow the result
+assert ok and isinstance(modified, datetime.datetime)
+assert c.ConvertHexDecBinary("255", korbit.MathTypes.Math_Decimal, korbit.MathTypes.Math_Hexidecimal) == ("FF", "FF")
+assert korbit.SHA256().SHA256("abc").startswith("ba7816bf")
+"""
+
     def test_runs_as_written(self):
-        c = korbit.Control()
-        assert c.GetFileExt("a.TXT") == "txt"
-        ok, created, accessed, modified = c.GetFileTimes("/etc/hostname")  # the arguments it writes follow the result
-        assert ok and isinstance(modified, datetime.datetime)
-        assert c.ConvertHexDecBinary("255", korbit.MathTypes.Math_Decimal,
-                                     korbit.MathTypes.Math_Hexidecimal) == ("FF", "FF")
-        assert korbit.SHA256().SHA256("abc").startswith("ba7816bf")
+        self.assertTrue(__debug__, "asserts are off")
+        exec(compile(self.SNIPPET, "snippet", "exec"), {})
 
 
 class Calls(unittest.TestCase):
