@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -302,6 +303,43 @@ TEST_F(CInterface, TheHostLentAnswersBoxesAndHearsFailures) {
     ASSERT_EQ(korbit_create("Korbit.SHA256", &sha), KORBIT_OK);
     EXPECT_EQ(korbit_set_host(sha, &host), KORBIT_E_NOT_IMPLEMENTED);
     korbit_release(sha);
+}
+
+// During a long operation the control asks the host for pending input and
+// lets its events run; the pump may call the object, and CancelOps from it
+// stops an encryption with the file as it was.
+struct Pump {
+    korbit_object* control = nullptr;
+    int pumped = 0;
+    int asked = 0;
+};
+
+TEST_F(CInterface, TheEventPumpRunsDuringAnEncryptionAndMayCancelIt) {
+    const fs::path file = scratch_ / "long.bin";
+    const std::string content(256 * 1024, 'k');
+    std::ofstream(file, std::ios::binary) << content;
+    Pump pump;
+    pump.control = control_;
+    const korbit_host host{&pump, nullptr,
+                           [](void* context) {
+                               auto* p = static_cast<Pump*>(context);
+                               ++p->pumped;
+                               const korbit_value* ignored = nullptr;
+                               korbit_call(p->control, "CancelOps", nullptr, 0, &ignored);
+                           },
+                           [](void* context) {
+                               ++static_cast<Pump*>(context)->asked;
+                               return 0;
+                           },
+                           nullptr};
+    ASSERT_EQ(korbit_set_host(control_, &host), KORBIT_OK);
+    const std::string name = file.string();
+    ASSERT_EQ(call("EncryptionRoutine2", {korbit_text(name.c_str()), korbit_text("a password")}), KORBIT_OK);
+    EXPECT_EQ(result_->as.boolean, KORBIT_FALSE);
+    EXPECT_EQ(pump.pumped, 1);
+    EXPECT_GT(pump.asked, 0);
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), content);
 }
 
 // The objects describe their members; the library its enumerations and
