@@ -151,6 +151,18 @@ class Calls(unittest.TestCase):
         self.assertTrue(os.path.exists(kept))
         self.assertEqual(self.c.GetFileExt("a.b"), "b")
 
+    def test_the_event_pump_runs_during_an_encryption_and_may_cancel_it(self):
+        name = os.path.join(self.folder, "long.bin")
+        content = b"k" * 256 * 1024
+        with open(name, "wb") as f:
+            f.write(content)
+        pumped = []
+        self.c.pump_events = lambda: pumped.append(self.c.CancelOps())
+        self.assertFalse(self.c.EncryptionRoutine2(name, "a password"))
+        self.assertEqual(len(pumped), 1)
+        with open(name, "rb") as f:
+            self.assertEqual(f.read(), content)
+
     def test_the_published_classes(self):
         number = korbit.BinHexDecCls()
         number.DeciNum = 255
