@@ -24,7 +24,7 @@ import os
 import re
 import sys
 
-PRODUCT = ("korbit", "cli", "corvane", "resources", "packaging")
+PRODUCT = ("korbit", "include", "cli", "corvane", "resources", "packaging")
 NOT_PRODUCT = ("tests", "fuzz", "bench")
 SOURCES = (".h", ".cpp", ".def")
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package as a packager would: an optimised build with
-# Debian's hardening flags, installed under /usr, packed by CPack.
-#   scripts/package.sh          the package in build/package/
+# Builds the Debian packages as a packager would: an optimised build with
+# Debian's hardening flags, installed under /usr, packed by CPack into
+# corvane, libkorbit1, libkorbit-dev and python3-korbit.
+#   scripts/package.sh          the packages in build/package/
 #   scripts/package.sh --check  and, as CI does, warnings as errors, lintian,
 #                               the desktop files, the AppStream metadata and
-#                               the package's contents listed
+#                               the packages' contents listed
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,21 +28,23 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFI
     "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "-DCMAKE_SHARED_LINKER_FLAGS=$ldflags" \
     -DKORBIT_BUILD_TESTS=OFF -DKORBIT_BUILD_BENCH=OFF -DKORBIT_WERROR="$($check && echo ON || echo OFF)"
 cmake --build "$build"
-rm -f "$build"/corvane_*.deb "$build"/corvane-dbgsym_*.ddeb
+rm -f "$build"/*.deb "$build"/*.ddeb
 (cd "$build" && cpack -G DEB)
-deb=$(ls "$build"/corvane_*.deb)
+debs=("$build"/*.deb)
 
 if $check; then
-    echo "== lintian $deb"
+    echo "== lintian ${debs[*]}"
     # Errors fail the check; warnings and notes are shown.
-    lintian --fail-on error --display-info "$deb"
+    lintian --fail-on error --display-info "${debs[@]}"
     echo "== desktop-file-validate"
     desktop-file-validate resources/desktop/*.desktop resources/file-manager/*.Encrypt.desktop \
         resources/file-manager/*.Decrypt.desktop
     echo "== appstreamcli validate"
     appstreamcli validate --no-net resources/desktop/*.metainfo.xml
-    echo "== contents of $deb"
-    dpkg-deb --info "$deb"
-    dpkg-deb --contents "$deb"
+    for deb in "${debs[@]}"; do
+        echo "== contents of $deb"
+        dpkg-deb --info "$deb"
+        dpkg-deb --contents "$deb"
+    done
 fi
-echo "$deb"
+printf '%s\n' "${debs[@]}"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Makes the Debian package from the build, unpacks it into a scratch folder
-# (never installing it) and uses what it holds: the layout a distribution
-# expects, the unpacked korbit encrypting and decrypting with its own private
-# library, and the unpacked corvane starting.
+# Makes the Debian packages from the build, unpacks them into a scratch
+# folder (never installing them) and uses what they hold: the layout a
+# distribution expects, each file in its package, the unpacked korbit
+# encrypting and decrypting with the private library of libkorbit1, the
+# unpacked Python module calling it, and the unpacked corvane starting.
 #   package_test.sh BUILD_DIR LIBDIR APP_ID
 set -euo pipefail
 
@@ -18,18 +19,36 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" > "$scratch/c
     || { cat "$scratch/cpack.log" >&2; fail "cpack could not make the package"; }
 deb=$(ls "$scratch"/out/corvane_*.deb)
 root=$scratch/root
-dpkg-deb -x "$deb" "$root"
-
-# Dependencies come from the binaries themselves.
-depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6core6 libqt6widgets6 libqt6dbus6 libzxcvbn0; do
-    [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
+for package in "$scratch"/out/*.deb; do
+    dpkg-deb -x "$package" "$root"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 [[ $recommends == "xdg-utils, bash-completion" ]] || fail "Recommends is not xdg-utils, bash-completion: $recommends"
 
+# Dependencies come from the binaries themselves, and the programs need the
+# control library of their own build.
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libc6 libqt6core6 libqt6widgets6 libqt6dbus6 libzxcvbn0 "libkorbit1 (= $(dpkg-deb -f "$deb" Version))"; do
+    [[ "$depends," == *"$library"[\ ,]* ]] || fail "Depends lacks $library: $depends"
+done
+
+# Each file in the package Debian would put it in.
+holds() {
+    local listing
+    listing=$(dpkg-deb -c "$(ls "$scratch"/out/"$1"_*.deb)")
+    grep -q " \./$2\( \|$\)" <<< "$listing" || fail "$1 lacks $2"
+}
+holds libkorbit1 "usr/$libdir/libkorbit.so.1"
+holds libkorbit1 "usr/$libdir/korbit/libkorbit.so.0"
+holds libkorbit-dev "usr/$libdir/libkorbit.so"
+holds libkorbit-dev usr/include/korbit/korbit.h
+holds libkorbit-dev "usr/$libdir/pkgconfig/korbit.pc"
+holds libkorbit-dev "usr/$libdir/cmake/Korbit/KorbitConfig.cmake"
+holds python3-korbit usr/lib/python3/dist-packages/korbit/__init__.py
+[ "$(dpkg-deb -f "$(ls "$scratch"/out/python3-korbit_*.deb)" Architecture)" = all ] \
+    || fail "python3-korbit is not architecture-independent"
+
 for file in usr/bin/korbit usr/bin/corvane \
-            "usr/$libdir/korbit/libkorbit.so.0" \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/applications/$app_id.Encrypt.desktop" \
             "usr/share/applications/$app_id.Decrypt.desktop" \
@@ -45,16 +64,24 @@ for file in usr/bin/korbit usr/bin/corvane \
             "usr/share/Thunar/sendto/$app_id.Encrypt.desktop" \
             usr/share/kio/servicemenus/corvane.desktop \
             usr/share/nemo/actions/corvane-encrypt.nemo_action \
-            usr/share/doc/corvane/copyright usr/share/doc/corvane/changelog.Debian.gz; do
+            usr/share/doc/corvane/copyright usr/share/doc/corvane/changelog.Debian.gz \
+            usr/share/doc/libkorbit1/copyright usr/share/doc/python3-korbit/copyright; do
     [ -e "$root/$file" ] || fail "the package lacks $file"
 done
 
-# The library is private: nothing of it in a public library folder, and no
-# development link anywhere.
-if find "$root" -name 'libkorbit.so' | grep -q . || ls "$root/usr/$libdir"/libkorbit* > /dev/null 2>&1; then
-    fail "libkorbit is installed as a public development library"
+# The control library is private: nothing of it in the public library
+# folder, no development link to it. What is public there is the C
+# interface, libkorbit.so.1, whose development link names it.
+if ls "$root/usr/$libdir"/libkorbit.so.0* > /dev/null 2>&1 || [ -e "$root/usr/$libdir/korbit/libkorbit.so" ]; then
+    fail "the control library is installed as a public library"
 fi
-for binary in usr/bin/korbit usr/bin/corvane "usr/$libdir/korbit/libkorbit.so.0"; do
+[ "$(readlink "$root/usr/$libdir/libkorbit.so")" = libkorbit.so.1 ] || fail "libkorbit.so does not name libkorbit.so.1"
+# Nor may a package built against libkorbit1 come to depend on it: the shlibs
+# file names the C interface alone.
+shlibs=$(dpkg-deb --ctrl-tarfile "$(ls "$scratch"/out/libkorbit1_*.deb)" | tar -xO ./shlibs)
+[ "$shlibs" = "libkorbit 1 libkorbit1 (>= $(dpkg-deb -f "$deb" Version))" ] \
+    || fail "libkorbit1's shlibs names more than libkorbit.so.1: $shlibs"
+for binary in usr/bin/korbit usr/bin/corvane "usr/$libdir/korbit/libkorbit.so.0" "usr/$libdir/libkorbit.so.1"; do
     if readelf -S "$root/$binary" | grep -q '\.debug_info'; then
         fail "$binary is not stripped"
     fi
@@ -100,7 +127,16 @@ out=$("$korbit" register) || fail "the unpacked korbit could not register: $out"
 [[ $out == *"/usr/$libdir/korbit/libkorbit.so.0" ]] || fail "registered something else: $out"
 "$korbit" unregister > /dev/null || fail "the unpacked korbit could not unregister"
 
+# The unpacked Python module, through the unpacked C interface and its
+# private library.
+# (A sanitizer build's library needs its run-time loaded first: KORBIT_PRELOAD.)
+out=$(cd "$scratch" && PYTHONPATH=$root/usr/lib/python3/dist-packages LD_PRELOAD=${KORBIT_PRELOAD:-} \
+    ASAN_OPTIONS=detect_leaks=0 /usr/bin/python3 -c \
+    'import korbit; print(korbit.__version__, korbit.Control().GetFileExt("a.TXT"))') \
+    || fail "the unpacked python3-korbit could not call the control: $out"
+[ "$out" = "$upstream txt" ] || fail "the unpacked python3-korbit answered '$out'"
+
 out=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/corvane" --version) || fail "the unpacked corvane did not start"
 [ "$out" = "corvane $upstream" ] || fail "the unpacked corvane reports '$out'"
 
-echo "unpacked $(basename "$deb"): layout, korbit round trip, registration and corvane all work"
+echo "unpacked $(cd "$scratch/out" && echo *.deb): layout, korbit round trip, registration, python3 and corvane all work"

@@ -15,7 +15,7 @@ import tempfile
 import unittest
 
 ROOT = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else ".")
-CHECKED = ("korbit", "cli", "corvane", "resources", "packaging")
+CHECKED = ("korbit", "include", "cli", "corvane", "resources", "packaging")
 
 
 def copy_sources(destination):

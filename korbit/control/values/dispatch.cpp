@@ -111,6 +111,10 @@ Value coerce(const Value& value, ParamType type) {
     }
 }
 
+Value leftOutValue(const ParamInfo& param) {
+    return param.defaultValue.isEmpty() ? typeDefault(param.type) : coerce(param.defaultValue, param.type);
+}
+
 InvokeResult invoke(DispatchObject& self, std::int32_t dispid, std::vector<Value>& args, MemberKind kind) {
     const MethodInfo* method = self.interfaceInfo().find(dispid, kind);
     if (method == nullptr) {
@@ -129,8 +133,7 @@ InvokeResult invoke(DispatchObject& self, std::int32_t dispid, std::vector<Value
             if (!param.optional) {
                 return failure(status::kParamNotOptional, "Argument not optional: " + std::string(param.name));
             }
-            converted.push_back(param.defaultValue.isEmpty() ? typeDefault(param.type)
-                                                              : coerce(param.defaultValue, param.type));
+            converted.push_back(leftOutValue(param));
             continue;
         }
         try {

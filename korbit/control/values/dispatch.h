@@ -132,6 +132,11 @@ InvokeResult invoke(DispatchObject& self, std::int32_t dispid, std::vector<Value
 // Converts a value to the declared type of a parameter.
 Value coerce(const Value& value, ParamType type);
 
+// The value an argument left out takes: its default, else its type's own
+// (0, empty text, False, a record with every field at its default, an
+// unallocated array); Missing for a Variant without a default.
+Value leftOutValue(const ParamInfo& param);
+
 std::string_view paramTypeName(ParamType type) noexcept;
 std::string_view resultTypeName(ResultType type) noexcept;
 
