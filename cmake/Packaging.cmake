@@ -28,8 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Qt, libzxcvbn for the password estimate, the C++ run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The desktop's opener (help, "show in folder" where no file manager answers
-# on the bus) and the shell completion the package installs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, bash-completion")
+# on the bus), the shell completion the package installs, and Qt's own texts
+# (the standard dialogs' buttons) in the languages the windows speak.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, bash-completion, qt6-translations-l10n")
 # Stripped binaries: a build with debug information has it split off into
 # corvane-dbgsym (which strips the files itself), any other is just stripped.
 if(CMAKE_BUILD_TYPE MATCHES "^(Debug|RelWithDebInfo)$" OR CMAKE_CXX_FLAGS MATCHES "(^| )-g")

@@ -26,7 +26,8 @@ for library in libc6 libqt6core6 libqt6widgets6 libqt6dbus6 libzxcvbn0; do
     [[ $depends == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-[[ $recommends == "xdg-utils, bash-completion" ]] || fail "Recommends is not xdg-utils, bash-completion: $recommends"
+[[ $recommends == "xdg-utils, bash-completion, qt6-translations-l10n" ]] \
+    || fail "Recommends is not xdg-utils, bash-completion, qt6-translations-l10n: $recommends"
 
 for file in usr/bin/korbit usr/bin/corvane \
             "usr/$libdir/korbit/libkorbit.so.0" \
@@ -45,6 +46,7 @@ for file in usr/bin/korbit usr/bin/corvane \
             "usr/share/Thunar/sendto/$app_id.Encrypt.desktop" \
             usr/share/kio/servicemenus/corvane.desktop \
             usr/share/nemo/actions/corvane-encrypt.nemo_action \
+            usr/share/corvane/translations/corvane_de.qm \
             usr/share/doc/corvane/copyright usr/share/doc/corvane/changelog.Debian.gz; do
     [ -e "$root/$file" ] || fail "the package lacks $file"
 done
