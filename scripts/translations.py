@@ -5,8 +5,9 @@
       writes resources/translations/files_LANG.ts afresh from the help page,
       the desktop entries and the AppStream summary: translations of texts
       still there are kept, new texts are left unfinished, gone ones dropped.
-      (The window's texts, corvane/translations/corvane_LANG.ts, are updated
-      with lupdate as usual: lupdate -locations none -I . corvane -ts ...)
+      (The program's texts, corvane/translations/corvane_LANG.ts, are updated
+      with lupdate as usual, from the program and the words its pictures
+      carry: lupdate -locations none -I . corvane resources/tools -ts ...)
   translations.py check [--root DIR] --lupdate PROGRAM
       fails, with one line per fault, where a translation lacks a text the
       program or its files have, keeps one they no longer have, is left
@@ -40,6 +41,9 @@ DESKTOP_FILES = (
     "resources/file-manager/corvane-decrypt.nemo_action",
 )
 METAINFO = "resources/desktop/example.velmora_software.Corvane.metainfo.xml"
+# Where lupdate finds the program's texts: the program, and the tool that
+# draws the words on its pictures.
+PROGRAM_SOURCES = ("corvane", "resources/tools")
 
 HELP = "HelpPage"
 DESKTOP = "DesktopEntry"
@@ -221,8 +225,8 @@ def program_texts(root, lupdate):
     lupdate finds them."""
     with tempfile.TemporaryDirectory() as scratch:
         ts = os.path.join(scratch, "scratch.ts")
-        subprocess.run([lupdate, "-silent", "-locations", "none", "-I", root, os.path.join(root, "corvane"),
-                        "-ts", ts], check=True, cwd=root, stdout=subprocess.DEVNULL)
+        subprocess.run([lupdate, "-silent", "-locations", "none", "-I", root, *PROGRAM_SOURCES, "-ts", ts],
+                       check=True, cwd=root, stdout=subprocess.DEVNULL)
         return [m.key() for m in read_ts(ts)]
 
 

@@ -393,6 +393,17 @@ Dateiverschlüsselung mit Passwort
     </message>
 </context>
 <context>
+    <name>corvane::Pictures</name>
+    <message>
+        <source>Password file encryption</source>
+        <translation>Dateiverschlüsselung mit Passwort</translation>
+    </message>
+    <message>
+        <source>One file, one password, in place.</source>
+        <translation>Eine Datei, ein Passwort, an Ort und Stelle.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::QtHost</name>
     <message>
         <source>The Korbit control could not complete %1: %2</source>

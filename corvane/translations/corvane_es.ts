@@ -393,6 +393,17 @@ Cifrado de archivos con contraseña
     </message>
 </context>
 <context>
+    <name>corvane::Pictures</name>
+    <message>
+        <source>Password file encryption</source>
+        <translation>Cifrado de archivos con contraseña</translation>
+    </message>
+    <message>
+        <source>One file, one password, in place.</source>
+        <translation>Un archivo, una contraseña, en su sitio.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::QtHost</name>
     <message>
         <source>The Korbit control could not complete %1: %2</source>

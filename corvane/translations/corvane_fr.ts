@@ -393,6 +393,17 @@ Chiffrement de fichiers par mot de passe
     </message>
 </context>
 <context>
+    <name>corvane::Pictures</name>
+    <message>
+        <source>Password file encryption</source>
+        <translation>Chiffrement de fichiers par mot de passe</translation>
+    </message>
+    <message>
+        <source>One file, one password, in place.</source>
+        <translation>Un fichier, un mot de passe, sur place.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::QtHost</name>
     <message>
         <source>The Korbit control could not complete %1: %2</source>

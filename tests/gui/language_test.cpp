@@ -1,6 +1,6 @@
 // Its user's language: with a German, French or Spanish locale the window,
-// the strength meter, the outcome, the control's boxes and the help page
-// speak it, from the translations the build made; the control's own words are
+// the strength meter, the outcome, the control's boxes, the help page and
+// the words on the pictures speak it, from the translations the build made; the control's own words are
 // still what the window goes by.
 #include <QTextBrowser>
 #include <QTranslator>
@@ -9,6 +9,7 @@
 #include "corvane/app/password_meter.h"
 #include "corvane/app/translations.h"
 #include "gui/desktop_fixture.h"
+#include "resources/resource_paths.h"
 
 namespace corvane::testing {
 namespace {
@@ -90,20 +91,26 @@ TEST_F(Language, TheWindowSpeaksTheLanguageOfTheLocale) {
     }
 }
 
-TEST_F(Language, TheHelpPageIsWrittenAndShownInTheLanguageOfTheLocale) {
+TEST_F(Language, TheHelpPageAndTheWordsOnThePicturesAreInTheLanguageOfTheLocale) {
+    const QImage englishBanner(resources::bitmap(103));
+    const QImage englishSplash(resources::bitmap2x(102));
     const struct {
         const char* locale;
         const char* title;
+        bool english;
     } cases[] = {
-        {"de_DE", "Ardentis-Hilfe"},
-        {"fr_FR", "Aide d’Ardentis"},
-        {"es_ES", "Ayuda de Ardentis"},
-        {"en_US", "Ardentis Help"},
-        {"it_IT", "Ardentis Help"},  // no translation: English
+        {"de_DE", "Ardentis-Hilfe", false},
+        {"fr_FR", "Aide d’Ardentis", false},
+        {"es_ES", "Ayuda de Ardentis", false},
+        {"en_US", "Ardentis Help", true},
+        {"it_IT", "Ardentis Help", true},  // no translation: English
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
         QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        // The banner and the splash say "Password file encryption" in it.
+        EXPECT_EQ(QImage(resources::bitmap(103)) == englishBanner, c.english);
+        EXPECT_EQ(QImage(resources::bitmap2x(102)) == englishSplash, c.english);
         QFile::remove(helpFile());
         startUp();  // writes the page where the settings say
         const QString page = QString::fromUtf8(readAll(helpFile()));

@@ -48,7 +48,7 @@ def main():
     for name, change, expected in cases:
         with tempfile.TemporaryDirectory() as scratch:
             tree = os.path.join(scratch, "tree")
-            for part in ("corvane", "resources/help", "resources/desktop", "resources/file-manager",
+            for part in ("corvane", "resources/tools", "resources/help", "resources/desktop", "resources/file-manager",
                          "resources/translations"):
                 shutil.copytree(os.path.join(root, part), os.path.join(tree, part))
             if change:
