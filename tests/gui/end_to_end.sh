@@ -190,7 +190,8 @@ press_return_and_confirm() {
 step "starting a private X server (Xvfb)"
 display_file=$work/display
 : >"$display_file"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >"$work/xvfb.log" 2>&1 &
+# Tall enough for the whole window at scale factor 2 (the logo is at its foot).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 # Xvfb writes its display number, then a newline, once it accepts clients.
 wait_until 20 grep -q '^[0-9][0-9]*$' "$display_file" || {
@@ -379,4 +380,10 @@ if [[ -n $picture_tool ]]; then
     starts_with_container_tag "$pictures/minutes.odt" && starts_with_container_tag "$pictures/photo.jpg" \
         || fail "the files of the run of several were not encrypted"
     echo "[corvane e2e] screenshots: main_window_several_dark.png, main_window_summary.png"
+
+    step "the window in German"
+    printf 'Bericht.\n' >"$pictures/bericht.txt"
+    QT_QPA_PLATFORM=offscreen "$picture_tool" "$screenshot_dir/main_window_de.png" --language de_DE \
+        "$pictures/bericht.txt" || fail "could not draw the window in German"
+    echo "[corvane e2e] screenshot: $screenshot_dir/main_window_de.png"
 fi
