@@ -6,6 +6,7 @@
 
 #include "cli/help_page.h"
 #include "cli/method_reference.h"
+#include "korbit/base/concat.h"
 #include "korbit/control/values/value.h"
 
 namespace korbit::cli {
@@ -206,7 +207,7 @@ std::string tableText(const json& rows, const char* middle, bool rightAligned) {
 std::string enumerationText(const json& enumeration) {
     std::string out = enumeration["name"].get<std::string>() + ": an enumeration\n\n";
     textBlock(out, enumeration["summary"].get<std::string>(), 0);
-    out += "\n" + tableText(enumeration["members"], "value", true) + "\n";
+    out += korbit::concat("\n", tableText(enumeration["members"], "value", true), "\n");
     fillWords(out, "korbit call takes a member by its name or by its value.", 0);
     return out;
 }
@@ -214,7 +215,7 @@ std::string enumerationText(const json& enumeration) {
 std::string recordText(const json& record) {
     std::string out = record["name"].get<std::string>() + ": a record\n\n";
     textBlock(out, record["summary"].get<std::string>(), 0);
-    out += "\n" + tableText(record["fields"], "type", false) + "\n";
+    out += korbit::concat("\n", tableText(record["fields"], "type", false), "\n");
     fillWords(out,
               "korbit call takes a record as a JSON object of the fields to set, " + std::string("{\"") +
                   record["fields"][0]["name"].get<std::string>() +
