@@ -43,8 +43,9 @@ set(CPACK_DEBIAN_CORVANE_PACKAGE_NAME corvane)
 set(CPACK_DEBIAN_CORVANE_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_CORVANE_PACKAGE_DEPENDS "${_korbit_same}")
 # The desktop's opener (help, "show in folder" where no file manager answers
-# on the bus) and the shell completion the package installs.
-set(CPACK_DEBIAN_CORVANE_PACKAGE_RECOMMENDS "xdg-utils, bash-completion")
+# on the bus), the shell completion the package installs, and Qt's own texts
+# (the standard dialogs' buttons) in the languages the windows speak.
+set(CPACK_DEBIAN_CORVANE_PACKAGE_RECOMMENDS "xdg-utils, bash-completion, qt6-translations-l10n")
 set(CPACK_DEBIAN_CORVANE_DESCRIPTION "encrypt and decrypt files in place with a password
 Corvane is a desktop program with one file box, one password box and one
 button: it encrypts an ordinary file where it lies, keeping its name and

@@ -15,6 +15,7 @@
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
 #include "corvane/app/single_instance.h"
+#include "corvane/app/translations.h"
 #include "corvane/help_text.h"
 #include "corvane/sound/sound_module.h"
 #include "resources/resource_paths.h"
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(corvane::branding::kProgramTitle);
     QApplication::setOrganizationName(corvane::branding::kMakerFolder);
     QApplication::setApplicationVersion(QStringLiteral(KORBIT_VERSION));
+    // The windows speak the language of the desktop's locale; the control's
+    // own results and what it hands the host stay as the control words them.
+    corvane::installTranslations(app, QLocale::system(), corvane::translationFolders());
 
     // The files named on the command line (the desktop's "Open with") are
     // selected as if chosen in the dialog. Their bytes, not Qt's reading of

@@ -12,6 +12,7 @@ packages=(
     libssl-dev                                # reference digest, tests only
     qt6-base-dev                              # Qt Core (platform layer), Qt Widgets (desktop program)
     qt6-multimedia-dev                        # the desktop program's sound cues
+    qt6-l10n-tools                            # the desktop program's translations (lrelease, lupdate)
     xvfb xauth xdotool                        # the desktop program driven on a virtual screen, tests only
     pulseaudio pulseaudio-utils               # a silent audio output for the sound cues, tests only
     shared-mime-info                          # the installed file type checked, tests only

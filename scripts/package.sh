@@ -37,10 +37,11 @@ if $check; then
     # Errors fail the check; warnings and notes are shown.
     lintian --fail-on error --display-info "${debs[@]}"
     echo "== desktop-file-validate"
-    desktop-file-validate resources/desktop/*.desktop resources/file-manager/*.Encrypt.desktop \
-        resources/file-manager/*.Decrypt.desktop
+    # As installed: with the names in the windows' other languages.
+    l10n=$build/resources/l10n/desktop
+    desktop-file-validate "$l10n"/*.Corvane.desktop "$l10n"/*.Encrypt.desktop "$l10n"/*.Decrypt.desktop
     echo "== appstreamcli validate"
-    appstreamcli validate --no-net resources/desktop/*.metainfo.xml
+    appstreamcli validate --no-net "$l10n"/*.metainfo.xml
     for deb in "${debs[@]}"; do
         echo "== contents of $deb"
         dpkg-deb --info "$deb"

@@ -9,6 +9,25 @@
 
 namespace corvane {
 
+namespace {
+
+// The control's boxes that the window shows in its user's language. What is
+// recorded, and compared, is always the control's own text.
+const char* const kControlBoxTexts[] = {
+    QT_TRANSLATE_NOOP("korbit::control", "Invalid Password!!!"),
+};
+
+QString inUsersLanguage(const QString& text) {
+    for (const char* known : kControlBoxTexts) {
+        if (text == QLatin1String(known)) {
+            return QCoreApplication::translate("korbit::control", known);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 QtHost::QtHost(QWidget* owner, Desktop& desktop) : owner_(owner), desktop_(desktop) {
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(this);
@@ -31,7 +50,7 @@ std::int32_t QtHost::messageBox(const korbit::control::Text& text, std::int32_t 
             return box::kOk;
         }
     }
-    return desktop_.messageBox(owner_.data(), shown, style, legible(toQString(title)));
+    return desktop_.messageBox(owner_.data(), inUsersLanguage(shown), style, legible(toQString(title)));
 }
 
 void QtHost::reportFailure(const korbit::control::Text& method, const korbit::control::Text& description) {

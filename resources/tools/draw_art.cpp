@@ -2,13 +2,17 @@
 // banner, the small button images and the hand cursor, each twice: at its
 // size and at twice it (NAME@2x.png). The button images that are navy on
 // the window are drawn once more for dark palettes (NAME_dark.png), in
-// lighter shades of the same hues. The build runs it into its own folder
-// and compiles what it writes into the program; nothing it makes is kept
-// with the sources. (The icons are SVG drawings in icons/, rendered by the
-// build as well.)
+// lighter shades of the same hues. The splash and the banner carry words:
+// they are drawn once more in each language the program has a translation
+// for (NAME_LANG.png), from the compiled translations in TRANSLATIONS_DIR
+// (the build folder's corvane/translations). The build runs it into its own
+// folder and compiles what it writes into the program; nothing it makes is
+// kept with the sources. (The icons are SVG drawings in icons/, rendered by
+// the build as well.)
 //
-//   corvane_draw_art OUTPUT_DIR
+//   corvane_draw_art OUTPUT_DIR TRANSLATIONS_DIR
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -22,6 +26,7 @@
 #include <QRadialGradient>
 #include <QString>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -46,6 +51,11 @@ const QColor kCrossBright(0xff, 0x7a, 0x6e);
 
 // The picture being drawn is the dark palette's variant.
 bool gDark = false;
+
+// The words the pictures carry, in the language of the translator installed.
+const char* const kTagline = QT_TRANSLATE_NOOP("corvane::Pictures", "Password file encryption");
+const char* const kMotto = QT_TRANSLATE_NOOP("corvane::Pictures", "One file, one password, in place.");
+QString words(const char* text) { return QCoreApplication::translate("corvane::Pictures", text); }
 
 // Device pixels per logical pixel of the picture being drawn: every picture
 // is drawn in its 1x coordinates, and again at 2 for high-density screens.
@@ -144,7 +154,17 @@ void drawTextAt(QPainter& p, const QPointF& baseline, const QString& text, const
     p.drawText(baseline, text);
 }
 
-qreal textWidth(const QString& text, const QFont& f, qreal letterSpacing = 0) {
+qreal textWidth(const QString& text, const QFont& f, qreal letterSpacing = 0);
+
+// The font at `pixelSize`, smaller where `text` would run past `width`.
+QFont fitted(const QString& text, qreal pixelSize, bool bold, qreal width) {
+    while (pixelSize > 6 && textWidth(text, font(pixelSize, bold)) > width) {
+        pixelSize -= 1;
+    }
+    return font(pixelSize, bold);
+}
+
+qreal textWidth(const QString& text, const QFont& f, qreal letterSpacing) {
     QFont spaced = f;
     if (letterSpacing != 0) {
         spaced.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
@@ -225,8 +245,8 @@ QImage splash() {
     p.setPen(QPen(kGold, 2));
     p.drawLine(QPointF(176, 124), QPointF(176 + textWidth(QStringLiteral("Ardentis"), title), 124));
 
-    drawTextAt(p, QPointF(176, 148), QStringLiteral("Password file encryption"), font(15, false), kGoldLight);
-    drawTextAt(p, QPointF(176, 170), QStringLiteral("One file, one password, in place."), font(11, false),
+    drawTextAt(p, QPointF(176, 148), words(kTagline), fitted(words(kTagline), 15, false, w - 176 - 12), kGoldLight);
+    drawTextAt(p, QPointF(176, 170), words(kMotto), fitted(words(kMotto), 11, false, w - 176 - 12),
                QColor(0xd6, 0xe6, 0xf0));
 
     const QFont small = font(10, false);
@@ -264,7 +284,7 @@ QImage banner() {
     drawLock(p, QRectF(18, 27, 28, 24), kGoldLight, kGold, QColor(0xe4, 0xea, 0xf0), kNavy);
 
     drawTextAt(p, QPointF(60, 43), QStringLiteral("Ardentis"), font(28, true), kWhite);
-    drawTextAt(p, QPointF(200, 42), QStringLiteral("Password file encryption"), font(12, false), kGoldLight);
+    drawTextAt(p, QPointF(200, 42), words(kTagline), fitted(words(kTagline), 12, false, w - 200 - 8), kGoldLight);
 
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
@@ -421,8 +441,8 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     QTextStream log(stderr);
-    if (argc != 2) {
-        log << "usage: corvane_draw_art OUTPUT_DIR" << Qt::endl;
+    if (argc != 3) {
+        log << "usage: corvane_draw_art OUTPUT_DIR TRANSLATIONS_DIR" << Qt::endl;
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
@@ -461,6 +481,35 @@ int main(int argc, char** argv) {
             gScale = 2;
             ok = save(picture.draw(), name + QStringLiteral("@2x.png"), log) && ok;
         }
+    }
+    // The pictures with words, in every language translated.
+    const QDir translations(QString::fromLocal8Bit(argv[2]));
+    const QStringList compiled = translations.entryList({QStringLiteral("corvane_*.qm")}, QDir::Files, QDir::Name);
+    if (compiled.isEmpty()) {
+        log << "no translations in " << translations.path() << Qt::endl;
+        return 1;
+    }
+    for (const QString& qm : compiled) {
+        const QString language = qm.mid(8, qm.size() - 11);  // corvane_LANG.qm
+        QTranslator translator;
+        if (!translator.load(translations.filePath(qm))) {
+            log << "cannot read " << translations.filePath(qm) << Qt::endl;
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+        const struct {
+            const char* file;
+            QImage (*draw)();
+        } worded[] = {{"bitmaps/102_splash", splash}, {"bitmaps/103_banner", banner}};
+        for (const auto& [file, draw] : worded) {
+            const QString name = root.filePath(QString::fromLatin1(file)) + u'_' + language;
+            gDark = false;
+            gScale = 1;
+            ok = save(draw(), name + QStringLiteral(".png"), log) && ok;
+            gScale = 2;
+            ok = save(draw(), name + QStringLiteral("@2x.png"), log) && ok;
+        }
+        QCoreApplication::removeTranslator(&translator);
     }
     return ok ? 0 : 1;
 }

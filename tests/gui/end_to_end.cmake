@@ -7,11 +7,14 @@ find_package(Qt6 REQUIRED COMPONENTS Gui)
 add_executable(corvane_grab_window ${CMAKE_CURRENT_SOURCE_DIR}/gui/tools/grab_window.cpp)
 target_link_libraries(corvane_grab_window PRIVATE korbit_common Qt6::Gui)
 
-# Draws the main window on a dark palette, for the documentation.
+# Draws the main window on a dark palette or in another language, for the
+# documentation.
 add_executable(corvane_window_picture ${CMAKE_CURRENT_SOURCE_DIR}/gui/tools/window_picture.cpp)
 target_include_directories(corvane_window_picture PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(corvane_window_picture PRIVATE korbit_common corvane_app)
-add_dependencies(corvane_window_picture korbit)
+target_compile_definitions(corvane_window_picture PRIVATE
+    CORVANE_TRANSLATIONS_DIR="${CMAKE_BINARY_DIR}/corvane/translations")
+add_dependencies(corvane_window_picture korbit corvane_translations)
 
 add_test(NAME corvane_end_to_end
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/end_to_end.sh

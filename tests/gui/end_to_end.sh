@@ -380,4 +380,10 @@ if [[ -n $picture_tool ]]; then
     starts_with_container_tag "$pictures/minutes.odt" && starts_with_container_tag "$pictures/photo.jpg" \
         || fail "the files of the run of several were not encrypted"
     echo "[corvane e2e] screenshots: main_window_several_dark.png, main_window_summary.png"
+
+    step "the window in German"
+    printf 'Bericht.\n' >"$pictures/bericht.txt"
+    QT_QPA_PLATFORM=offscreen "$picture_tool" "$screenshot_dir/main_window_de.png" --language de_DE \
+        "$pictures/bericht.txt" || fail "could not draw the window in German"
+    echo "[corvane e2e] screenshot: $screenshot_dir/main_window_de.png"
 fi

@@ -12,12 +12,14 @@ add_executable(window_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/qt_host_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/window_access_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/gui/instance_channel_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/gui/language_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/support/gui_test_main.cpp)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(window_tests PRIVATE korbit_common corvane_app Qt6::Test Qt6::DBus GTest::gtest)
 # A second copy of the program hands its file to the window under test.
-target_compile_definitions(window_tests PRIVATE CORVANE_PROGRAM="$<TARGET_FILE:corvane>")
-add_dependencies(window_tests korbit corvane)
+target_compile_definitions(window_tests PRIVATE CORVANE_PROGRAM="$<TARGET_FILE:corvane>"
+    CORVANE_TRANSLATIONS_DIR="${CMAKE_BINARY_DIR}/corvane/translations")
+add_dependencies(window_tests korbit corvane corvane_translations)
 gtest_discover_tests(window_tests DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS gui ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 300)
 

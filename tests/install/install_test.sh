@@ -19,9 +19,14 @@ app_id=example.velmora_software.Corvane
 for file in bin/korbit bin/corvane "share/applications/$app_id.desktop" share/mime/packages/corvane.xml \
             "share/icons/hicolor/256x256/apps/$app_id.png" \
             share/icons/hicolor/256x256/mimetypes/application-x-corvane-encrypted.png \
-            "$private_libdir/libkorbit.so.0"; do
+            "$private_libdir/libkorbit.so.0" share/corvane/translations/corvane_de.qm \
+            share/corvane/translations/corvane_fr.qm share/corvane/translations/corvane_es.qm; do
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
+# The desktop's names in the windows' other languages beside the English ones.
+grep -q '^Comment\[de\]=' "$prefix/share/applications/$app_id.desktop" || fail "the desktop entry has no German comment"
+grep -q '<summary xml:lang="fr">' "$prefix/share/metainfo/$app_id.metainfo.xml" \
+    || fail "the AppStream summary has no French"
 
 # A user with no registration at all.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_DATA_HOME=$scratch/home/.local/share

@@ -23,7 +23,8 @@ for package in "$scratch"/out/*.deb; do
     dpkg-deb -x "$package" "$root"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-[[ $recommends == "xdg-utils, bash-completion" ]] || fail "Recommends is not xdg-utils, bash-completion: $recommends"
+[[ $recommends == "xdg-utils, bash-completion, qt6-translations-l10n" ]] \
+    || fail "Recommends is not xdg-utils, bash-completion, qt6-translations-l10n: $recommends"
 
 # Dependencies come from the binaries themselves, and the programs need the
 # control library of their own build.
@@ -64,6 +65,7 @@ for file in usr/bin/korbit usr/bin/corvane \
             "usr/share/Thunar/sendto/$app_id.Encrypt.desktop" \
             usr/share/kio/servicemenus/corvane.desktop \
             usr/share/nemo/actions/corvane-encrypt.nemo_action \
+            usr/share/corvane/translations/corvane_de.qm \
             usr/share/doc/corvane/copyright usr/share/doc/corvane/changelog.Debian.gz \
             usr/share/doc/libkorbit1/copyright usr/share/doc/python3-korbit/copyright; do
     [ -e "$root/$file" ] || fail "the package lacks $file"

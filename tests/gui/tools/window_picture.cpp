@@ -1,14 +1,15 @@
 // Saves a picture of Corvane's main window as the program draws it, for the
 // documentation: on a dark palette, at the scale QT_SCALE_FACTOR sets, with
-// a suggested password, or after a run.
+// a suggested password, after a run, or in another language.
 //
-//   corvane_window_picture OUTPUT.png [--dark] [--suggest] [--run PASSWORD] [FILE...]
+//   corvane_window_picture OUTPUT.png [--dark] [--suggest] [--run PASSWORD] [--language LOCALE] [FILE...]
 //
 // Start-up runs as in the program, so HOME and the XDG folders should point
 // at a scratch folder. The FILEs, when given, are selected and a password
 // typed ("correct horse"); --suggest presses Suggest instead; --run runs
 // the files with PASSWORD, confirmed when asked, and the picture shows how
-// the run ended.
+// the run ended. --language speaks the language of LOCALE (de_DE, say), as
+// the program does on a desktop set to it.
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
@@ -19,6 +20,7 @@
 #include "corvane/app/confirm_password_dialog.h"
 #include "corvane/app/loading_form.h"
 #include "corvane/app/main_window.h"
+#include "corvane/app/translations.h"
 #include "corvane/sound/sound_module.h"
 #include "support/dark_palette.h"
 #include "support/scripted_desktop.h"
@@ -51,9 +53,17 @@ int main(int argc, char** argv) {
         runPassword = arguments.at(at + 1);
         arguments.remove(at, 2);
     }
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--language")); at >= 0 && at + 1 < arguments.size()) {
+        const QLocale locale(arguments.at(at + 1));
+        arguments.remove(at, 2);
+        QLocale::setDefault(locale);
+        if (!corvane::installTranslations(app, locale, {QStringLiteral(CORVANE_TRANSLATIONS_DIR)})) {
+            return fail(QStringLiteral("no translation for ") + locale.name());
+        }
+    }
     if (arguments.isEmpty()) {
-        return fail(QStringLiteral(
-            "usage: corvane_window_picture OUTPUT.png [--dark] [--suggest] [--run PASSWORD] [FILE...]"));
+        return fail(QStringLiteral("usage: corvane_window_picture OUTPUT.png [--dark] [--suggest] [--run PASSWORD] "
+                                   "[--language LOCALE] [FILE...]"));
     }
     if (dark) {
         QApplication::setPalette(corvane::testing::darkPalette());
