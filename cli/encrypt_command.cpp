@@ -12,11 +12,14 @@
 #include <iostream>
 #include <optional>
 
+#include <QtGlobal>
+
 #include "cli/interrupt.h"
 #include "cli/progress_line.h"
 #include "cli/secret_input.h"
 #include "cli/stream_run.h"
 #include "cli/terminal_host.h"
+#include "cli/translation.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_loader.h"
 #include "korbit/hosting/dispatch_call.h"
@@ -117,38 +120,90 @@ private:
 
 constexpr int kTries = 3;
 
+// The hosts' password texts, as korbit says them in its user's language.
+constexpr const char* kTooShort = QT_TRANSLATE_NOOP("korbit", "Passwords must be 6 or more characters!");
+constexpr const char* kTooLong = QT_TRANSLATE_NOOP("korbit", "Passwords must be 26 or fewer characters!");
+constexpr const char* kBeyondLatin1 = QT_TRANSLATE_NOOP(
+    "korbit",
+    "This password holds characters beyond U+00FF. Only the lowest 8 bits of each character enter the key, "
+    "so each such character counts the same as 255 others: \"фффффф\" and "
+    "\"DDDDDD\" are the same password.");
+static_assert(std::string_view(kTooShort) == hosting::kPasswordTooShort);
+static_assert(std::string_view(kTooLong) == hosting::kPasswordTooLong);
+static_assert(std::string_view(kBeyondLatin1) == hosting::kBeyondLatin1Warning);
+
+std::string tooShort() {
+    return translated(kTooShort);
+}
+std::string tooLong() {
+    return translated(kTooLong);
+}
+std::string beyondLatin1() {
+    return translated(kBeyondLatin1);
+}
+
+// The weak-password warning: the window's sentence, with the time in words.
+std::string weakHint(std::u16string_view password) {
+    const hosting::RoundedDuration d = hosting::roundDuration(hosting::estimateStrength(password).seconds);
+    std::string time;
+    switch (d.words) {
+        case hosting::DurationWords::kLessThanASecond:
+            time = translated(QT_TRANSLATE_NOOP("korbit", "less than a second"));
+            break;
+        case hosting::DurationWords::kSeconds:
+            time = translatedCount(QT_TRANSLATE_N_NOOP("korbit", "about %n seconds"), d.count);
+            break;
+        case hosting::DurationWords::kMinutes:
+            time = translatedCount(QT_TRANSLATE_N_NOOP("korbit", "about %n minutes"), d.count);
+            break;
+        case hosting::DurationWords::kHours:
+            time = translatedCount(QT_TRANSLATE_N_NOOP("korbit", "about %n hours"), d.count);
+            break;
+        case hosting::DurationWords::kDays:
+            time = translatedCount(QT_TRANSLATE_N_NOOP("korbit", "about %n days"), d.count);
+            break;
+        case hosting::DurationWords::kYears:
+            time = translatedCount(QT_TRANSLATE_N_NOOP("korbit", "about %n years"), d.count);
+            break;
+        default:  // no weak password takes thousands of years
+            return hosting::strengthHint(password);
+    }
+    return translated(QT_TRANSLATE_NOOP("korbit", "Weak: one graphics card could guess it in %1."), {time});
+}
+
 // The password asked at the terminal: a new one twice, with its strength
 // told between the two, asked again (three tries in all) when it is too
 // short or too long or the two differ.
 std::optional<std::u16string> askAtTerminal(const Terminal& terminal, bool encrypting, int& status) {
     for (int attempt = 0; attempt < kTries; ++attempt) {
         std::string first;
-        const Asked asked = terminal.askHidden("Password: ", first);
+        const Asked asked = terminal.askHidden(translated(QT_TRANSLATE_NOOP("korbit", "Password: ")), first);
         if (asked != Asked::kGiven) {
             status = asked == Asked::kInterrupted ? interruptedStatus() : 1;
             if (asked == Asked::kEnded) {
-                std::cerr << "korbit: no password given\n";
+                std::cerr << "korbit: " << translated(QT_TRANSLATE_NOOP("korbit", "no password given")) << '\n';
             }
             return std::nullopt;
         }
         const Text password = platform::fromUtf8(first, platform::InvalidBytes::kReplace);
         const hosting::PasswordVerdict verdict = hosting::checkNewPassword(password);
         if (verdict == hosting::PasswordVerdict::kTooShort) {
-            std::cerr << "korbit: " << hosting::kPasswordTooShort << '\n';
+            std::cerr << "korbit: " << tooShort() << '\n';
             continue;
         }
         if (!encrypting) {
             return password;
         }
         if (verdict == hosting::PasswordVerdict::kTooLong) {
-            std::cerr << "korbit: " << hosting::kPasswordTooLong << '\n';
+            std::cerr << "korbit: " << tooLong() << '\n';
             continue;
         }
         if (hosting::estimateStrength(password).strength == hosting::Strength::kWeak) {
-            std::cerr << "korbit: warning: " << hosting::strengthHint(password) << '\n';
+            std::cerr << "korbit: " << translated(QT_TRANSLATE_NOOP("korbit", "warning: %1"), {weakHint(password)})
+                      << '\n';
         }
         std::string again;
-        const Asked confirmed = terminal.askHidden("Password again: ", again);
+        const Asked confirmed = terminal.askHidden(translated(QT_TRANSLATE_NOOP("korbit", "Password again: ")), again);
         if (confirmed == Asked::kInterrupted) {
             status = interruptedStatus();
             return std::nullopt;
@@ -156,9 +211,12 @@ std::optional<std::u16string> askAtTerminal(const Terminal& terminal, bool encry
         if (confirmed == Asked::kGiven && again == first) {
             return password;
         }
-        std::cerr << "korbit: the passwords do not match\n";
+        std::cerr << "korbit: " << translated(QT_TRANSLATE_NOOP("korbit", "the passwords do not match")) << '\n';
     }
-    std::cerr << "korbit: no password after " << kTries << " tries; nothing was changed\n";
+    std::cerr << "korbit: "
+              << translated(QT_TRANSLATE_NOOP("korbit", "no password after %1 tries; nothing was changed"),
+                            {std::to_string(kTries)})
+              << '\n';
     status = 1;
     return std::nullopt;
 }
@@ -166,13 +224,14 @@ std::optional<std::u16string> askAtTerminal(const Terminal& terminal, bool encry
 // The password read as one line from a file, standard input or a
 // descriptor: one try.
 std::optional<std::u16string> readGiven(int fd, const std::string& from, bool encrypting, int& status) {
-    std::optional<std::string> line = SecretInput(fd).readLine("Password: ");
+    std::optional<std::string> line = SecretInput(fd).readLine(translated(QT_TRANSLATE_NOOP("korbit", "Password: ")));
     if (interruptSignal() != 0) {
         status = interruptedStatus();
         return std::nullopt;
     }
     if (!line) {
-        std::cerr << "korbit: no password given: " << from << " holds no line\n";
+        std::cerr << "korbit: "
+                  << translated(QT_TRANSLATE_NOOP("korbit", "no password given: %1 holds no line"), {from}) << '\n';
         status = 1;
         return std::nullopt;
     }
@@ -182,10 +241,7 @@ std::optional<std::u16string> readGiven(int fd, const std::string& from, bool en
     // characters; a container made elsewhere may have a longer password.
     if (verdict == hosting::PasswordVerdict::kTooShort ||
         (encrypting && verdict == hosting::PasswordVerdict::kTooLong)) {
-        std::cerr << "korbit: "
-                  << (verdict == hosting::PasswordVerdict::kTooShort ? hosting::kPasswordTooShort
-                                                                     : hosting::kPasswordTooLong)
-                  << '\n';
+        std::cerr << "korbit: " << (verdict == hosting::PasswordVerdict::kTooShort ? tooShort() : tooLong()) << '\n';
         status = 1;
         return std::nullopt;
     }
@@ -266,7 +322,8 @@ private:
 namespace {
 
 int usage(const std::string& message) {
-    std::cerr << "korbit: " << message << "\nTry 'korbit --help'.\n";
+    std::cerr << "korbit: " << message << '\n'
+              << translated(QT_TRANSLATE_NOOP("korbit", "Try 'korbit --help'.")) << '\n';
     return 2;
 }
 
@@ -287,14 +344,21 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         const bool takesValue = w == "--answer" || w == "-o" || w == "--output" || w == "--password-file" ||
                                 w == "--password-fd";
         if (takesValue && i + 1 == words.size()) {
-            return usage(w == "--answer"          ? "--answer needs a value: ok, yes, no or cancel"
-                         : w == "--password-file" ? "--password-file needs the name of a file"
-                         : w == "--password-fd"   ? "--password-fd needs the number of an open file descriptor"
-                                                  : w + " needs a file to write, or - for standard output");
+            return usage(
+                w == "--answer"
+                    ? translated(QT_TRANSLATE_NOOP("korbit", "--answer needs a value: ok, yes, no or cancel"))
+                : w == "--password-file"
+                    ? translated(QT_TRANSLATE_NOOP("korbit", "--password-file needs the name of a file"))
+                : w == "--password-fd"
+                    ? translated(
+                          QT_TRANSLATE_NOOP("korbit", "--password-fd needs the number of an open file descriptor"))
+                    : translated(QT_TRANSLATE_NOOP("korbit", "%1 needs a file to write, or - for standard output"),
+                                 {w}));
         }
         const bool passwordOption = w == "--password-stdin" || w == "--password-file" || w == "--password-fd";
         if (passwordOption && source) {
-            return usage("give one of --password-stdin, --password-file and --password-fd");
+            return usage(translated(
+                QT_TRANSLATE_NOOP("korbit", "give one of --password-stdin, --password-file and --password-fd")));
         }
         if (w == "--password-stdin") {
             source = PasswordSource::kStandardInput;
@@ -305,7 +369,9 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
             source = PasswordSource::kDescriptor;
             const std::optional<int> fd = parseSecretFd(words[++i]);
             if (!fd) {
-                return usage("--password-fd takes the number of an open file descriptor, not '" + words[i] + "'");
+                return usage(translated(
+                    QT_TRANSLATE_NOOP("korbit", "--password-fd takes the number of an open file descriptor, not '%1'"),
+                    {words[i]}));
             }
             passwordFd = *fd;
         } else if (w == "--quiet" || w == "-q") {
@@ -317,36 +383,40 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         } else if (w == "--answer") {
             answer = parseAnswer(words[++i]);
             if (!answer) {
-                return usage("--answer takes ok, yes, no or cancel, not '" + words[i] + "'");
+                return usage(translated(QT_TRANSLATE_NOOP("korbit", "--answer takes ok, yes, no or cancel, not '%1'"),
+                                        {words[i]}));
             }
         } else if (w == "--") {
             files.insert(files.end(), words.begin() + static_cast<std::ptrdiff_t>(i + 1), words.end());
             break;
         } else if (w.starts_with("-") && w != kStandardStream) {
-            return usage("unknown option '" + w + "'");
+            return usage(translated(QT_TRANSLATE_NOOP("korbit", "unknown option '%1'"), {w}));
         } else {
             files.push_back(w);
         }
     }
     if (files.empty()) {
-        return usage(command + " needs at least one FILE");
+        return usage(translated(QT_TRANSLATE_NOOP("korbit", "%1 needs at least one FILE"), {command}));
     }
     const bool fromStandardInput = std::find(files.begin(), files.end(), kStandardStream) != files.end();
     if (fromStandardInput && !output) {
         output = kStandardStream;  // a stream in, a stream out
     }
     if (output && files.size() > 1) {
-        return usage(std::string(fromStandardInput ? "- (standard input)" : "-o") + " takes one FILE");
+        return usage(fromStandardInput ? translated(QT_TRANSLATE_NOOP("korbit", "- (standard input) takes one FILE"))
+                                       : translated(QT_TRANSLATE_NOOP("korbit", "-o takes one FILE")));
     }
     if (force && !output) {
-        return usage("--force goes with -o OUT");
+        return usage(translated(QT_TRANSLATE_NOOP("korbit", "--force goes with -o OUT")));
     }
     if (fromStandardInput && (source == PasswordSource::kStandardInput || passwordFd == STDIN_FILENO)) {
-        return usage("standard input carries the data: give --password-file FILE or --password-fd N, or type "
-                     "the password at the terminal");
+        return usage(translated(QT_TRANSLATE_NOOP("korbit",
+                                                  "standard input carries the data: give --password-file FILE or "
+                                                  "--password-fd N, or type the password at the terminal")));
     }
     if (encrypting && output == kStandardStream && ::isatty(STDOUT_FILENO) != 0) {
-        return usage("a container is no text for the terminal: give -o FILE or redirect standard output");
+        return usage(translated(QT_TRANSLATE_NOOP(
+            "korbit", "a container is no text for the terminal: give -o FILE or redirect standard output")));
     }
 
     hosting::ComPtr<com::IDispatch> object;
@@ -397,9 +467,14 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
                 continue;
             }
             if (isContainer == encrypting) {
-                std::cerr << "korbit: " << file
-                          << (encrypting ? ": encrypted already; use 'korbit decrypt'\n"
-                                         : ": not encrypted; use 'korbit encrypt'\n");
+                std::cerr << "korbit: "
+                          << (encrypting
+                                  ? translated(
+                                        QT_TRANSLATE_NOOP("korbit", "%1: encrypted already; use 'korbit decrypt'"),
+                                        {file})
+                                  : translated(QT_TRANSLATE_NOOP("korbit", "%1: not encrypted; use 'korbit encrypt'"),
+                                               {file}))
+                          << '\n';
                 status = 1;
                 continue;
             }
@@ -417,15 +492,17 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
     case PasswordSource::kTerminal: {
         const Terminal terminal;
         if (!terminal.available()) {
-            return usage("no password: there is no terminal to ask at; give --password-stdin, --password-file "
-                         "FILE or --password-fd N");
+            return usage(translated(QT_TRANSLATE_NOOP("korbit",
+                                                      "no password: there is no terminal to ask at; give "
+                                                      "--password-stdin, --password-file FILE or --password-fd N")));
         }
         catchInterrupts();
         password = askAtTerminal(terminal, encrypting, refused);
         break;
     }
     case PasswordSource::kStandardInput:
-        password = readGiven(STDIN_FILENO, "standard input", encrypting, refused);
+        password =
+            readGiven(STDIN_FILENO, translated(QT_TRANSLATE_NOOP("korbit", "standard input")), encrypting, refused);
         break;
     case PasswordSource::kFile: {
         const int fd = ::open(passwordFile.c_str(), O_RDONLY | O_CLOEXEC);
@@ -438,7 +515,9 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         break;
     }
     case PasswordSource::kDescriptor:
-        password = readGiven(passwordFd, "file descriptor " + std::to_string(passwordFd), encrypting, refused);
+        password = readGiven(
+            passwordFd, translated(QT_TRANSLATE_NOOP("korbit", "file descriptor %1"), {std::to_string(passwordFd)}),
+            encrypting, refused);
         break;
     }
     if (!password) {
@@ -447,7 +526,7 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
     catchInterrupts();  // from here on Ctrl-C is the run's Cancel
     const Text& passwordText = *password;
     if (hosting::hasCharactersBeyondLatin1(passwordText)) {
-        std::cerr << "korbit: warning: " << hosting::kBeyondLatin1Warning << '\n';
+        std::cerr << "korbit: " << translated(QT_TRANSLATE_NOOP("korbit", "warning: %1"), {beyondLatin1()}) << '\n';
     }
 
     const bool bar = !quiet && ::isatty(STDERR_FILENO) != 0;
@@ -484,19 +563,27 @@ int runEncryptCommand(bool encrypting, std::vector<std::string> words) {
         }
         if (done && error.empty()) {
             if (!quiet) {
-                std::cerr << "korbit: " << file << (encrypting ? ": encrypted\n" : ": decrypted\n");
+                std::cerr << "korbit: "
+                          << (encrypting ? translated(QT_TRANSLATE_NOOP("korbit", "%1: encrypted"), {file})
+                                         : translated(QT_TRANSLATE_NOOP("korbit", "%1: decrypted"), {file}))
+                          << '\n';
             }
             continue;
         }
         status = 1;
         if (interruptSignal() != 0) {
-            std::cerr << "korbit: " << file << ": cancelled; the file is as it was\n";
+            std::cerr << "korbit: "
+                      << translated(QT_TRANSLATE_NOOP("korbit", "%1: cancelled; the file is as it was"), {file})
+                      << '\n';
             return interruptedStatus();
         }
         if (!error.empty()) {
             std::cerr << "korbit: " << file << ": " << error << '\n';
         } else {
-            std::cerr << "korbit: " << file << (encrypting ? ": not encrypted\n" : ": not decrypted\n");
+            std::cerr << "korbit: "
+                      << (encrypting ? translated(QT_TRANSLATE_NOOP("korbit", "%1: not encrypted"), {file})
+                                     : translated(QT_TRANSLATE_NOOP("korbit", "%1: not decrypted"), {file}))
+                      << '\n';
         }
     }
     return status;

@@ -10,12 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include <QtGlobal>
+
 #include "cli/encrypt_command.h"
 #include "cli/help_text.h"
 #include "cli/interface_listing.h"
 #include "cli/late_bound_call.h"
 #include "cli/reference_help.h"
 #include "cli/secret_input.h"
+#include "cli/translation.h"
 #include "cli/words.h"
 #include "korbit/hosting/component_error.h"
 #include "korbit/hosting/component_library.h"
@@ -30,7 +33,8 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
 int usageError(const std::string& message) {
-    std::cerr << "korbit: " << message << "\nTry 'korbit --help'.\n";
+    std::cerr << "korbit: " << message << '\n'
+              << translated(QT_TRANSLATE_NOOP("korbit", "Try 'korbit --help'.")) << '\n';
     return kUsage;
 }
 
@@ -63,25 +67,29 @@ bool takeCommandOptions(std::vector<std::string>& words, bool callOptions, Comma
             continue;
         }
         if (i + 1 == words.size()) {
-            error = w == "--answer" ? "--answer needs a value: ok, yes, no or cancel"
-                    : w == "--dates" ? "--dates needs a value: iso or days"
-                                     : "--secret-fd needs the number of an open file descriptor";
+            error = w == "--answer"
+                        ? translated(QT_TRANSLATE_NOOP("korbit", "--answer needs a value: ok, yes, no or cancel"))
+                    : w == "--dates" ? translated(QT_TRANSLATE_NOOP("korbit", "--dates needs a value: iso or days"))
+                                     : translated(QT_TRANSLATE_NOOP(
+                                           "korbit", "--secret-fd needs the number of an open file descriptor"));
             return false;
         }
         const std::string& value = words[i + 1];
         if (w == "--answer" && !(options.answer = parseAnswer(value))) {
-            error = "--answer takes ok, yes, no or cancel, not '" + value + "'";
+            error = translated(QT_TRANSLATE_NOOP("korbit", "--answer takes ok, yes, no or cancel, not '%1'"), {value});
             return false;
         }
         if (w == "--dates") {
             if (value != "iso" && value != "days") {
-                error = "--dates takes iso or days, not '" + value + "'";
+                error = translated(QT_TRANSLATE_NOOP("korbit", "--dates takes iso or days, not '%1'"), {value});
                 return false;
             }
             options.dates = value == "iso" ? DateStyle::kIso : DateStyle::kDays;
         }
         if (w == "--secret-fd" && !(options.secretFd = parseSecretFd(value))) {
-            error = "--secret-fd takes the number of an open file descriptor, not '" + value + "'";
+            error = translated(
+                QT_TRANSLATE_NOOP("korbit", "--secret-fd takes the number of an open file descriptor, not '%1'"),
+                {value});
             return false;
         }
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i), words.begin() + static_cast<std::ptrdiff_t>(i + 2));
@@ -135,17 +143,18 @@ int commandScript(std::vector<std::string> words) {
         return usageError(error);
     }
     if (words.size() > 1) {
-        return usageError("script takes one file (or - for standard input)");
+        return usageError(translated(QT_TRANSLATE_NOOP("korbit", "script takes one file (or - for standard input)")));
     }
     const bool fromStdin = words.empty() || words[0] == "-";
     if (fromStdin && options.secretFd == STDIN_FILENO) {
-        return usageError("standard input carries the script: give the secrets another file descriptor");
+        return usageError(translated(QT_TRANSLATE_NOOP(
+            "korbit", "standard input carries the script: give the secrets another file descriptor")));
     }
     std::ifstream file;
     if (!fromStdin) {
         file.open(words[0]);
         if (!file) {
-            std::cerr << "korbit: cannot read '" << words[0] << "'\n";
+            std::cerr << "korbit: " << translated(QT_TRANSLATE_NOOP("korbit", "cannot read '%1'"), {words[0]}) << '\n';
             return kFailed;
         }
     }
@@ -199,7 +208,10 @@ int commandScript(std::vector<std::string> words) {
 int commandRegistration(bool registering) {
     const std::optional<std::filesystem::path> found = korbit::hosting::bundledLibrary();
     if (!found) {
-        std::cerr << "korbit: libkorbit.so was not found beside this program or in its installation\n";
+        std::cerr << "korbit: "
+                  << translated(QT_TRANSLATE_NOOP(
+                         "korbit", "libkorbit.so was not found beside this program or in its installation"))
+                  << '\n';
         return kFailed;
     }
     try {
@@ -223,6 +235,7 @@ int commandRegistration(bool registering) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    loadTranslation();
     std::vector<std::string> words(argv + 1, argv + argc);
     const korbit::help::HelpPage& help = korbitHelp();
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || (words.size() == 1 && words[0] == "help")) {
@@ -240,7 +253,8 @@ int main(int argc, char** argv) {
     }
     if (command == "help") {
         if (words.size() != 1) {
-            return usageError("help takes one name: a command, a method, an enumeration or a record");
+            return usageError(translated(
+                QT_TRANSLATE_NOOP("korbit", "help takes one name: a command, a method, an enumeration or a record")));
         }
         if (const korbit::help::HelpCommand* topic = korbit::help::findCommand(help, words[0])) {
             std::cout << korbit::help::commandHelpText(help, *topic);
@@ -250,7 +264,8 @@ int main(int argc, char** argv) {
             std::cout << *entry;
             return kOk;
         }
-        return usageError("no command, method, class, enumeration or record is named '" + words[0] + "'");
+        return usageError(translated(
+            QT_TRANSLATE_NOOP("korbit", "no command, method, class, enumeration or record is named '%1'"), {words[0]}));
     }
     if (command == "--version") {
         std::cout << "korbit " << KORBIT_VERSION << '\n';
@@ -258,7 +273,7 @@ int main(int argc, char** argv) {
     }
     if (command == "methods") {
         if (words.size() > 1 || (words.size() == 1 && words[0] != "--json")) {
-            return usageError("methods takes only --json");
+            return usageError(translated(QT_TRANSLATE_NOOP("korbit", "methods takes only --json")));
         }
         return listInterfaces(std::cout, !words.empty()) ? kOk : kFailed;
     }
@@ -273,9 +288,9 @@ int main(int argc, char** argv) {
     }
     if (command == "register" || command == "unregister") {
         if (!words.empty()) {
-            return usageError(command + " takes no arguments");
+            return usageError(translated(QT_TRANSLATE_NOOP("korbit", "%1 takes no arguments"), {command}));
         }
         return commandRegistration(command == "register");
     }
-    return usageError("unknown command '" + command + "'");
+    return usageError(translated(QT_TRANSLATE_NOOP("korbit", "unknown command '%1'"), {command}));
 }

@@ -8,6 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include <QtGlobal>
+
+#include "cli/translation.h"
+
 namespace korbit::cli {
 
 namespace {
@@ -72,7 +76,7 @@ std::string progressLine(const Progress& progress, int columns) {
     std::string rate = printed("  %.1f MB/s", progress.bytesPerSecond / 1e6);
     if (progress.secondsLeft) {
         const long left = static_cast<long>(*progress.secondsLeft);
-        rate += printed("  %ld:%02ld left", left / 60, left % 60);
+        rate += "  " + translated(QT_TRANSLATE_NOOP("korbit", "%1 left"), {printed("%ld:%02ld", left / 60, left % 60)});
     }
     constexpr std::size_t kLongestBar = 30;
     constexpr std::size_t kShortestBar = 10;
@@ -80,11 +84,11 @@ std::string progressLine(const Progress& progress, int columns) {
     const std::size_t nameLength = charactersOf(progress.name).size();
     std::size_t fixed = amount.size() + 1;
     // The speed goes last: with it, the bar goes too.
-    const bool roomForRate = fixed + rate.size() + std::min(nameLength, kShortestName) <= room;
+    const bool roomForRate = fixed + charactersOf(rate).size() + std::min(nameLength, kShortestName) <= room;
     if (!roomForRate) {
         rate.clear();
     }
-    fixed += rate.size();
+    fixed += charactersOf(rate).size();
     const std::size_t available = room > fixed ? room - fixed : 0;
     std::size_t bar = 0;
     if (progress.percent && roomForRate) {

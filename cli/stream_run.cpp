@@ -11,8 +11,11 @@
 #include <filesystem>
 #include <iostream>
 
+#include <QtGlobal>
+
 #include "cli/interrupt.h"
 #include "cli/progress_line.h"
+#include "cli/translation.h"
 #include "korbit/control/values/type_library.h"
 #include "korbit/engine/container_stream.h"
 #include "korbit/platform/atomic_file.h"
@@ -91,7 +94,7 @@ private:
 };
 
 std::string shown(const std::string& name, bool standardInput) {
-    return standardInput ? "standard input" : platform::displayUtf8(name);
+    return standardInput ? translated(QT_TRANSLATE_NOOP("korbit", "standard input")) : platform::displayUtf8(name);
 }
 
 mode_t newFileMode() {
@@ -127,7 +130,9 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
             return std::nullopt;
         }
         if (S_ISDIR(st.st_mode)) {
-            error = in + " is a folder: only files can be " + (encrypting ? "encrypted." : "decrypted.");
+            error = encrypting
+                        ? translated(QT_TRANSLATE_NOOP("korbit", "%1 is a folder: only files can be encrypted."), {in})
+                        : translated(QT_TRANSLATE_NOOP("korbit", "%1 is a folder: only files can be decrypted."), {in});
             return std::nullopt;
         }
         if (S_ISREG(st.st_mode)) {
@@ -136,8 +141,10 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
             const ssize_t got = ::pread(run.in_.get(), magic, sizeof magic, 0);
             if (engine::hasContainerMagic(std::span(magic, got > 0 ? static_cast<std::size_t>(got) : 0)) ==
                 encrypting) {
-                error = in + (encrypting ? ": encrypted already; use 'korbit decrypt'"
-                                         : ": not encrypted; use 'korbit encrypt'");
+                error =
+                    encrypting
+                        ? translated(QT_TRANSLATE_NOOP("korbit", "%1: encrypted already; use 'korbit decrypt'"), {in})
+                        : translated(QT_TRANSLATE_NOOP("korbit", "%1: not encrypted; use 'korbit encrypt'"), {in});
                 return std::nullopt;
             }
             // The attribute word of the in-place routine: archive, read-only
@@ -153,8 +160,8 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
         }
     }
     if (encrypting && run.inputBytes_ && *run.inputBytes_ > engine::kMaxFileBytes) {
-        error = (run.fromStandardInput() ? std::string("standard input") : in) +
-                ": This file is too large to encrypt: 64 GB at most.";
+        error = translated(QT_TRANSLATE_NOOP("korbit", "%1: This file is too large to encrypt: 64 GB at most."),
+                           {shown(run.input_, run.fromStandardInput())});
         return std::nullopt;
     }
     if (run.toStandardOutput()) {
@@ -165,7 +172,8 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
     run.outName_ = out.filename().string();
     run.folderPath_ = out.has_parent_path() ? out.parent_path().string() : ".";
     if (run.outName_.empty() || run.outName_ == "." || run.outName_ == "..") {
-        error = outShown + " is a folder: give the name of a file to write.";
+        error =
+            translated(QT_TRANSLATE_NOOP("korbit", "%1 is a folder: give the name of a file to write."), {outShown});
         return std::nullopt;
     }
     run.folder_ = platform::Descriptor(::open(run.folderPath_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -177,11 +185,12 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
     struct stat st {};
     if (::fstatat(run.folder_.get(), run.outName_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISDIR(st.st_mode)) {
-            error = outShown + " is a folder: give the name of a file to write.";
+            error = translated(QT_TRANSLATE_NOOP("korbit", "%1 is a folder: give the name of a file to write."),
+                               {outShown});
             return std::nullopt;
         }
         if (!force) {
-            error = outShown + " exists: give --force to replace it.";
+            error = translated(QT_TRANSLATE_NOOP("korbit", "%1 exists: give --force to replace it."), {outShown});
             return std::nullopt;
         }
         if (S_ISREG(st.st_mode)) {
@@ -193,7 +202,8 @@ std::optional<StreamRun> StreamRun::prepare(bool encrypting, std::string input, 
 
 int StreamRun::run(const std::u16string& password, const std::u16string& extension, bool bar, bool quiet) {
     const std::string in = shown(input_, fromStandardInput());
-    const std::string out = toStandardOutput() ? "standard output" : platform::displayUtf8(output_);
+    const std::string out = toStandardOutput() ? translated(QT_TRANSLATE_NOOP("korbit", "standard output"))
+                                               : platform::displayUtf8(output_);
     std::optional<platform::Replacement> file;
     if (!toStandardOutput()) {
         engine::Result<platform::Replacement> made =
@@ -266,7 +276,8 @@ int StreamRun::run(const std::u16string& password, const std::u16string& extensi
         outcome = file->commit(outMode_, {},
                                force_ ? platform::ExistingTarget::kReplace : platform::ExistingTarget::kKeep);
         if (!outcome && outcome.code() == ErrorCode::Exists) {
-            outcome = Status{ErrorCode::Exists, out + " exists: give --force to replace it."};
+            outcome = Status{ErrorCode::Exists,
+                             translated(QT_TRANSLATE_NOOP("korbit", "%1 exists: give --force to replace it."), {out})};
         }
     }
     if (drawn) {
@@ -274,20 +285,27 @@ int StreamRun::run(const std::u16string& password, const std::u16string& extensi
     }
     if (outcome) {
         if (!quiet) {
-            std::cerr << "korbit: " << in << (encrypting_ ? ": encrypted to " : ": decrypted to ") << out << '\n';
+            std::cerr << "korbit: "
+                      << (encrypting_ ? translated(QT_TRANSLATE_NOOP("korbit", "%1: encrypted to %2"), {in, out})
+                                      : translated(QT_TRANSLATE_NOOP("korbit", "%1: decrypted to %2"), {in, out}))
+                      << '\n';
         }
         return 0;
     }
     switch (outcome.code()) {
     case ErrorCode::Cancelled:
-        std::cerr << "korbit: " << in << ": cancelled; "
-                  << (file ? out + " was not written" : std::string("standard output is incomplete")) << '\n';
+        std::cerr << "korbit: "
+                  << (file ? translated(QT_TRANSLATE_NOOP("korbit", "%1: cancelled; %2 was not written"), {in, out})
+                           : translated(QT_TRANSLATE_NOOP("korbit", "%1: cancelled; standard output is incomplete"),
+                                        {in}))
+                  << '\n';
         return interruptedStatus();
     case ErrorCode::WrongPassword:
         std::cerr << "korbit: Invalid Password!!!\n";
         return 1;
     case ErrorCode::NotAContainer:
-        std::cerr << "korbit: " << in << ": not encrypted; use 'korbit encrypt'\n";
+        std::cerr << "korbit: "
+                  << translated(QT_TRANSLATE_NOOP("korbit", "%1: not encrypted; use 'korbit encrypt'"), {in}) << '\n';
         return 1;
     default:
         std::cerr << "korbit: " << in << ": " << platform::displayUtf8(outcome.message()) << '\n';
