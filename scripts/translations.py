@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Corvane's translations: the window's texts and those of its files.
+"""Corvane's translations: the window's texts and those of its files; and
+korbit's own texts.
 
   translations.py update [--root DIR] LANG...
       writes resources/translations/files_LANG.ts afresh from the help page,
@@ -7,10 +8,12 @@
       still there are kept, new texts are left unfinished, gone ones dropped.
       (The program's texts, corvane/translations/corvane_LANG.ts, are updated
       with lupdate as usual, from the program and the words its pictures
-      carry: lupdate -locations none -I . corvane resources/tools -ts ...)
+      carry: lupdate -locations none -I . corvane resources/tools -ts ...;
+      korbit's, cli/translations/korbit_LANG.ts, from the command:
+      lupdate -locations none -I . cli -ts ...)
   translations.py check [--root DIR] --lupdate PROGRAM
       fails, with one line per fault, where a translation lacks a text the
-      program or its files have, keeps one they no longer have, is left
+      program, its files or korbit have, keeps one they no longer have, is left
       unfinished or empty, or drops a placeholder (%1, %n) of its text.
   translations.py files [--root DIR] --out DIR
       writes the translated help pages (DIR/help/LANG/) and the desktop
@@ -44,6 +47,8 @@ METAINFO = "resources/desktop/example.velmora_software.Corvane.metainfo.xml"
 # Where lupdate finds the program's texts: the program, and the tool that
 # draws the words on its pictures.
 PROGRAM_SOURCES = ("corvane", "resources/tools")
+# Where lupdate finds korbit's own texts.
+KORBIT_SOURCES = ("cli",)
 
 HELP = "HelpPage"
 DESKTOP = "DesktopEntry"
@@ -58,6 +63,10 @@ PLACEHOLDER = re.compile(r"%(?:n|L?[1-9])")
 
 def code_ts(root, lang):
     return os.path.join(root, "corvane", "translations", "corvane_%s.ts" % lang)
+
+
+def korbit_ts(root, lang):
+    return os.path.join(root, "cli", "translations", "korbit_%s.ts" % lang)
 
 
 def files_ts(root, lang):
@@ -220,12 +229,12 @@ def faults_of(path, wanted, messages):
     return faults
 
 
-def program_texts(root, lupdate):
-    """(context, source, comment) of every text of the program's code, as
-    lupdate finds them."""
+def program_texts(root, lupdate, sources=PROGRAM_SOURCES):
+    """(context, source, comment) of every text of a program's code
+    (`sources`), as lupdate finds them."""
     with tempfile.TemporaryDirectory() as scratch:
         ts = os.path.join(scratch, "scratch.ts")
-        subprocess.run([lupdate, "-silent", "-locations", "none", "-I", root, *PROGRAM_SOURCES, "-ts", ts],
+        subprocess.run([lupdate, "-silent", "-locations", "none", "-I", root, *sources, "-ts", ts],
                        check=True, cwd=root, stdout=subprocess.DEVNULL)
         return [m.key() for m in read_ts(ts)]
 
@@ -234,8 +243,10 @@ def check(root, lupdate):
     faults = []
     code = program_texts(root, lupdate)
     files = file_texts(root)
+    korbit = program_texts(root, lupdate, KORBIT_SOURCES)
     for lang in LANGUAGES:
-        for path, wanted in ((code_ts(root, lang), code), (files_ts(root, lang), files)):
+        for path, wanted in ((code_ts(root, lang), code), (files_ts(root, lang), files),
+                             (korbit_ts(root, lang), korbit)):
             if not os.path.exists(path):
                 faults.append("%s is missing" % path)
                 continue
@@ -245,8 +256,8 @@ def check(root, lupdate):
     for fault in faults:
         print(fault)
     if not faults:
-        print("%d languages, %d texts of the program and %d of its files each, all translated"
-              % (len(LANGUAGES), len(code), len(files)))
+        print("%d languages, %d texts of the program, %d of its files and %d of korbit each, all translated"
+              % (len(LANGUAGES), len(code), len(files), len(korbit)))
     return 1 if faults else 0
 
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """translations.py check fails on each way a translation can fall behind:
-a new text in the code or in the help page, a text left unfinished, and a
+a new text in the window, in korbit or in the help page, a text left unfinished, and a
 placeholder lost. Each case changes a copy of the tree.
 
   translations_check_test.py ROOT LUPDATE
@@ -32,6 +32,9 @@ def main():
         ("a new text in the window",
          lambda t: replace(t, "corvane/app/main_window.cpp", r'tr\("Select File"\)', 'tr("Choose Files")'),
          "no translation of corvane::MainWindow: 'Choose Files'"),
+        ("a new outcome line of korbit",
+         lambda t: replace(t, "cli/encrypt_command.cpp", r'"%1: encrypted"', '"%1: encrypted and kept"'),
+         "korbit_de.ts: no translation of korbit: '%1: encrypted and kept'"),
         ("a new paragraph in the help page",
          lambda t: replace(t, "resources/help/ArdenvaleHelp.html", r"</body>", "<p>One more thing.</p>\n</body>"),
          "no translation of HelpPage: 'One more thing.'"),
@@ -48,7 +51,7 @@ def main():
     for name, change, expected in cases:
         with tempfile.TemporaryDirectory() as scratch:
             tree = os.path.join(scratch, "tree")
-            for part in ("corvane", "resources/tools", "resources/help", "resources/desktop", "resources/file-manager",
+            for part in ("corvane", "cli", "resources/tools", "resources/help", "resources/desktop", "resources/file-manager",
                          "resources/translations"):
                 shutil.copytree(os.path.join(root, part), os.path.join(tree, part))
             if change:
