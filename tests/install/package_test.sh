@@ -65,7 +65,7 @@ for file in usr/bin/korbit usr/bin/corvane \
             "usr/share/Thunar/sendto/$app_id.Encrypt.desktop" \
             usr/share/kio/servicemenus/corvane.desktop \
             usr/share/nemo/actions/corvane-encrypt.nemo_action \
-            usr/share/corvane/translations/corvane_de.qm \
+            usr/share/corvane/translations/corvane_de.qm usr/share/korbit/translations/korbit_de.qm \
             usr/share/doc/corvane/copyright usr/share/doc/corvane/changelog.Debian.gz \
             usr/share/doc/libkorbit1/copyright usr/share/doc/python3-korbit/copyright; do
     [ -e "$root/$file" ] || fail "the package lacks $file"
