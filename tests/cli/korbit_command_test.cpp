@@ -52,10 +52,12 @@ protected:
         return runLine(environment() + " " + as + " '" KORBIT_PROGRAM "' " + arguments + " <'" + input + "'");
     }
 
-    // The variables korbit runs with: its own XDG folders.
+    // The variables korbit runs with: its own XDG folders, and English
+    // messages whatever language the tests run in.
     std::string environment() const {
         return "env XDG_DATA_HOME='" + home_.string() + "/data' XDG_CONFIG_HOME='" + home_.string() +
-               "/config' XDG_STATE_HOME='" + home_.string() + "/state' KORBIT='" KORBIT_PROGRAM "'";
+               "/config' XDG_STATE_HOME='" + home_.string() +
+               "/state' KORBIT='" KORBIT_PROGRAM "' LC_ALL= LC_MESSAGES=C";
     }
 
     // Runs the shell command line `line` in a session of its own, without a
@@ -604,6 +606,41 @@ TEST_F(KorbitCommand, EncryptsAndDecryptsFilesWhateverTheBytesOfTheirNames) {
     EXPECT_EQ(contentOf(home_.string() + "/r\xE9sum\xE9.d\xC3\xA9j\xC3\xA0"), "the plain text\n");
 }
 
+// korbit's own lines in its user's language; what a script reads, in
+// English whatever the language.
+TEST_F(KorbitCommand, SaysItsOwnLinesInItsUsersLanguageAndRepliesInJsonAsEver) {
+    const struct {
+        std::string lang;
+        std::string encrypted;  // after "korbit: FILE"
+        std::string usage;
+    } cases[] = {
+        {"LANG=de_DE.UTF-8", ": verschl\u00fcsselt\n",
+         "korbit: encrypt braucht mindestens eine Datei (FILE)\nMehr dazu: 'korbit --help'.\n"},
+        {"LANG=fr_FR.UTF-8", "\u00a0: chiffr\u00e9\n",
+         "korbit: encrypt demande au moins un fichier (FILE)\nVoir 'korbit --help'.\n"},
+        {"LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8", ": cifrado\n",
+         "korbit: encrypt necesita al menos un archivo (FILE)\nConsulte 'korbit --help'.\n"},
+        {"LANG=en_GB.UTF-8", ": encrypted\n", "korbit: encrypt needs at least one FILE\nTry 'korbit --help'.\n"},
+    };
+    const std::string english = korbit("call GetFileExt a.TXT").out;
+    ASSERT_NE(english.find("\"result\":\"txt\""), std::string::npos) << english;
+    for (const auto& c : cases) {
+        const std::string lang = "LC_MESSAGES= " + c.lang;
+        const std::string file = fileWith(home_, "notes.txt", "notes\n");
+        const CommandRun run =
+            korbit("encrypt --password-stdin '" + file + "'", fileWith(home_, "pw.txt", "correct horse\n"), lang);
+        EXPECT_EQ(run.status, 0) << c.lang;
+        EXPECT_EQ(run.err, "korbit: " + file + c.encrypted) << c.lang;
+        EXPECT_TRUE(contentOf(file).starts_with("xjeS")) << c.lang;
+        const CommandRun usage = korbit("encrypt", "/dev/null", lang);
+        EXPECT_EQ(usage.status, 2) << c.lang;
+        EXPECT_EQ(usage.err, c.usage) << c.lang;
+        EXPECT_EQ(korbit("call GetFileExt a.TXT", "/dev/null", lang).out, english) << c.lang;
+        std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        std::filesystem::remove(file);
+    }
+}
+
 // Help is asked by the first word after a command; later words of call
 // belong to the method.
 TEST_F(KorbitCommand, EveryCommandAnswersHelpWithItsOwnUsage) {
@@ -835,6 +872,8 @@ TEST_F(KorbitCommand, AnInterruptedStreamLeavesNoOutput) {
         ::close(in[1]);
         ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         ::setsid();
+        ::unsetenv("LC_ALL");
+        ::setenv("LC_MESSAGES", "C", 1);  // English messages, as environment() gives
         ::execl(KORBIT_PROGRAM, KORBIT_PROGRAM, "encrypt", "--password-file", pw.c_str(), "-o", out.c_str(), "-",
                 static_cast<char*>(nullptr));
         ::_exit(127);
