@@ -98,8 +98,6 @@ void optionList(std::string& out, const std::vector<HelpOption>& options) {
     }
 }
 
-const HelpOption kHelpOption{"-h, --help", "", "show this text"};
-
 // --- roff ---------------------------------------------------------------
 
 // Escapes `text` for roff. In a literal (an option, a command line) every
@@ -193,7 +191,10 @@ void fillWords(std::string& out, std::string_view text, std::size_t indent, std:
         const std::size_t end = std::min(text.find(' ', i), text.size());
         const std::string_view word = text.substr(i, end - i);
         i = end;
-        if (!lineStart && column + 1 + word.size() > kWidth) {
+        // Columns are characters: the bytes of UTF-8 that continue one count for none.
+        const std::size_t width = static_cast<std::size_t>(
+            std::count_if(word.begin(), word.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        if (!lineStart && column + 1 + width > kWidth) {
             out += '\n';
             out.append(indent, ' ');
             column = indent;
@@ -204,21 +205,21 @@ void fillWords(std::string& out, std::string_view text, std::size_t indent, std:
             ++column;
         }
         out += word;
-        column += word.size();
+        column += width;
         lineStart = false;
     }
     out += '\n';
 }
 
-std::string helpText(const HelpPage& page) {
-    std::string out = concat("Usage: ", page.program, " ", page.usage, "\n\n");
+std::string helpText(const HelpPage& page, const HelpWords& words) {
+    std::string out = concat(words.usage, " ", page.program, " ", page.usage, "\n\n");
     fillWords(out, page.summary, 0);
     if (!page.text.empty()) {
         out += '\n';
         block(out, page.text, 0);
     }
     if (!page.commands.empty()) {
-        out += "\nCommands:\n";
+        out += concat("\n", words.commands, "\n");
         std::size_t width = 0;
         for (const HelpCommand& c : page.commands) {
             width = std::max(width, c.name.size());
@@ -230,7 +231,7 @@ std::string helpText(const HelpPage& page) {
         }
     }
     if (!page.options.empty()) {
-        out += "\nOptions:\n";
+        out += concat("\n", words.options, "\n");
         optionList(out, page.options);
     }
     for (const HelpSection& s : page.sections) {
@@ -244,7 +245,12 @@ std::string helpText(const HelpPage& page) {
     }
     if (!page.commands.empty()) {
         out += "\n";
-        fillWords(out, concat("'", page.program, " COMMAND --help' shows the options of a command."), 0);
+        const std::size_t at = words.commandHelp.find("%1");
+        fillWords(out,
+                  at == std::string_view::npos
+                      ? std::string(words.commandHelp)
+                      : concat(words.commandHelp.substr(0, at), page.program, words.commandHelp.substr(at + 2)),
+                  0);
     }
     return out;
 }
@@ -258,8 +264,8 @@ const HelpCommand* findCommand(const HelpPage& page, std::string_view name) {
     return nullptr;
 }
 
-std::string commandHelpText(const HelpPage& page, const HelpCommand& command) {
-    std::string out = concat("Usage: ", page.program, " ", command.name, command.arguments.empty() ? "" : " ",
+std::string commandHelpText(const HelpPage& page, const HelpCommand& command, const HelpWords& words) {
+    std::string out = concat(words.usage, " ", page.program, " ", command.name, command.arguments.empty() ? "" : " ",
                           command.arguments, "\n\n");
     fillWords(out, command.summary, 0);
     if (!command.text.empty()) {
@@ -267,8 +273,8 @@ std::string commandHelpText(const HelpPage& page, const HelpCommand& command) {
         block(out, command.text, 0);
     }
     std::vector<HelpOption> options = command.options;
-    options.push_back(kHelpOption);
-    out += "\nOptions:\n";
+    options.push_back({"-h, --help", "", words.helpOption});
+    out += concat("\n", words.options, "\n");
     optionList(out, options);
     return out;
 }

@@ -49,12 +49,23 @@ struct HelpPage {
 // after `used` columns already written on it when that is given.
 void fillWords(std::string& out, std::string_view text, std::size_t indent, std::size_t used = 0);
 
-// `program --help`.
-std::string helpText(const HelpPage& page);
+// The words --help puts around a page's own texts; a host that shows its
+// help in its user's language passes them translated.
+struct HelpWords {
+    std::string_view usage = "Usage:";
+    std::string_view commands = "Commands:";
+    std::string_view options = "Options:";
+    std::string_view helpOption = "show this text";  // of -h, --help in a command's options
+    std::string_view commandHelp = "'%1 COMMAND --help' shows the options of a command.";  // %1: the program
+};
+
+// `program --help`. A section's title is shown with only its first letter
+// capital.
+std::string helpText(const HelpPage& page, const HelpWords& words = {});
 
 // `program COMMAND --help`; nullptr names no command of the page.
 const HelpCommand* findCommand(const HelpPage& page, std::string_view name);
-std::string commandHelpText(const HelpPage& page, const HelpCommand& command);
+std::string commandHelpText(const HelpPage& page, const HelpCommand& command, const HelpWords& words = {});
 
 // The manual page in roff (man macros), section 1. `date` and `version`
 // go into its title line, so a given release always renders the same bytes.
