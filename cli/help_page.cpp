@@ -98,6 +98,13 @@ void optionList(std::string& out, const std::vector<HelpOption>& options) {
     }
 }
 
+// `format` with its %1 replaced by `value`.
+std::string filled(std::string_view format, std::string_view value) {
+    const std::size_t at = format.find("%1");
+    return at == std::string_view::npos ? std::string(format)
+                                        : concat(format.substr(0, at), value, format.substr(at + 2));
+}
+
 // --- roff ---------------------------------------------------------------
 
 // Escapes `text` for roff. In a literal (an option, a command line) every
@@ -239,18 +246,13 @@ std::string helpText(const HelpPage& page, const HelpWords& words) {
             std::string title(s.title);
             std::transform(title.begin() + 1, title.end(), title.begin() + 1,
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            out += '\n' + title + ":\n";
+            out += '\n' + filled(words.section, title) + '\n';
             block(out, s.text, 2);
         }
     }
     if (!page.commands.empty()) {
         out += "\n";
-        const std::size_t at = words.commandHelp.find("%1");
-        fillWords(out,
-                  at == std::string_view::npos
-                      ? std::string(words.commandHelp)
-                      : concat(words.commandHelp.substr(0, at), page.program, words.commandHelp.substr(at + 2)),
-                  0);
+        fillWords(out, filled(words.commandHelp, page.program), 0);
     }
     return out;
 }

@@ -57,6 +57,7 @@ struct HelpWords {
     std::string_view options = "Options:";
     std::string_view helpOption = "show this text";  // of -h, --help in a command's options
     std::string_view commandHelp = "'%1 COMMAND --help' shows the options of a command.";  // %1: the program
+    std::string_view section = "%1:";  // a section's heading; %1: its title
 };
 
 // `program --help`. A section's title is shown with only its first letter
