@@ -1,5 +1,12 @@
 #include "cli/help_text.h"
 
+// The texts --help prints are marked for korbit's translations; they stay
+// English here, where the manual page is made from them, and korbit shows
+// them translated.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace korbit::cli {
 
 namespace {
@@ -11,51 +18,51 @@ using help::HelpSection;
 
 const HelpOption kSecret{
     "--secret", "NAME",
-    "read the method's argument NAME as one line from standard input (or from --secret-fd) instead of the "
+    QT_TRANSLATE_NOOP("korbit::help", "read the method's argument NAME as one line from standard input (or from --secret-fd) instead of the "
     "command line, where every process list shows it; it is never printed back. The ARGUMENTs fill the other "
-    "arguments in order. At a terminal it is asked for and not shown as it is typed. May be repeated."};
+    "arguments in order. At a terminal it is asked for and not shown as it is typed. May be repeated.")};
 
 const HelpOption kSecretFd{"--secret-fd", "N",
-                           "read what --secret reads from the open file descriptor N instead of standard input"};
+                           QT_TRANSLATE_NOOP("korbit::help", "read what --secret reads from the open file descriptor N instead of standard input")};
 
 const HelpOption kDates{
     "--dates", "iso|days",
-    "how the dates of the output are written: iso as ISO 8601 local time without a zone, 2024-02-29T10:15:00, "
-    "or days (the default) as the number of days since 30 December 1899"};
+    QT_TRANSLATE_NOOP("korbit::help", "how the dates of the output are written: iso as ISO 8601 local time without a zone, 2024-02-29T10:15:00, "
+    "or days (the default) as the number of days since 30 December 1899")};
 
 const HelpOption kAnswer{
     "--answer", "ok|yes|no|cancel",
-    "the answer every message box of the control gets. Without it, the person at the terminal is asked, and "
-    "where there is nobody to ask every box gets the answer that changes nothing."};
+    QT_TRANSLATE_NOOP("korbit::help", "the answer every message box of the control gets. Without it, the person at the terminal is asked, and "
+    "where there is nobody to ask every box gets the answer that changes nothing.")};
 
 const HelpOption kOutput{
     "-o, --output", "OUT",
-    "write to OUT (one FILE only) and keep FILE; - writes standard output. OUT is written beside itself and "
+    QT_TRANSLATE_NOOP("korbit::help", "write to OUT (one FILE only) and keep FILE; - writes standard output. OUT is written beside itself and "
     "renamed into place when complete: a failure or Ctrl-C leaves no OUT, and a link at OUT is replaced, "
-    "not followed. An existing OUT is refused unless --force is given."};
+    "not followed. An existing OUT is refused unless --force is given.")};
 
-const HelpOption kForce{"--force", "", "with -o, replace an OUT that exists"};
+const HelpOption kForce{"--force", "", QT_TRANSLATE_NOOP("korbit::help", "with -o, replace an OUT that exists")};
 
 const HelpOption kPasswordStdin{"--password-stdin", "",
-                                "read the password from the first line of standard input (not with FILE -)"};
+                                QT_TRANSLATE_NOOP("korbit::help", "read the password from the first line of standard input (not with FILE -)")};
 
-const HelpOption kPasswordFile{"--password-file", "FILE", "read the password from the first line of FILE"};
+const HelpOption kPasswordFile{"--password-file", "FILE", QT_TRANSLATE_NOOP("korbit::help", "read the password from the first line of FILE")};
 
-const HelpOption kPasswordFd{"--password-fd", "N", "read the password from the first line of the open file "
-                                                   "descriptor N"};
+const HelpOption kPasswordFd{"--password-fd", "N", QT_TRANSLATE_NOOP("korbit::help", "read the password from the first line of the open file "
+                                                   "descriptor N")};
 
 HelpPage makePage() {
     HelpPage page;
     page.program = "korbit";
-    page.summary = "encrypt and decrypt files with a password, and call the Korbit control library";
+    page.summary = QT_TRANSLATE_NOOP("korbit::help", "encrypt and decrypt files with a password, and call the Korbit control library");
     page.usage = "COMMAND [OPTIONS] [ARGUMENT]...";
     page.text =
-        "korbit is the command-line host of the Korbit control library, the engine of the Corvane desktop "
+        QT_TRANSLATE_NOOP("korbit::help", "korbit is the command-line host of the Korbit control library, the engine of the Corvane desktop "
         "program. It encrypts and decrypts files in place, in the same format as Corvane, and calls any of the "
-        "library's methods by name, printing the result as JSON. 'korbit help METHOD' tells what a method does.";
+        "library's methods by name, printing the result as JSON. 'korbit help METHOD' tells what a method does.");
     page.commands = {
-        {"encrypt", "[OPTIONS] FILE...", "encrypt files in place with a password",
-         "The password (6 to 26 characters, case sensitive, the same rule as Corvane's) is asked twice at the "
+        {"encrypt", "[OPTIONS] FILE...", QT_TRANSLATE_NOOP("korbit::help", "encrypt files in place with a password"),
+         QT_TRANSLATE_NOOP("korbit::help", "The password (6 to 26 characters, case sensitive, the same rule as Corvane's) is asked twice at the "
          "terminal, with a warning when it would be guessed soon; a password too short or too long, or two that "
          "differ, is asked again, three tries in all. Each file keeps its name, folder, owner, group and "
          "extended attributes, and is read-only afterwards. Ctrl-C cancels, and a wrong password or any failure "
@@ -73,16 +80,16 @@ HelpPage makePage() {
          "  tar c photos | korbit encrypt -o photos.tar.xje -\n"
          "\n"
          "Exit status: 0 every file done, 1 a file refused or failed, 2 usage error or no password source, 130 "
-         "Ctrl-C.",
+         "Ctrl-C."),
          {kOutput,
           kForce,
           kPasswordStdin,
           kPasswordFile,
           kPasswordFd,
-          {"-q, --quiet", "", "no progress line and no line per finished file"},
+          {"-q, --quiet", "", QT_TRANSLATE_NOOP("korbit::help", "no progress line and no line per finished file")},
           kAnswer}},
-        {"decrypt", "[OPTIONS] FILE...", "decrypt files in place",
-         "The password (6 characters or more) is asked once; at the terminal a shorter one is asked again, "
+        {"decrypt", "[OPTIONS] FILE...", QT_TRANSLATE_NOOP("korbit::help", "decrypt files in place"),
+         QT_TRANSLATE_NOOP("korbit::help", "The password (6 characters or more) is asked once; at the terminal a shorter one is asked again, "
          "three tries in all. A wrong password is refused before anything is written. Decryption gives back "
          "the file's content and its read-only state: a file that was writable gets write permission back for "
          "those who may read it, within the umask. Ctrl-C cancels and leaves the file as it was.\n"
@@ -93,23 +100,23 @@ HelpPage makePage() {
          "  korbit decrypt -o - photos.tar.xje | tar x\n"
          "\n"
          "Exit status: 0 every file done, 1 a wrong password or a file refused or failed, 2 usage error or no "
-         "password source, 130 Ctrl-C.",
+         "password source, 130 Ctrl-C."),
          {kOutput,
           kForce,
           kPasswordStdin,
           kPasswordFile,
           kPasswordFd,
-          {"-q, --quiet", "", "no progress line and no line per finished file"},
+          {"-q, --quiet", "", QT_TRANSLATE_NOOP("korbit::help", "no progress line and no line per finished file")},
           kAnswer}},
-        {"methods", "[--json]", "list every method of the control and of its two classes",
-         "One line per member: its dispatch identifier, its name, its arguments with their types and defaults, "
+        {"methods", "[--json]", QT_TRANSLATE_NOOP("korbit::help", "list every method of the control and of its two classes"),
+         QT_TRANSLATE_NOOP("korbit::help", "One line per member: its dispatch identifier, its name, its arguments with their types and defaults, "
          "and its result, with what it does differently on Linux below it. 'korbit help METHOD' tells all about "
-         "one method.",
-         {{"--json", "", "print the list as one JSON document instead, with each member's entry of the method "
+         "one method."),
+         {{"--json", "", QT_TRANSLATE_NOOP("korbit::help", "print the list as one JSON document instead, with each member's entry of the method "
                          "reference (summary, the meaning of each argument, result, failures, what it does on "
-                         "Linux, traps) and every enumeration and record"}}},
-        {"call", "[OPTIONS] METHOD [ARGUMENT]...", "call one method late-bound and print the outcome as JSON",
-         "Each ARGUMENT is read as the method declares it. For a String it is the text as it stands "
+                         "Linux, traps) and every enumeration and record")}}},
+        {"call", "[OPTIONS] METHOD [ARGUMENT]...", QT_TRANSLATE_NOOP("korbit::help", "call one method late-bound and print the outcome as JSON"),
+         QT_TRANSLATE_NOOP("korbit::help", "Each ARGUMENT is read as the method declares it. For a String it is the text as it stands "
          "(4111111111111111 stays those digits); a JSON string in double quotes gives its text with JSON's "
          "escapes. For a Date, an ISO 8601 date, 2024-02-29 or 2024-02-29T10:15:00, is local time; one with a "
          "zone (Z, +01:00) is converted to local time. For an enumeration, a member's name (Math_Decimal) or its "
@@ -127,54 +134,56 @@ HelpPage makePage() {
          "  korbit call ConvertHexDecBinary 255 Math_Decimal Math_Hexidecimal\n"
          "  korbit call --dates iso GetFileTimes /etc/hostname\n"
          "  korbit call --secret MyPassword EncryptionRoutine2 report.pdf <password.txt\n"
-         "  korbit call --class SHA256 SHA256 abc",
-         {{"--class", "KorbitControl|SHA256|BinHexDecCls", "the class whose object is called (default: "
-                                                           "KorbitControl)"},
-          {"--set", "PROPERTY=VALUE", "set a property of the object before the call; may be repeated"},
+         "  korbit call --class SHA256 SHA256 abc"),
+         {{"--class", "KorbitControl|SHA256|BinHexDecCls", QT_TRANSLATE_NOOP("korbit::help", "the class whose object is called (default: "
+                                                           "KorbitControl)")},
+          {"--set", "PROPERTY=VALUE", QT_TRANSLATE_NOOP("korbit::help", "set a property of the object before the call; may be repeated")},
           kSecret,
           kSecretFd,
           kDates,
           kAnswer}},
-        {"script", "[OPTIONS] [FILE|-]", "run one call per line, all on one control",
-         "Each line of FILE (or of standard input) is a call as for 'korbit call', its words quoted as in the "
+        {"script", "[OPTIONS] [FILE|-]", QT_TRANSLATE_NOOP("korbit::help", "run one call per line, all on one control"),
+         QT_TRANSLATE_NOOP("korbit::help", "Each line of FILE (or of standard input) is a call as for 'korbit call', its words quoted as in the "
          "shell, the options of the call (--class, --set, --secret) before the method; blank lines and lines "
          "starting with # are skipped. One JSON line is printed per call, with the failures its method reported. "
          "Since the calls share one object, the state a method keeps carries over to the next line. The exit "
          "status is 1 when a call failed or reported a failure, 2 when a line could not be read as a call.\n"
          "\n"
          "A --secret is read from standard input when the script is a file, and from --secret-fd when standard "
-         "input carries the script; each reads the next line.",
+         "input carries the script; each reads the next line."),
          {kSecretFd, kDates, kAnswer}},
-        {"register", "", "record the control library in this user's registry",
-         "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, with the interface "
+        {"register", "", QT_TRANSLATE_NOOP("korbit::help", "record the control library in this user's registry"),
+         QT_TRANSLATE_NOOP("korbit::help", "Writes the library beside this program into $XDG_DATA_HOME/korbit/registry.ini, with the interface "
          "version it was built for, so that other hosts can create its objects. The installed programs do not "
          "need it; a host passes over a registered library of another interface version for the one installed "
          "with it, and likewise a registry or a library that someone other than you or root could have put in "
-         "place, naming the file it refused.",
+         "place, naming the file it refused."),
          {}},
-        {"unregister", "", "remove that record", "", {}},
+        {"unregister", "", QT_TRANSLATE_NOOP("korbit::help", "remove that record"), "", {}},
         {"help", "[COMMAND|METHOD|ENUMERATION|RECORD]",
-         "show the help of a command, or the reference of a method, enumeration or record",
-         "For a method of the control or of its two classes: what it does, each argument with its type, "
+         QT_TRANSLATE_NOOP("korbit::help", "show the help of a command, or the reference of a method, enumeration or record"),
+         QT_TRANSLATE_NOOP("korbit::help", "For a method of the control or of its two classes: what it does, each argument with its type, "
          "passing, default and meaning, whether the method gives it back, its result, its failures, what it "
          "does on Linux and what is easily got wrong. For an enumeration its members with their values, for a "
          "record its fields with their types. Names are not case sensitive. The whole reference is the manual "
          "page korbit-methods(7).\n"
          "\n"
          "  korbit help GetFileTimes\n"
-         "  korbit help MathTypes",
+         "  korbit help MathTypes"),
          {}},
     };
     page.options = {
-        {"-h, --help", "", "show the help; after a command, that command's help"},
-        {"--version", "", "show the version"},
+        {"-h, --help", "", QT_TRANSLATE_NOOP("korbit::help", "show the help; after a command, that command's help")},
+        {"--version", "", QT_TRANSLATE_NOOP("korbit::help", "show the version")},
     };
     page.sections = {
-        {"EXIT STATUS",
-         "0 success, 1 failure (the call or a file failed, the method reported a failure, a wrong password), 2 "
+        //: A heading, in capitals like every heading of the manual page; --help shows it with only its first
+        //: letter capital.
+        {QT_TRANSLATE_NOOP("korbit::help", "EXIT STATUS"),
+         QT_TRANSLATE_NOOP("korbit::help", "0 success, 1 failure (the call or a file failed, the method reported a failure, a wrong password), 2 "
          "usage error (also: no password source, when there is no terminal to ask at and none of "
          "--password-stdin, --password-file and --password-fd is given), 130 interrupted by Ctrl-C (143 by "
-         "SIGTERM): the file as it was, no OUT written.", true},
+         "SIGTERM): the file as it was, no OUT written."), true},
         {"ENVIRONMENT",
          "XDG_DATA_HOME: the folder of the registry (default ~/.local/share). XDG_CONFIG_HOME: the control's "
          "application-data folder (default ~/.config). TZ: the time zone of local time, which dates given with "

@@ -14,6 +14,7 @@
 
 #include "cli/encrypt_command.h"
 #include "cli/help_text.h"
+#include "cli/help_translation.h"
 #include "cli/interface_listing.h"
 #include "cli/late_bound_call.h"
 #include "cli/reference_help.h"
@@ -237,9 +238,12 @@ int commandRegistration(bool registering) {
 int main(int argc, char** argv) {
     loadTranslation();
     std::vector<std::string> words(argv + 1, argv + argc);
-    const korbit::help::HelpPage& help = korbitHelp();
+    // The help in the user's language; the manual page, made from the same
+    // texts, stays English.
+    const korbit::help::HelpPage& help = translatedHelp(korbitHelp());
+    const korbit::help::HelpWords helpWords = translatedHelpWords();
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || (words.size() == 1 && words[0] == "help")) {
-        std::cout << korbit::help::helpText(help);
+        std::cout << korbit::help::helpText(help, helpWords);
         return words.empty() ? kUsage : kOk;
     }
     const std::string command = words[0];
@@ -248,7 +252,7 @@ int main(int argc, char** argv) {
     // call and script are the method's own arguments.
     if (const korbit::help::HelpCommand* topic = korbit::help::findCommand(help, command);
         topic != nullptr && !words.empty() && (words[0] == "--help" || words[0] == "-h")) {
-        std::cout << korbit::help::commandHelpText(help, *topic);
+        std::cout << korbit::help::commandHelpText(help, *topic, helpWords);
         return kOk;
     }
     if (command == "help") {
@@ -257,7 +261,7 @@ int main(int argc, char** argv) {
                 QT_TRANSLATE_NOOP("korbit", "help takes one name: a command, a method, an enumeration or a record")));
         }
         if (const korbit::help::HelpCommand* topic = korbit::help::findCommand(help, words[0])) {
-            std::cout << korbit::help::commandHelpText(help, *topic);
+            std::cout << korbit::help::commandHelpText(help, *topic, helpWords);
             return kOk;
         }
         if (const std::optional<std::string> entry = referenceHelpText(words[0])) {

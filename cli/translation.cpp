@@ -81,6 +81,19 @@ std::string translated(const char* source, std::initializer_list<std::string> ar
     return substituted(text, args);
 }
 
+std::string translatedIn(const char* context, const char* source) {
+    if (const auto& t = translator()) {
+        if (const QString found = t->translate(context, source); !found.isEmpty()) {
+            return found.toStdString();
+        }
+    }
+    return source;
+}
+
+bool translationLoaded() {
+    return translator() != nullptr;
+}
+
 std::string translatedCount(const char* source, long count) {
     QString text;
     if (const auto& t = translator()) {

@@ -20,6 +20,13 @@ void loadTranslation();
 // (never inside an argument).
 std::string translated(const char* source, std::initializer_list<std::string> args = {});
 
+// `source` of another context than "korbit" in the user's language, as it
+// stands when there is no translation of it.
+std::string translatedIn(const char* context, const char* source);
+
+// Whether a translation was loaded: false for English.
+bool translationLoaded();
+
 // A text with a count: %n replaced by `count`, in the plural form the
 // language takes for it. `source` is the English plural.
 std::string translatedCount(const char* source, long count);
