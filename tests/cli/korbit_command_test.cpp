@@ -606,22 +606,41 @@ TEST_F(KorbitCommand, EncryptsAndDecryptsFilesWhateverTheBytesOfTheirNames) {
     EXPECT_EQ(contentOf(home_.string() + "/r\xE9sum\xE9.d\xC3\xA9j\xC3\xA0"), "the plain text\n");
 }
 
-// korbit's own lines in its user's language; what a script reads, in
-// English whatever the language.
+// korbit's own lines and its help in its user's language; what a script
+// reads, and the help in English, as ever.
 TEST_F(KorbitCommand, SaysItsOwnLinesInItsUsersLanguageAndRepliesInJsonAsEver) {
     const struct {
         std::string lang;
         std::string encrypted;  // after "korbit: FILE"
         std::string usage;
+        std::string help;         // how --help starts
+        std::string helpOption;   // the last line of a command's help
     } cases[] = {
         {"LANG=de_DE.UTF-8", ": verschl\u00fcsselt\n",
-         "korbit: encrypt braucht mindestens eine Datei (FILE)\nMehr dazu: 'korbit --help'.\n"},
+         "korbit: encrypt braucht mindestens eine Datei (FILE)\nMehr dazu: 'korbit --help'.\n",
+         "Aufruf: korbit COMMAND [OPTIONS] [ARGUMENT]...\n\nDateien mit einem Passwort ver- und entschl\u00fcsseln und "
+         "die Korbit-Komponente\naufrufen\n",
+         "  -h, --help              zeigt diesen Text\n"},
         {"LANG=fr_FR.UTF-8", "\u00a0: chiffr\u00e9\n",
-         "korbit: encrypt demande au moins un fichier (FILE)\nVoir 'korbit --help'.\n"},
+         "korbit: encrypt demande au moins un fichier (FILE)\nVoir 'korbit --help'.\n",
+         "Utilisation\u00a0: korbit COMMAND [OPTIONS] [ARGUMENT]...\n\nchiffrer et d\u00e9chiffrer des fichiers avec "
+         "un mot de passe, et appeler le\ncomposant Korbit\n",
+         "  -h, --help              affiche ce texte\n"},
         {"LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8", ": cifrado\n",
-         "korbit: encrypt necesita al menos un archivo (FILE)\nConsulte 'korbit --help'.\n"},
-        {"LANG=en_GB.UTF-8", ": encrypted\n", "korbit: encrypt needs at least one FILE\nTry 'korbit --help'.\n"},
+         "korbit: encrypt necesita al menos un archivo (FILE)\nConsulte 'korbit --help'.\n",
+         "Uso: korbit COMMAND [OPTIONS] [ARGUMENT]...\n\ncifrar y descifrar archivos con una contrase\u00f1a, y llamar "
+         "al componente Korbit\n",
+         "  -h, --help              muestra este texto\n"},
+        {"LANG=en_GB.UTF-8", ": encrypted\n", "korbit: encrypt needs at least one FILE\nTry 'korbit --help'.\n",
+         "Usage: korbit COMMAND [OPTIONS] [ARGUMENT]...\n\nencrypt and decrypt files with a password, and call the "
+         "Korbit control library\n",
+         "  -h, --help              show this text\n"},
     };
+    // The help is the manual page's English text, byte for byte, where no
+    // translation applies.
+    const std::string englishHelp = korbit::help::helpText(korbit::cli::korbitHelp());
+    EXPECT_EQ(korbit("--help", "/dev/null", "LC_MESSAGES= LANG=C").out, englishHelp);
+    EXPECT_EQ(korbit("--help", "/dev/null", "LC_MESSAGES= LANG=").out, englishHelp);
     const std::string english = korbit("call GetFileExt a.TXT").out;
     ASSERT_NE(english.find("\"result\":\"txt\""), std::string::npos) << english;
     for (const auto& c : cases) {
@@ -636,6 +655,9 @@ TEST_F(KorbitCommand, SaysItsOwnLinesInItsUsersLanguageAndRepliesInJsonAsEver) {
         EXPECT_EQ(usage.status, 2) << c.lang;
         EXPECT_EQ(usage.err, c.usage) << c.lang;
         EXPECT_EQ(korbit("call GetFileExt a.TXT", "/dev/null", lang).out, english) << c.lang;
+        const std::string help = korbit("--help", "/dev/null", lang).out;
+        EXPECT_TRUE(help.starts_with(c.help)) << help;
+        EXPECT_TRUE(korbit("help encrypt", "/dev/null", lang).out.ends_with(c.helpOption)) << c.lang;
         std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
         std::filesystem::remove(file);
     }
