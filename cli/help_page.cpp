@@ -246,7 +246,7 @@ std::string helpText(const HelpPage& page, const HelpWords& words) {
             std::string title(s.title);
             std::transform(title.begin() + 1, title.end(), title.begin() + 1,
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            out += '\n' + filled(words.section, title) + '\n';
+            out += concat("\n", filled(words.section, title), "\n");
             block(out, s.text, 2);
         }
     }
