@@ -15,7 +15,9 @@ else()
 endif()
 set(_environment)
 if(KORBIT_SANITIZE)
-    string(APPEND _cc " -fsanitize=address,undefined")
+    # The C driver leaves out the sanitizers' C++ part, which the library's
+    # own checks (of virtual calls) need, and the C++ run-time that part uses.
+    string(APPEND _cc " -fsanitize=address,undefined -fsanitize-link-c++-runtime -Wl,--no-as-needed -lstdc++")
     # The system's python3 loads the sanitizers' run-time before the library.
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libclang_rt.asan-x86_64.so
                     OUTPUT_VARIABLE _asan_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
