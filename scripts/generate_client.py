@@ -14,7 +14,7 @@ import argparse
 import os
 import sys
 
-from method_table import SourceError, read, read_table, type_names
+from method_table import SourceError, read, read_table, type_names, write_if_changed
 
 # ParamType: the C++ type a caller passes, how it becomes an argument, and
 # how the argument the control left becomes that type again.
@@ -185,16 +185,6 @@ std::optional<control::Value> KorbitClient::invoke(control::ControlMethod method
 
 }  // namespace korbit::hosting
 """
-
-
-def write_if_changed(path, text):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    if os.path.exists(path):
-        with open(path, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(path, "w", encoding="utf-8") as f:
-        f.write(text)
 
 
 def main():

@@ -32,7 +32,7 @@ import os
 import re
 import sys
 
-from method_table import SourceError, read, read_table, type_names
+from method_table import SourceError, read, read_table, type_names, write_if_changed
 
 PARTS = ("Methods of KorbitControl", "Classes", "Enumerations", "Records")
 LABELS = ("Arguments", "Result", "Failures", "On Linux", "Traps")
@@ -447,18 +447,6 @@ def man_page(model, version, date):
 
 
 # --- main -------------------------------------------------------------------
-
-def write_if_changed(path, text):
-    folder = os.path.dirname(path)
-    if folder:
-        os.makedirs(folder, exist_ok=True)
-    if os.path.exists(path):
-        with open(path, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(path, "w", encoding="utf-8") as f:
-        f.write(text)
-
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)

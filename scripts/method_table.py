@@ -1,8 +1,10 @@
 """The method table (korbit/control/values/control_methods.def) and the type
 library (korbit/control/values/type_library.cpp) read as data, for the scripts
-that check the method reference and generate the typed clients from the table.
+that check the method reference and generate the typed clients from the table,
+and how those generators write their files.
 """
 
+import os
 import re
 
 # Field types of the type library's records, as the reference writes them.
@@ -190,3 +192,17 @@ def read_type_library(cpp):
     if not enums or not records:
         raise SourceError("type_library.cpp: no enumerations or no records")
     return enums, records
+
+
+def write_if_changed(path, text):
+    """Writes `text` to `path` unless it holds that already, so that a
+    generated file the build depends on keeps its time when nothing changed."""
+    folder = os.path.dirname(path)
+    if folder:
+        os.makedirs(folder, exist_ok=True)
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            if f.read() == text:
+                return
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
