@@ -33,22 +33,7 @@ protected:
         return path;
     }
 
-    void choose(MainWindow& window, const QString& path) {
-        desktop.queueFileName(path);
-        QTest::mouseClick(window.selectFileButton(), Qt::LeftButton);
-    }
-
-    // Types the password and presses the button; when the window asks for
-    // the password again, types it again and confirms.
-    void run(MainWindow& window, const QString& password) {
-        window.passwordBox()->setText(password);
-        QTest::mouseClick(window.encDecButton(), Qt::LeftButton);
-        ConfirmPasswordDialog* confirm = window.confirmDialog();
-        if (confirm != nullptr && confirm->isVisible()) {
-            QTest::keyClicks(confirm->againBox(), password);
-            QTest::keyClick(confirm->againBox(), Qt::Key_Return);
-        }
-    }
+    void choose(MainWindow& window, const QString& path) { chooseFiles(window, {path}); }
 
     void setSoundToggle(const QString& value) {
         const QByteArray settings = readAll(iniFile());
@@ -94,7 +79,7 @@ TEST_F(MainWindowTest, ChoosingAContainerOffersDecryptInDarkGreen) {
     auto window = mainWindow();
     const QString file = plainFile();
     choose(*window, file);
-    run(*window, "secret1");
+    runWith(*window, "secret1");
     ASSERT_TRUE(readAll(file).startsWith(kMagic));
 
     auto fresh = mainWindow();
@@ -121,7 +106,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeChangedIsRefusedWhenChosenAndWhenPressed
     ASSERT_TRUE(window->encDecButton()->isEnabled());
     QFile::remove(file);
     folder.folder("Documents/report.txt");  // a folder where the file was
-    run(*window, QStringLiteral("secret1"));
+    runWith(*window, QStringLiteral("secret1"));
     const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, file + QStringLiteral(" is a folder: only files can be encrypted."));
@@ -149,7 +134,7 @@ TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
     choose(*window, file);
     cues.played.clear();
 
-    run(*window, QStringLiteral("abcde"));
+    runWith(*window, QStringLiteral("abcde"));
     const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Passwords must be 6 or more characters!"));
@@ -164,7 +149,7 @@ TEST_F(MainWindowTest, AShortPasswordIsRefusedWithABoxAndNothingElseHappens) {
     EXPECT_EQ(QApplication::focusWidget(), window->passwordBox());
 
     // Characters are counted, not bytes or code units.
-    run(*window, QStringLiteral("\u00e9\u00e9\u00e9\U0001F511\U0001F511"));
+    runWith(*window, QStringLiteral("\u00e9\u00e9\u00e9\U0001F511\U0001F511"));
     EXPECT_EQ(desktop.takeShownBoxes().size(), 1U);
     EXPECT_EQ(readAll(file), original);
 }
@@ -260,7 +245,7 @@ TEST_F(MainWindowTest, EncryptingAsksForThePasswordAgainAndRunsOnlyOnAMatch) {
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
 
     // The same password twice: the run.
-    run(*window, "secret1");
+    runWith(*window, "secret1");
     EXPECT_FALSE(confirm->isVisible());
     EXPECT_FALSE(confirm->mismatchNote()->isVisible());
     EXPECT_TRUE(readAll(file).startsWith(kMagic));
@@ -288,7 +273,7 @@ TEST_F(MainWindowTest, SixCharactersEncryptAndThenDecryptTheFileInPlace) {
     choose(*window, file);
     cues.played.clear();
 
-    run(*window, QStringLiteral("secret"));
+    runWith(*window, QStringLiteral("secret"));
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
     EXPECT_EQ(window->statusLine()->toPlainText(), QStringLiteral("report.txt is encrypted."));
     const QByteArray container = readAll(file);
@@ -316,11 +301,11 @@ TEST_F(MainWindowTest, AWrongPasswordShowsTheControlsBoxAndEmptiesBothBoxes) {
     auto window = mainWindow();
     const QString file = plainFile();
     choose(*window, file);
-    run(*window, "right password");
+    runWith(*window, "right password");
     const QByteArray container = readAll(file);
     cues.played.clear();
 
-    run(*window, "wrong password");
+    runWith(*window, "wrong password");
     const std::vector<ShownBox> boxes = desktop.takeShownBoxes();
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Invalid Password!!!"));
@@ -357,7 +342,7 @@ TEST_F(MainWindowTest, CancelDuringARunLeavesTheFileAsItWasAndEmptiesTheBoxes) {
         }
     });
     user.start(1);
-    run(*window, "secret1");
+    runWith(*window, "secret1");
     user.stop();
 
     ASSERT_TRUE(pressed);
@@ -400,7 +385,7 @@ TEST_F(MainWindowTest, ClosingTheWindowDuringARunCancelsItAndThenCloses) {
         }
     });
     user.start(1);
-    run(*window, "secret1");
+    runWith(*window, "secret1");
     user.stop();
     ASSERT_TRUE(closed);
     EXPECT_FALSE(window->isVisible());
@@ -548,13 +533,13 @@ TEST_F(MainWindowTest, AFileWhoseNameIsNoUtf8IsDroppedEncryptedAndDecrypted) {
     EXPECT_EQ(window->fileBox()->text(), chosen);
     EXPECT_EQ(window->encDecButton()->text(), QStringLiteral("Encrypt"));
 
-    run(*window, QStringLiteral("secret"));
+    runWith(*window, QStringLiteral("secret"));
     EXPECT_TRUE(desktop.takeShownBoxes().empty());
     std::ifstream container(fileBytes, std::ios::binary);
     std::string magic(4, '\0');
     container.read(magic.data(), 4);
     EXPECT_EQ(magic, "xjeS");
-    run(*window, QStringLiteral("secret"));
+    runWith(*window, QStringLiteral("secret"));
     std::ifstream plain(fileBytes, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plain), {}), "plain text under a Latin-1 name\n");
 
@@ -625,7 +610,7 @@ TEST_F(MainWindowTest, PressingTheButtonAgainInsideACancelledRunIsRefusedAndNoth
         }
     });
     user.start(1);
-    run(*window, "secret1");
+    runWith(*window, "secret1");
     user.stop();
     ASSERT_TRUE(pressedTwice && nestedRunReturned);
     EXPECT_FALSE(window->running());
